@@ -1,0 +1,24 @@
+#include "app/arvelo_calc_app.h"
+
+#include "ui/message_box_messages.h"
+
+#include <QDialog>
+#include <filesystem>
+
+CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The settings key the program has always registered; nothing is stored under it.
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationName(QStringLiteral("Arvelo Rezu"));
+}
+
+void CArveloCalcApp::initInstance()
+{
+    QDialog mainWindow;
+    mainWindow.setWindowTitle(QStringLiteral("Arvelo Rezu"));
+    mainWindow.resize(1280, 766);
+
+    MessageBoxMessages messages;
+    folders_ = runStartup(state_, db_, messages, std::filesystem::current_path());
+    mainWindow.exec();
+}

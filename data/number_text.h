@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Numbers as the user types and reads them: decimal comma, two decimals.
+// Everything here is locale independent: the Qt application object switches
+// the C locale to the user's, and printf/strtod would then follow it.
+
+// "%4.2f" with every '.' replaced by ','. 1.5 -> "1,50", -1.25 -> "-1,25".
+std::string formatCommaDecimal(float value);
+
+// The same text with the decimal point kept ("%4.2f"), for the export file.
+std::string formatPointDecimal(double value);
+
+// Reads the longest leading decimal number (blanks skipped, optional sign,
+// digits, optional fraction, optional exponent) with ',' or '.' as decimal
+// mark and narrows it to single precision; 0 when there is none.
+// "12,5" -> 12.5, "1,2,3" -> 1.2, "" -> 0, "," -> 0.
+float parseCommaDecimal(std::string_view text);
+
+// C-locale conversions of database column texts: atof and atoi semantics
+// restricted to decimal numbers (no hex, inf or nan).
+double parseCDouble(std::string_view text);
+std::int64_t parseCInteger(std::string_view text);
+
+// A numeric input field holds at most this many bytes of text.
+inline constexpr std::size_t kNumericFieldLength = 15;
+
+struct NumericEdit {
+    bool storedChanged = false; // stored took over the typed text
+    bool resetField = false;    // the caller puts stored back into the field,
+                                // focuses it and moves the caret to the end
+};
+
+// The numeric input filter. typed is the field's new text (UTF-8); only its
+// first 15 bytes count. Shorter texts are taken unchecked (deleting always
+// works); longer or equally long different texts are taken only when they
+// hold nothing but digits and commas, and in both of those cases the field
+// is re-set from stored.
+NumericEdit acceptNumericText(std::string& stored, std::string_view typed);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The column texts of one row as the execute callback hands them over
+// (a null pointer for SQL NULL), read by position with C-locale conversions.
+class RowReader {
+public:
+    RowReader(int columnCount, char** values) : count_(columnCount), values_(values) {}
+
+    int columnCount() const { return count_; }
+    bool isNull(int column) const;
+    // Text cut to maxBytes on a character boundary; NULL or a missing column read as "".
+    std::string text(int column, std::size_t maxBytes) const;
+    // NULL, a missing column or a text without a number read as 0.
+    float real(int column) const;
+    std::int64_t integer(int column) const;
+
+private:
+    int count_;
+    char** values_;
+};

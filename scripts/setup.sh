@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and either starts Arvelo Rezu in its
+# working folder ("run") or runs every test ("test").
+#
+#   scripts/setup.sh run    build in release mode, prepare the working folder, start the program
+#   scripts/setup.sh test   build and run all tests
+#
+# Environment: REZU_WORKDIR  working folder of the program (default: ~/ArveloRezu)
+#              REZU_BUILD    build folder (default: build/ in the repository)
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${REZU_BUILD:-$repo/build}"
+workdir="${REZU_WORKDIR:-$HOME/ArveloRezu}"
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  libsqlite3-dev sqlite3
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
+)
+
+install_missing() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$build" -j "$(nproc)"
+}
+
+prepare_workdir() {
+  mkdir -p "$workdir/DB"
+  local catalogue="$build/catalogue/arvelo-catalogue"
+  if [ -x "$catalogue" ]; then
+    # Creates the catalogue, or refreshes its tables in place; the valve
+    # list (table progetti) is always kept.
+    "$catalogue" "$workdir/DB/mvd.db"
+  elif [ ! -e "$workdir/DB/mvd.db" ]; then
+    cat "$repo/catalogue/catalogue_schema.sql" "$repo/catalogue/progetti_schema.sql" | sqlite3 "$workdir/DB/mvd.db"
+  fi
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build_all
+    prepare_workdir
+    cd "$workdir"
+    exec "$build/app/arvelo-rezu"
+    ;;
+  test)
+    install_missing
+    build_all
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

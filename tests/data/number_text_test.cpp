@@ -1,0 +1,142 @@
+#include "data/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace {
+
+struct FormatCase {
+    float value;
+    const char* text;
+};
+
+class FormatCommaDecimal : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatCommaDecimal, WritesTwoDecimalsWithComma)
+{
+    EXPECT_EQ(formatCommaDecimal(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatCommaDecimal,
+                         testing::Values(FormatCase{1.5f, "1,50"}, FormatCase{20.0f, "20,00"},
+                                         FormatCase{0.4321f, "0,43"}, FormatCase{1234.5f, "1234,50"},
+                                         FormatCase{0.0f, "0,00"}, FormatCase{-1.25f, "-1,25"},
+                                         FormatCase{3.7f, "3,70"}, FormatCase{46.25f, "46,25"},
+                                         // 1.005 is 1.00499999... as a float: rounds down like printf.
+                                         FormatCase{1.005f, "1,00"}, FormatCase{5.6921f, "5,69"}));
+
+TEST(FormatPointDecimal, PadsToFourCharactersLikePrintf)
+{
+    EXPECT_EQ(formatPointDecimal(1.5), "1.50");
+    EXPECT_EQ(formatPointDecimal(0.0), "0.00");
+    EXPECT_EQ(formatPointDecimal(-0.5), "-0.50");
+    // 2.675 is 2.67499999... in binary: rounded from its exact value, as printf does.
+    EXPECT_EQ(formatPointDecimal(2.675), "2.67");
+}
+
+struct ParseCase {
+    const char* text;
+    float value;
+};
+
+class ParseCommaDecimal : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseCommaDecimal, ReadsLongestLeadingNumber)
+{
+    EXPECT_FLOAT_EQ(parseCommaDecimal(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseCommaDecimal,
+                         testing::Values(ParseCase{"12,5", 12.5f}, ParseCase{"1,2,3", 1.2f}, ParseCase{"", 0.0f},
+                                         ParseCase{",", 0.0f}, ParseCase{",5", 0.5f}, ParseCase{"5,", 5.0f},
+                                         ParseCase{"  -1,25", -1.25f}, ParseCase{"+3", 3.0f},
+                                         ParseCase{"1,5e2", 150.0f}, ParseCase{"2e", 2.0f},
+                                         ParseCase{"abc", 0.0f}, ParseCase{"7x", 7.0f},
+                                         ParseCase{"0,00", 0.0f}, ParseCase{"100,00", 100.0f},
+                                         // A decimal point is read too (typed on the command line).
+                                         ParseCase{"0.5", 0.5f}, ParseCase{"OK", 0.0f}));
+
+TEST(ParseCommaDecimal, DoesNotDependOnTheCLocale)
+{
+    // Qt switches the C locale to the user's; a German locale must not make
+    // "1,5" or the database's "1.5" read differently.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no German locale installed";
+    EXPECT_FLOAT_EQ(parseCommaDecimal("1,5"), 1.5f);
+    EXPECT_DOUBLE_EQ(parseCDouble("1.5"), 1.5);
+    EXPECT_EQ(formatCommaDecimal(1.5f), "1,50");
+    std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+TEST(ParseCInteger, BehavesLikeAtoi)
+{
+    EXPECT_EQ(parseCInteger("42"), 42);
+    EXPECT_EQ(parseCInteger(" -7"), -7);
+    EXPECT_EQ(parseCInteger("12.9"), 12);
+    EXPECT_EQ(parseCInteger("x"), 0);
+    EXPECT_EQ(parseCInteger(""), 0);
+}
+
+struct FilterCase {
+    const char* name;
+    const char* stored;
+    const char* typed;
+    const char* storedAfter;
+    bool changed;
+    bool reset;
+};
+
+class AcceptNumericText : public testing::TestWithParam<FilterCase> {};
+
+TEST_P(AcceptNumericText, KeepsFieldToDigitsAndCommas)
+{
+    const FilterCase& c = GetParam();
+    std::string stored = c.stored;
+    const NumericEdit edit = acceptNumericText(stored, c.typed);
+    EXPECT_EQ(stored, c.storedAfter);
+    EXPECT_EQ(edit.storedChanged, c.changed);
+    EXPECT_EQ(edit.resetField, c.reset);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keystrokes, AcceptNumericText,
+    testing::Values(FilterCase{"unchanged", "12", "12", "12", false, false},
+                    FilterCase{"digit_appended", "1", "15", "15", true, true},
+                    FilterCase{"comma_appended", "1", "1,", "1,", true, true},
+                    FilterCase{"letter_rejected", "12", "12a", "12", false, true},
+                    FilterCase{"point_rejected", "12", "12.", "12", false, true},
+                    FilterCase{"minus_rejected", "", "-", "", false, true},
+                    FilterCase{"same_length_letter", "12", "1x", "12", false, true},
+                    FilterCase{"same_length_digits", "12", "13", "13", true, true},
+                    FilterCase{"deleting_is_accepted", "12,5", "12,", "12,", true, false},
+                    FilterCase{"shorter_taken_unchecked", "12,5", "x", "x", true, false},
+                    FilterCase{"emptied", "12,5", "", "", true, false},
+                    FilterCase{"non_ascii_rejected", "1", "1\xC3\xA9", "1", false, true},
+                    FilterCase{"cut_to_fifteen", "", "1234567890123456", "123456789012345", true, true}),
+    [](const testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
+
+TEST(AcceptNumericText, TypingOneCommaFiveCharacterByCharacter)
+{
+    std::string stored;
+    std::string field;
+    for (char key : std::string("1,5")) {
+        field.push_back(key);
+        acceptNumericText(stored, field);
+        field = stored; // the caller puts stored back into the field
+    }
+    EXPECT_EQ(stored, "1,5");
+}
+
+TEST(AcceptNumericText, ResetFieldPassesSecondTimeWithoutChange)
+{
+    std::string stored = "12";
+    acceptNumericText(stored, "12a");
+    const NumericEdit second = acceptNumericText(stored, stored);
+    EXPECT_FALSE(second.storedChanged);
+    EXPECT_FALSE(second.resetField);
+}
+
+} // namespace
