@@ -16,7 +16,6 @@ constexpr int kEnglish = 1;
 constexpr int kSpanish = 2;
 constexpr int kGerman = 3;
 constexpr int kFrench = 4;
-constexpr int kSwedish = 5;
 constexpr int kRussian = 6;
 
 const char* const kLanguageNames[TextTable::languageCount] = {
@@ -128,8 +127,9 @@ TEST(TextTable, OnlyEnglishTypeSeriesMessageHasANoBreakSpace)
     EXPECT_EQ(english.substr(at, 2), u"\u00A0/");
     EXPECT_EQ(english.find(u'\u00A0', at + 1), std::u16string_view::npos);
     for (int language = 0; language < TextTable::languageCount; ++language) {
-        if (language != kEnglish)
+        if (language != kEnglish) {
             EXPECT_EQ(text(language, 33).find(u'\u00A0'), std::u16string_view::npos) << where(language, 33);
+        }
     }
 }
 
@@ -303,9 +303,10 @@ TEST(TextTable, CaptionsAlikeInEnglishDifferInTheOtherLanguages)
             << "English " << first << "/" << second;
         // ... everywhere else each control has its own wording.
         for (int language = 0; language < TextTable::languageCount; ++language) {
-            if (language != kEnglish)
+            if (language != kEnglish) {
                 EXPECT_NE(u8(text(language, first)), u8(text(language, second)))
                     << kLanguageNames[language] << " texts " << first << " and " << second;
+            }
         }
     }
 }
