@@ -52,6 +52,14 @@ void setUnitDefaults(AppState& state)
 
 } // namespace
 
+void applyStartupDefaults(AppState& state, ProductDb& db)
+{
+    setPreferenceDefaults(state);
+    state.fluids.clear();
+    db.queryFluids(state.fluids);
+    setUnitDefaults(state);
+}
+
 WorkingFolders workingFoldersOf(const fs::path& currentDirectory)
 {
     std::error_code error;
@@ -77,10 +85,7 @@ WorkingFolders runStartup(AppState& state, ProductDb& db, UserMessages& messages
     if (!openDatabase(db, folders.databasePath))
         messages.showMessage(TextTable::text(kStartupLanguage, kDatabaseErrorText));
 
-    setPreferenceDefaults(state);
-    state.fluids.clear();
-    db.queryFluids(state.fluids);
-    setUnitDefaults(state);
+    applyStartupDefaults(state, db);
     state.projects.clear();
     db.loadProjects(state.projects);
     return folders;

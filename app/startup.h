@@ -17,6 +17,11 @@ struct WorkingFolders {
 
 WorkingFolders workingFoldersOf(const std::filesystem::path& currentDirectory);
 
+// The defaults every run starts from, in their order: model names, page,
+// pressure-drop bounds and fluid, the fluids of the catalogue, the unit
+// tables, the chosen units and the language. Everything but the valve list.
+void applyStartupDefaults(AppState& state, ProductDb& db);
+
 // Makes the initial state of a run: creates DataLog and Export, opens the
 // database (text 101 in Italian when it cannot be used; the run goes on
 // without it), then fills state with its defaults, the fluids, the unit

@@ -28,6 +28,18 @@ bool ProductDb::open(const std::filesystem::path& file)
     return true;
 }
 
+bool ProductDb::openReadOnly(const std::filesystem::path& file)
+{
+    db_.reset();
+    sqlite3* raw = nullptr;
+    const int result = sqlite3_open_v2(file.string().c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    SqliteHandle opened(raw);
+    if (result != SQLITE_OK)
+        return false;
+    db_ = std::move(opened);
+    return true;
+}
+
 bool ProductDb::execute(const std::string& statement, const char* errorLabel, const RowHandler& onRow)
 {
     if (!db_) {
@@ -64,10 +76,4 @@ void ProductDb::queryFluids(std::vector<FluidRow>& rows)
 {
     execute(sqlFormat("select * from %s", "fluidi"), "Fluidi_Query",
             [&rows](const RowReader& row) { rows.push_back(readFluidRow(row)); });
-}
-
-void ProductDb::loadProjects(std::vector<ProjectRow>& rows)
-{
-    execute(sqlFormat("SELECT * FROM %s ORDER BY '%s'", "progetti", "ASC"), "Progetti_Query",
-            [&rows](const RowReader& row) { rows.push_back(readProjectRow(row)); });
 }

@@ -1,0 +1,129 @@
+// arvelo-size: the sizing and commissioning calculations of Arvelo Rezu on
+// the command line, for many circuits at once and for scripted checks.
+
+#include "cli/batch.h"
+#include "cli/duty.h"
+#include "cli/outcome_output.h"
+#include "cli/size_session.h"
+#include "cli/view_names.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+int fail(const std::string& message)
+{
+    std::cerr << "arvelo-size: " << message << '\n';
+    return 1;
+}
+
+struct Arguments {
+    DutyTexts duty;
+    RunSettingTexts settings;
+    std::string database = "DB/mvd.db";
+    std::string batchFile;
+    std::string outFile;
+    bool json = false;
+};
+
+void declareOptions(CLI::App& app, Arguments& args)
+{
+    app.add_option("view", args.duty.view, "Valve view: " + viewNameList());
+    app.add_option("--flow", args.duty.flow,
+                   "Flow as typed in the window (decimal comma or point); the presetting in picv-check");
+    app.add_option("--dp", args.duty.dp, "Differential pressure as typed in the window");
+    app.add_option("--pick", args.duty.pick, "Click candidate row N (0 is the first) after a first calculation");
+    app.add_option("--flow-unit", args.duty.flowUnit, "Flow unit label, e.g. l/s, m3/h, Kg/h (default l/s)");
+    app.add_option("--pressure-unit", args.duty.pressureUnit, "Pressure unit label, e.g. kPa, mbar (default mbar)");
+    app.add_option("--fluid", args.duty.fluid, "Fluid 0 (water) to 5 (water and glycol 50%)");
+    app.add_option("--preferred", args.settings.preferred, "Preferred model KIND=NAME (KIND fixed, variable, picv, dpcv)")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--alternative", args.settings.alternative, "Alternative model KIND=NAME")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--dp-min", args.settings.dpMin, "Lower pressure-drop bound of fixed-orifice valves, kPa (1)");
+    app.add_option("--dp-max", args.settings.dpMax, "Upper pressure-drop bound of fixed-orifice valves, kPa (6)");
+    app.add_option("--language", args.settings.language,
+                   "0 Italian, 1 English, 2 Spanish, 3 German (default), 4 French, 5 Swedish, 6 Russian");
+    app.add_flag("--json", args.json, "Print JSON (one object per duty)");
+    app.add_option("--db", args.database, "Catalogue database (default DB/mvd.db below the current folder)");
+    CLI::Option* batch = app.add_option("--batch", args.batchFile, "Semicolon-separated duty file, one duty per line");
+    app.add_option("--out", args.outFile, "Write the batch results to this file")->needs(batch);
+}
+
+int runOne(SizeSession& session, const Arguments& args, const RunSettings& settings)
+{
+    Duty duty;
+    if (const std::string error = resolveDuty(args.duty, duty); !error.empty())
+        return fail(error);
+    SizeOutcome outcome;
+    if (const std::string error = session.run(duty, settings, outcome); !error.empty())
+        return fail(error);
+    if (args.json)
+        std::cout << jsonLine(outcomeJson(outcome)) << '\n';
+    else
+        std::cout << outcomeText(outcome);
+    return 0;
+}
+
+int runFile(SizeSession& session, const Arguments& args, const RunSettings& settings)
+{
+    std::ifstream in(args.batchFile, std::ios::binary);
+    if (!in)
+        return fail("cannot read the duty file " + args.batchFile);
+    std::ofstream file;
+    if (!args.outFile.empty()) {
+        file.open(args.outFile, std::ios::binary | std::ios::trunc);
+        if (!file)
+            return fail("cannot write " + args.outFile);
+    }
+    std::ostream& out = args.outFile.empty() ? std::cout : file;
+    const BatchReport report = runBatch(in, out, session, args.duty, settings, args.json);
+    if (!report.fatal.empty())
+        return fail(args.batchFile + ": " + report.fatal);
+    out.flush();
+    if (!out)
+        return fail("writing the results failed");
+    return report.failed == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"Sizes and checks Arvelo valves on the product catalogue, as Arvelo Rezu does.", "arvelo-size"};
+    Arguments args;
+    declareOptions(app, args);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        return fail(error.what()); // one line, as every other error
+    }
+
+    RunSettings settings;
+    if (const std::string error = resolveRunSettings(args.settings, settings); !error.empty())
+        return fail(error);
+    if (args.batchFile.empty() && args.duty.view.empty())
+        return fail("no view given (one of: " + viewNameList() + "), and no --batch file");
+    if (!args.batchFile.empty()) {
+        // The command line's texts are the defaults of every batch line:
+        // check them once here, with a stand-in view where none is given.
+        DutyTexts defaults = args.duty;
+        if (defaults.view.empty())
+            defaults.view = "fixed";
+        Duty checked;
+        if (const std::string error = resolveDuty(defaults, checked); !error.empty())
+            return fail(error);
+    }
+
+    SizeSession session(std::cerr);
+    if (const std::string error = session.open(args.database); !error.empty())
+        return fail(error);
+    return args.batchFile.empty() ? runOne(session, args, settings) : runFile(session, args, settings);
+}

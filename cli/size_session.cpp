@@ -1,0 +1,97 @@
+#include "cli/size_session.h"
+
+#include "cli/startup_state.h"
+#include "data/text_format.h"
+#include "data/text_table.h"
+#include "data/valve_models.h"
+#include "sizing/run_selection.h"
+#include "ui/main/result_field_visibility.h"
+#include "ui/main/results_panel_texts.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kTextTypeSeries = 32;
+
+// What the settings dialogs would have saved before the calculation.
+void applySettings(AppState& state, const RunSettings& settings, const Duty& duty)
+{
+    state.languageIndex = settings.languageIndex;
+    for (const auto& [kind, name] : settings.preferred) {
+        state.modelNames[kind].preferred = name;
+        if (kind == FixedOrificeKind) // one model only: both names follow
+            state.modelNames[kind].alternative = name;
+    }
+    for (const auto& [kind, name] : settings.alternative) {
+        state.modelNames[kind].alternative = name;
+        if (kind == FixedOrificeKind)
+            state.modelNames[kind].preferred = name;
+    }
+    if (settings.dpMin)
+        state.dpMin = *settings.dpMin;
+    if (settings.dpMax)
+        state.dpMax = *settings.dpMax;
+    state.flowUnitIndex = duty.flowUnitIndex;
+    state.pressureUnitIndex = duty.pressureUnitIndex;
+    state.fluidIndex = duty.fluidIndex;
+    state.valveView = duty.view;
+    state.workMode = (duty.view == 4 || duty.view == 9) ? 1 : 0;
+}
+
+void fillOutcome(const AppState& state, const ResultsPanelTexts& panel, const Duty& duty, SizeOutcome& outcome)
+{
+    outcome = SizeOutcome{};
+    outcome.view = duty.viewName;
+    outcome.found = panel.status == TextTable::text(state.languageIndex, kTextTypeSeries);
+    outcome.chosen = chosenRowOfView(state, duty.view);
+    for (const CandidateListRow& row : panel.candidates)
+        outcome.candidates.push_back(
+            {utf16ToUtf8(row.model), utf16ToUtf8(row.materialNumber), utf16ToUtf8(row.nominalSize)});
+    const ResultFieldVisibility visible = resultFieldVisibility(duty.view);
+    outcome.status = utf16ToUtf8(panel.status);
+    outcome.result1 = visible.first ? utf16ToUtf8(panel.first) : std::string();
+    outcome.result2 = visible.second ? utf16ToUtf8(panel.second) : std::string();
+    outcome.result3 = visible.third ? utf16ToUtf8(panel.third) : std::string();
+    outcome.details = utf16ToUtf8(panel.details);
+}
+
+} // namespace
+
+SizeSession::SizeSession(std::ostream& sqlErrors) : db_(sqlErrors) {}
+
+std::string SizeSession::open(const fs::path& database)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(database, error))
+        return "no catalogue database at " + database.string();
+    if (!db_.openReadOnly(database))
+        return "cannot open the catalogue database " + database.string();
+    if (!db_.checkFluidTable())
+        return database.string() + " is not an Arvelo catalogue (no table fluidi)";
+    startState_ = startupState(db_);
+    return {};
+}
+
+std::string SizeSession::run(const Duty& duty, const RunSettings& settings, SizeOutcome& outcome)
+{
+    AppState state = startState_;
+    applySettings(state, settings, duty);
+    SelectionFields fields;
+    fields.flowInput = duty.flowText;
+    fields.dpInput = duty.dpText;
+    ResultsPanelModel panel(state);
+    runSelection(state, db_, fields, panel);
+    if (duty.pick) {
+        const std::size_t rows = panel.texts().candidates.size();
+        if (*duty.pick >= rows)
+            return "pick " + std::to_string(*duty.pick) + ": the candidate list has " + std::to_string(rows) +
+                   (rows == 1 ? " row" : " rows") + (rows ? " (0 is the first)" : "");
+        fields.candidateIndex = static_cast<std::int32_t>(*duty.pick);
+        runSelection(state, db_, fields, panel);
+    }
+    fillOutcome(state, panel.texts(), duty, outcome);
+    return {};
+}

@@ -1,0 +1,53 @@
+#include "sizing/result_kind.h"
+#include "sizing/valve_families.h"
+
+#include "app/unit_conversion.h"
+#include "db/product_db.h"
+
+#include <optional>
+
+namespace {
+
+// The presetting position of a presetting on the valve's scale, truncated
+// toward zero. A presetting below the start of the scale has no position,
+// even when it lies less than one step below (the truncation alone would
+// make that position 0); neither has one on a scale without steps.
+std::optional<std::size_t> scalePosition(float presetting, float start, float step)
+{
+    const float quotient = (presetting - start) / step;
+    if (!(quotient >= 0.0f) || !(quotient < static_cast<float>(kStartupPositions)))
+        return std::nullopt;
+    return static_cast<std::size_t>(quotient);
+}
+
+} // namespace
+
+void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked)
+{
+    state.picvCheckFound = 0;
+    if (!clicked || *clicked >= state.picvAllRows.size()) {
+        state.picvCheckRow.reset();
+        db.queryPicvAll(state.picvAllRows);
+        return;
+    }
+    const PicvRow& valve = state.picvAllRows[*clicked];
+    const float basePressure = pressureFactor(state) * measuredPressure;
+    std::vector<StartupRow> startup;
+    const int rows = db.queryStartup(startup, valve.technicalCode, valve.model);
+    const std::optional<std::size_t> position =
+        rows > 0 ? scalePosition(presetting, valve.presetStart, valve.presetStep) : std::nullopt;
+
+    state.picvCheckFound = 1;
+    if (!position) {
+        state.picvCheckResult = 0.0f;
+        state.picvCheckRow.reset();
+        state.picvCheckNoData = 1;
+        return;
+    }
+    // Several rows of data: the first one counts. Equal to the minimum is
+    // not enough.
+    const float minimum = startup.front().values[*position];
+    state.picvCheckNoData = 0;
+    state.picvCheckRow = clicked;
+    state.picvCheckResult = basePressure > minimum ? kPressureSufficient : kPressureInsufficient;
+}

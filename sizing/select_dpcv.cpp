@@ -1,0 +1,23 @@
+#include "sizing/choose_candidate.h"
+#include "sizing/valve_families.h"
+
+#include "app/unit_conversion.h"
+#include "db/product_db.h"
+
+void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressureDrop, ChosenRow clicked)
+{
+    state.dpcvFound = 0;
+    state.dpcvChosen.reset();
+    const std::optional<float> flowFactor = effectiveFlowFactor(state);
+    if (!flowFactor) { // a mass unit without usable density: nothing found
+        state.dpcvRows.clear();
+        return;
+    }
+    const float baseFlow = *flowFactor * flow;
+    const float basePressure = pressureFactor(state) * branchPressureDrop;
+    db.queryDpcv(state.dpcvRows, baseFlow, basePressure);
+
+    const CandidateChoice choice = chooseCandidate(state.dpcvRows, state.modelNames[DpControllerKind], clicked);
+    state.dpcvFound = choice.found;
+    state.dpcvChosen = choice.chosen;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/app_state.h"
+
+class ProductDb;
+
+// The calculations of the valve families. Each takes its numbers in the
+// units the user sees and the row the user clicked (an index into the
+// family's list of the previous calculation, or none), and leaves its
+// outcome in its own group of AppState fields.
+
+// Sizing: query the fitting rows, choose one, find its nearest presetting.
+void sizeFixedOrifice(AppState& state, ProductDb& db, float flow, float pressureDrop, ChosenRow clicked);
+void sizeVariableOrifice(AppState& state, ProductDb& db, float flow, float pressureDrop, ChosenRow clicked);
+void selectPicv(AppState& state, ProductDb& db, float flow, ChosenRow clicked);
+void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressureDrop, ChosenRow clicked);
+
+// Commissioning: without a clicked row, list every valve of the family;
+// with one, compute for that valve without querying the list again.
+void measureFixedOrifice(AppState& state, ProductDb& db, float measuredPressure, ChosenRow clicked);
+void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked);

@@ -1,0 +1,142 @@
+// The arvelo-size program itself: exit status, the one-line errors and the
+// JSON it prints, run in a working folder like a user would.
+
+#include "tests/cli/cli_catalogue.h"
+#include "tests/support/temp_folder.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text)
+{
+    std::string result = "'";
+    for (const char c : text)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+// Runs the program in folder with the arguments (already quoted for the shell).
+ProgramRun arveloSize(const std::filesystem::path& folder, const std::string& arguments)
+{
+    const std::filesystem::path errFile = folder / "stderr.txt";
+    const std::string command = "cd " + quoted(folder.string()) + " && " + quoted(ARVELO_SIZE_PATH) + " " + arguments +
+                                " 2>" + quoted(errFile.string());
+    ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    std::ostringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+TEST(ArveloSize, PrintsTheResultsAsOneJsonObject)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const ProgramRun run = arveloSize(folder.path(), "fixed --flow 0,5 --dp 100 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto result = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& item : result.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"view", "found", "chosen", "candidates", "status", "result1", "result2",
+                                              "result3", "details"}));
+    EXPECT_EQ(result["found"], true);
+    EXPECT_EQ(result["chosen"], 0);
+    EXPECT_EQ(result["candidates"][0],
+              (nlohmann::ordered_json{{"model", "Arvelo Quarz"}, {"code", "AQ-025"}, {"size", "DN 25"}}));
+    EXPECT_EQ(result["result3"], "46,25");
+    EXPECT_EQ(result["details"], "Materialnummer:\r\n\r\nAQ-025\r\n\r\n\r\nNennweite:\r\n\r\nDN 25");
+}
+
+TEST(ArveloSize, PrintsCandidatesWithTheChosenOneMarked)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const ProgramRun run = arveloSize(folder.path(), "dpcv --flow 1 --dp 100 --pick 1 --language 1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("  0  Arvelo Statra-A | AS-1 | DN 25\n* 1  Arvelo Statra-B | AS-2 | DN 25\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("status: Type series\n"), std::string::npos) << run.out;
+}
+
+TEST(ArveloSize, RunsABatchFileIntoAnOutputFile)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    std::ofstream(folder.path() / "duties.csv") << "view;flow;dp\nfixed;0,5;100\npicv;x;\n";
+    const ProgramRun run = arveloSize(folder.path(), "--batch duties.csv --out results.jsonl --json");
+    EXPECT_EQ(run.status, 1) << "one line failed";
+    std::ifstream results(folder.path() / "results.jsonl");
+    std::string first, second;
+    std::getline(results, first);
+    std::getline(results, second);
+    EXPECT_EQ(nlohmann::json::parse(first)["result1"], "3,70");
+    EXPECT_EQ(nlohmann::json::parse(second)["error"],
+              "line 3: flow 'x' is not a number (digits with a decimal comma or point)");
+}
+
+struct BadInputCase {
+    const char* arguments;
+    const char* error;
+};
+
+TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const BadInputCase cases[] = {
+        {"valve", "arvelo-size: unknown view 'valve' (one of: fixed, fixed-check, variable, picv, picv-check, dpcv)\n"},
+        {"fixed --flow-unit gallons",
+         "arvelo-size: unknown flow unit 'gallons' (one of: kg/s, Kg/h, l/s, l/min, l/h, m3/s, m3/h, GPM, In3/min, "
+         "Ft3/min)\n"},
+        {"fixed --dp 1,0,0", "arvelo-size: dp '1,0,0' is not a number (digits with a decimal comma or point)\n"},
+        {"", "arvelo-size: no view given (one of: fixed, fixed-check, variable, picv, picv-check, dpcv), and no --batch "
+             "file\n"},
+        {"--batch missing.csv", "arvelo-size: cannot read the duty file missing.csv\n"},
+        {"fixed --db other.db", "arvelo-size: no catalogue database at other.db\n"},
+        {"fixed --out results.csv", "arvelo-size: --out requires --batch\n"},
+    };
+    for (const BadInputCase& c : cases) {
+        const ProgramRun run = arveloSize(folder.path(), c.arguments);
+        EXPECT_NE(run.status, 0) << c.arguments;
+        EXPECT_EQ(run.err, c.error) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+    }
+    EXPECT_NE(arveloSize(folder.path(), "fixed --pick").status, 0);
+}
+
+TEST(ArveloSize, AMissingDatabaseCreatesNothing)
+{
+    TempFolder folder;
+    const ProgramRun run = arveloSize(folder.path(), "picv --flow 1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "arvelo-size: no catalogue database at DB/mvd.db\n");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "no DB, DataLog or Export folder";
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "cli/batch.h"
+#include "cli/size_session.h"
+
+#include "tests/cli/cli_catalogue.h"
+#include "tests/support/temp_folder.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+class BatchTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeCliCatalogue(folder.path());
+        ASSERT_EQ(session.open(folder.path() / "DB" / "mvd.db"), "");
+    }
+
+    std::vector<std::string> run(const std::string& file, bool json, const DutyTexts& commandLine = {})
+    {
+        std::istringstream in(file);
+        std::ostringstream out;
+        report = runBatch(in, out, session, commandLine, RunSettings{}, json);
+        std::vector<std::string> lines;
+        std::istringstream text(out.str());
+        for (std::string line; std::getline(text, line);)
+            lines.push_back(line);
+        return lines;
+    }
+
+    TempFolder folder;
+    std::ostringstream errors;
+    SizeSession session{errors};
+    BatchReport report;
+};
+
+TEST_F(BatchTest, OneJsonObjectPerDutyAndAnErrorLineForAnUnreadableOne)
+{
+    const auto lines = run("\xEF\xBB\xBF" "view;flow;dp;pick\r\n"
+                           "fixed;0,5;100;\r\n"
+                           "\r\n"
+                           "fixed;0,5;abc;\r\n"
+                           "fixed-check;;250;0\r\n"
+                           "dpcv;1;100;5\r\n"
+                           ";0,5\r\n",
+                           true, {"", "", "", "", "", "", ""});
+    ASSERT_EQ(lines.size(), 5u);
+    const auto first = nlohmann::json::parse(lines[0]);
+    EXPECT_EQ(first["line"], 2);
+    EXPECT_EQ(first["view"], "fixed");
+    EXPECT_EQ(first["found"], true);
+    EXPECT_EQ(first["result1"], "3,70");
+    EXPECT_EQ(nlohmann::json::parse(lines[1]),
+              (nlohmann::json{{"line", 4}, {"error", "line 4: dp 'abc' is not a number (digits with a decimal comma or point)"}}));
+    EXPECT_EQ(nlohmann::json::parse(lines[2])["result2"], "1,39");
+    EXPECT_EQ(nlohmann::json::parse(lines[3])["error"], "line 6: pick 5: the candidate list has 2 rows (0 is the first)");
+    EXPECT_EQ(nlohmann::json::parse(lines[4])["error"],
+              "line 7: no view given (one of: fixed, fixed-check, variable, picv, picv-check, dpcv)");
+    EXPECT_EQ(report.duties, 5u);
+    EXPECT_EQ(report.failed, 3u);
+}
+
+TEST_F(BatchTest, MissingColumnsAndEmptyCellsTakeTheCommandLine)
+{
+    const auto lines = run("view;dp\nfixed-check;\nfixed-check;\"25\"\n", false, {"", "", "250", "0", "", "kPa"});
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error");
+    std::ostringstream all;
+    for (const std::string& line : lines)
+        all << line << '\n';
+    EXPECT_NE(all.str().find("2;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;4,39;;\"Materialnummer:"),
+              std::string::npos)
+        << all.str() << "250 kPa across kvs 10";
+    EXPECT_NE(all.str().find("3;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;1,39;;"), std::string::npos)
+        << all.str();
+    EXPECT_EQ(report.failed, 0u);
+}
+
+TEST_F(BatchTest, AHeaderThatCannotBeReadStopsTheFile)
+{
+    run("view;flow;colour\nfixed;1;red\n", false);
+    EXPECT_EQ(report.fatal, "line 1: unknown column 'colour' (columns: view, flow, dp, pick, flow_unit, pressure_unit, fluid)");
+    run("flow;dp\n1;1\n", false);
+    EXPECT_EQ(report.fatal, "line 1: the header names no view column");
+    run("view;view\n", false);
+    EXPECT_EQ(report.fatal, "line 1: column 'view' named twice");
+    run("", false);
+    EXPECT_EQ(report.fatal, "the duty file is empty (it needs a header line)");
+    const auto lines = run("view\nfixed;1\n", false);
+    EXPECT_EQ(report.fatal, "");
+    EXPECT_EQ(report.failed, 1u);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "2;;;;;;;;;;;;;line 2: 2 cells, but the header names 1 column") << "14 fields like the header";
+}
+
+} // namespace

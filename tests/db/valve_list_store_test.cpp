@@ -1,0 +1,190 @@
+#include "db/product_db.h"
+#include "db/valve_list_store.h"
+
+#include "tests/db/statement_log.h"
+#include "tests/support/fixture_db.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+class ValveListStoreTest : public testing::Test {
+protected:
+    std::filesystem::path file() const { return folder.path() / "mvd.db"; }
+
+    void openWith(const std::string& statements)
+    {
+        fixture::execute(file(), statements);
+        ASSERT_TRUE(db.open(file()));
+    }
+
+    std::vector<std::uint16_t> positions()
+    {
+        std::vector<ProjectRow> rows;
+        db.loadProjects(rows);
+        std::vector<std::uint16_t> numbers;
+        for (const ProjectRow& row : rows)
+            numbers.push_back(row.posizione);
+        return numbers;
+    }
+
+    TempFolder folder;
+    std::ostringstream errors;
+    ProductDb db{errors};
+};
+
+ProjectRow sampleRow()
+{
+    ProjectRow row;
+    row.posizione = 7;
+    row.nome_tipo = "Arvelo Quarz";
+    row.dimensione = "DN 15";
+    row.numero_di_materiale = "AQ-015";
+    row.dP = 100.0f;
+    row.portata = 1.5f;
+    row.fluido = 2;
+    row.t_mandata = 20.0f;
+    row.t_ritorno = 15.0f;
+    row.potenza = 0.0f;
+    row.presetting = "3,70";
+    row.kv = "5,69";
+    row.apertura = "46,25";
+    row.riferimento = "Room 1";
+    row.muP = "mbar";
+    row.muQ = "l/s";
+    row.muPower = "kW";
+    row.muTemp = "C";
+    return row;
+}
+
+TEST_F(ValveListStoreTest, InsertsWithTheExactStatementText)
+{
+    openWith(fixture::projectsSchema());
+    StatementLog log(db.handle());
+    EXPECT_EQ(db.insertProject(sampleRow()), 0);
+    const std::string expected =
+        "insert into progetti ('posizione', 'nome_tipo', 'dimensione', 'numero_di_materiale', 'dP',\t\t" +
+        std::string(24, ' ') +
+        "'portata', 'fluido', 't_mandata', 't_ritorno', 'potenza', 'presetting',\t\t\t\t\t\t\t\t'kv', 'apertura', "
+        "'riferimento', 'muP', 'muQ', 'muPower', 'muTemp') values \t\t\t\t\t\t\t\t('7', 'Arvelo Quarz', 'DN 15', "
+        "'AQ-015', '100.000000', '1.500000', '2', '20.000000', '15.000000', '0.000000', '3,70', '5,69', '46,25', "
+        "'Room 1', 'mbar', 'l/s', 'kW', 'C')";
+    EXPECT_EQ(log.last(), expected);
+}
+
+TEST_F(ValveListStoreTest, StoresQuotesAndCutsLongTextsAtTheirFields)
+{
+    openWith(fixture::projectsSchema());
+    ProjectRow row = sampleRow();
+    row.riferimento = "Pump's room '); DELETE FROM progetti; --";
+    row.nome_tipo = std::string(126, 'x') + "\xC3\xA9"; // é would end at byte 128
+    row.muQ = "m3/h";
+    ASSERT_EQ(db.insertProject(row), 0);
+    ASSERT_EQ(db.insertProject(sampleRow()), 0);
+
+    std::vector<ProjectRow> rows;
+    db.loadProjects(rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].riferimento, "Pump's room '); DELETE FROM progetti; --");
+    EXPECT_EQ(rows[0].nome_tipo, std::string(126, 'x'));
+    EXPECT_EQ(rows[0].muQ, "m3/h");
+    EXPECT_FLOAT_EQ(rows[0].portata, 1.5f);
+    EXPECT_EQ(rows[0].fluido, 2);
+
+    std::vector<ProjectRow> found;
+    db.findProjectsByDesignation("Pump's room '); DELETE FROM progetti; --", found);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].posizione, 7);
+    EXPECT_TRUE(errors.str().empty()) << errors.str();
+}
+
+TEST_F(ValveListStoreTest, FindsEveryRowOfADesignation)
+{
+    openWith(fixture::projectsSchema() +
+             "INSERT INTO progetti (posizione, riferimento) VALUES (1, 'Boiler'), (2, 'Attic'), (3, 'Boiler');");
+    std::vector<ProjectRow> found;
+    StatementLog log(db.handle());
+    db.findProjectsByDesignation("Boiler", found);
+    EXPECT_EQ(log.last(), "SELECT * FROM progetti WHERE riferimento = 'Boiler' ORDER BY 'ASC'");
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].posizione, 1);
+    EXPECT_EQ(found[1].posizione, 3);
+    found.clear();
+    db.findProjectsByDesignation("boiler", found);
+    EXPECT_TRUE(found.empty());
+}
+
+struct NumberingCase {
+    const char* name;
+    std::vector<std::uint16_t> present;
+    std::optional<std::optional<std::uint16_t>> deleted; // outer: whether to delete; inner: which (none = all)
+    std::uint16_t next;
+};
+
+TEST_F(ValveListStoreTest, NumbersAfterTheLastRowOfTheTable)
+{
+    const NumberingCase cases[] = {
+        {"empty table", {}, std::nullopt, 1},
+        {"after the last of three", {1, 2, 3}, std::nullopt, 4},
+        {"last row deleted", {1, 2, 3}, std::optional<std::uint16_t>(3), 3},
+        {"middle row deleted", {1, 2, 3}, std::optional<std::uint16_t>(2), 4},
+        {"whole table deleted", {1, 2, 3}, std::optional<std::uint16_t>(), 1},
+    };
+    openWith(fixture::projectsSchema());
+    for (const NumberingCase& c : cases) {
+        ASSERT_EQ(db.deleteProject(std::nullopt), 0);
+        for (const std::uint16_t position : c.present) {
+            ProjectRow row = sampleRow();
+            row.posizione = position;
+            ASSERT_EQ(db.insertProject(row), 0);
+        }
+        if (c.deleted) {
+            ASSERT_EQ(db.deleteProject(*c.deleted), 0);
+        }
+        std::vector<ProjectRow> projects;
+        EXPECT_EQ(appendToValveList(db, sampleRow(), projects), 0) << c.name;
+        ASSERT_FALSE(projects.empty()) << c.name;
+        EXPECT_EQ(projects.back().posizione, c.next) << c.name;
+        EXPECT_EQ(projects.size(), positions().size()) << c.name << ": projects mirrors the table";
+    }
+}
+
+TEST_F(ValveListStoreTest, NumberingWrapsIn16Bits)
+{
+    ProjectRow last;
+    last.posizione = 65535;
+    EXPECT_EQ(nextPosition({}), 1);
+    EXPECT_EQ(nextPosition({last}), 0);
+}
+
+TEST_F(ValveListStoreTest, DeletesEveryRowOfAPosition)
+{
+    openWith(fixture::projectsSchema() + "INSERT INTO progetti (posizione) VALUES (1), (2), (2), (3);");
+    StatementLog log(db.handle());
+    EXPECT_EQ(db.deleteProject(std::uint16_t{2}), 0);
+    EXPECT_EQ(log.last(), "DELETE FROM progetti WHERE posizione = '2'");
+    EXPECT_EQ(positions(), (std::vector<std::uint16_t>{1, 3}));
+    EXPECT_EQ(db.deleteProject(std::nullopt), 0);
+    EXPECT_EQ(log.last(), "DELETE FROM progetti");
+    EXPECT_TRUE(positions().empty());
+}
+
+TEST_F(ValveListStoreTest, FailuresReturnMinusOneAfterTheErrorLine)
+{
+    openWith("CREATE TABLE unrelated (x);");
+    EXPECT_EQ(db.insertProject(sampleRow()), -1);
+    EXPECT_EQ(db.deleteProject(std::uint16_t{1}), -1);
+    std::vector<ProjectRow> projects(2);
+    EXPECT_EQ(appendToValveList(db, sampleRow(), projects), -1);
+    EXPECT_TRUE(projects.empty());
+    EXPECT_EQ(errors.str(), "SQL error Progetti_Insert: no such table: progetti\n"
+                            "SQL error Progetti_Delete: no such table: progetti\n"
+                            "SQL error Progetti_Query: no such table: progetti\n"
+                            "SQL error Progetti_Insert: no such table: progetti\n"
+                            "SQL error Progetti_Query: no such table: progetti\n");
+}
+
+} // namespace
