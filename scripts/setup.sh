@@ -16,7 +16,7 @@ workdir="${REZU_WORKDIR:-$HOME/ArveloRezu}"
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
-  libsqlite3-dev sqlite3
+  libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
 )
@@ -40,15 +40,9 @@ build_all() {
 }
 
 prepare_workdir() {
-  mkdir -p "$workdir/DB"
-  local catalogue="$build/catalogue/arvelo-catalogue"
-  if [ -x "$catalogue" ]; then
-    # Creates the catalogue, or refreshes its tables in place; the valve
-    # list (table progetti) is always kept.
-    "$catalogue" "$workdir/DB/mvd.db"
-  elif [ ! -e "$workdir/DB/mvd.db" ]; then
-    cat "$repo/catalogue/catalogue_schema.sql" "$repo/catalogue/progetti_schema.sql" | sqlite3 "$workdir/DB/mvd.db"
-  fi
+  # Creates the catalogue, or refreshes its tables in place; the valve list
+  # (table progetti) is always kept.
+  "$build/catalogue/arvelo-catalogue" "$workdir/DB/mvd.db"
 }
 
 case "${1:-}" in
