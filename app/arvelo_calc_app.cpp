@@ -1,5 +1,7 @@
 #include "app/arvelo_calc_app.h"
 
+#include "resources/fonts/register_application_fonts.h"
+#include "resources/images/program_icon.h"
 #include "ui/message_box_messages.h"
 
 #include <QDialog>
@@ -10,6 +12,8 @@ CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv
     // The settings key the program has always registered; nothing is stored under it.
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(QStringLiteral("Arvelo Rezu"));
+    setWindowIcon(programIcon());
+    registerApplicationFonts();
 }
 
 void CArveloCalcApp::initInstance()

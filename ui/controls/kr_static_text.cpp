@@ -1,0 +1,19 @@
+#include "ui/controls/kr_static_text.h"
+
+#include "ui/controls/text_colours.h"
+
+KrStaticText::KrStaticText(QWidget* parent) : QLabel(parent)
+{
+    // Texts come from the text table and are never markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    applyTextColours(*this, QPalette::WindowText, textColor_);
+}
+
+void KrStaticText::setTextColor(const QColor& color)
+{
+    textColor_ = color;
+    applyTextColours(*this, QPalette::WindowText, textColor_);
+}
