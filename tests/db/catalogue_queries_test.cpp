@@ -1,30 +1,16 @@
 #include "db/product_db.h"
 
 #include "tests/db/statement_log.h"
+#include "tests/db/product_db_fixture.h"
 #include "tests/support/fixture_db.h"
-#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 namespace {
 
-class CatalogueQueriesTest : public testing::Test {
-protected:
-    std::filesystem::path file() const { return folder.path() / "mvd.db"; }
-
-    void openWith(const std::string& statements)
-    {
-        fixture::execute(file(), statements);
-        ASSERT_TRUE(db.open(file()));
-    }
-
-    TempFolder folder;
-    std::ostringstream errors;
-    ProductDb db{errors};
-};
+using CatalogueQueriesTest = ProductDbFixture;
 
 struct StatementCase {
     const char* name;

@@ -2,25 +2,16 @@
 #include "db/valve_list_store.h"
 
 #include "tests/db/statement_log.h"
+#include "tests/db/product_db_fixture.h"
 #include "tests/support/fixture_db.h"
-#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
-class ValveListStoreTest : public testing::Test {
+class ValveListStoreTest : public ProductDbFixture {
 protected:
-    std::filesystem::path file() const { return folder.path() / "mvd.db"; }
-
-    void openWith(const std::string& statements)
-    {
-        fixture::execute(file(), statements);
-        ASSERT_TRUE(db.open(file()));
-    }
-
     std::vector<std::uint16_t> positions()
     {
         std::vector<ProjectRow> rows;
@@ -31,9 +22,6 @@ protected:
         return numbers;
     }
 
-    TempFolder folder;
-    std::ostringstream errors;
-    ProductDb db{errors};
 };
 
 ProjectRow sampleRow()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "db/product_db.h"
+#include "tests/support/fixture_db.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+// A ProductDb on a fresh database file in a temporary folder, with its error
+// lines collected in `errors`.
+class ProductDbFixture : public testing::Test {
+protected:
+    std::filesystem::path file() const { return folder.path() / "mvd.db"; }
+
+    void openWith(const std::string& statements)
+    {
+        fixture::execute(file(), statements);
+        ASSERT_TRUE(db.open(file()));
+    }
+
+    TempFolder folder;
+    std::ostringstream errors;
+    ProductDb db{errors};
+};
