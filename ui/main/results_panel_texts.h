@@ -2,25 +2,10 @@
 
 #include "app/app_state.h"
 #include "sizing/results_panel.h"
+#include "ui/main/rgb.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Rgb& other) const
-    {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
-    bool operator!=(const Rgb& other) const { return !(*this == other); }
-};
-
-inline constexpr Rgb kTextBlack{0, 0, 0};
-// A missing result or an insufficient pressure.
-inline constexpr Rgb kTextRed{222, 12, 33};
 
 // One item of the candidate list (control 1017).
 struct CandidateListRow {

@@ -1,0 +1,13 @@
+#include "ui/main/numeric_field.h"
+
+#include "data/number_text.h"
+#include "data/text_format.h"
+
+void numericFieldChanged(ControlModel& controls, int fieldId, std::string& stored)
+{
+    ControlState& field = controls[fieldId];
+    if (!acceptNumericText(stored, utf16ToUtf8(field.text)).resetField)
+        return;
+    field.text = utf8ToUtf16(stored);
+    controls.focusRequest = fieldId;
+}
