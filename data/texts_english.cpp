@@ -110,4 +110,5 @@ LanguageTexts kEnglishTexts = {
     /* 105 */ u"Designation already exists!",
     /* 106 */ u"Select an object (valve) to be deleted.",
     /* 107 */ u"Enter a project and customer.",
+    /* 108 */ u"The file %s could not be saved: %s",
 };

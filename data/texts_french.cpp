@@ -111,4 +111,5 @@ LanguageTexts kFrenchTexts = {
     /* 105 */ u"La désignation existe déjà!",
     /* 106 */ u"Sélectionnez un objet (robinet à soupape) à supprimer.",
     /* 107 */ u"Indiquez le projet et le client!",
+    /* 108 */ u"Impossible d'enregistrer le fichier %s\u00A0: %s",
 };

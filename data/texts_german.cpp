@@ -110,4 +110,5 @@ LanguageTexts kGermanTexts = {
     /* 105 */ u"Bezeichnung bereits vorhanden!",
     /* 106 */ u"Wählen Sie ein zu entfernendes Objekt (Ventil) aus.",
     /* 107 */ u"Projekt und Kunde angeben!",
+    /* 108 */ u"Die Datei %s konnte nicht gespeichert werden: %s",
 };

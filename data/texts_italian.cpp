@@ -110,4 +110,5 @@ LanguageTexts kItalianTexts = {
     /* 105 */ u"Denominazione già presente!",
     /* 106 */ u"Selezionare un oggetto (valvola) da rimuovere.",
     /* 107 */ u"Indicare progetto e cliente!",
+    /* 108 */ u"Impossibile salvare il file %s: %s",
 };

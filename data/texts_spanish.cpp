@@ -111,4 +111,5 @@ LanguageTexts kSpanishTexts = {
     /* 105 */ u"Reference already present !",
     /* 106 */ u"Select an object (valve) to remove.",
     /* 107 */ u"Specify Project and Customer !",
+    /* 108 */ u"No se ha podido guardar el archivo %s: %s",
 };

@@ -111,4 +111,5 @@ LanguageTexts kSwedishTexts = {
     /* 105 */ u"Beteckningen finns redan!",
     /* 106 */ u"SVälj ett objekt (ventil) som ska tas bort.",
     /* 107 */ u"SAnge projekt och kund!",
+    /* 108 */ u"Filen %s kunde inte sparas: %s",
 };

@@ -82,20 +82,6 @@ void copySources(const fs::path& folder)
     }
 }
 
-std::string fileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
 int positionsOf(double start, double full, double step)
 {
     return static_cast<int>(std::lround((full - start) / step)) + 1;

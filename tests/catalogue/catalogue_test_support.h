@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/sqlite_handle.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_folder.h"
 
 #include <filesystem>
@@ -30,9 +31,6 @@ const std::filesystem::path& builtCatalogue();
 
 // Copies the catalogue's sources (CSV and schema files) into `folder`.
 void copySources(const std::filesystem::path& folder);
-
-std::string fileBytes(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 // Presetting positions of a scale.
 int positionsOf(double start, double full, double step);

@@ -88,6 +88,10 @@ TEST(TextTable, MessagesAndModeNamesHaveTheirExactWording)
         {107, {u"Indicare progetto e cliente!", u"Enter a project and customer.", u"Specify Project and Customer !",
                u"Projekt und Kunde angeben!", u"Indiquez le projet et le client!", u"SAnge projekt och kund!",
                u"Указать проект и заказчика!"}},
+        {108, {u"Impossibile salvare il file %s: %s", u"The file %s could not be saved: %s",
+               u"No se ha podido guardar el archivo %s: %s", u"Die Datei %s konnte nicht gespeichert werden: %s",
+               u"Impossible d'enregistrer le fichier %s\u00A0: %s", u"Filen %s kunde inte sparas: %s",
+               u"Не удалось сохранить файл %s: %s"}},
     };
     for (const auto& row : rows)
         for (int language = 0; language < TextTable::languageCount; ++language)
@@ -174,6 +178,9 @@ TEST(TextTable, CaptionsFormatAsTheWindowsShowThem)
         {kEnglish, 76, {u"mbar"}, u"Pressure (mbar)"},
         {kEnglish, 77, {u"kW"}, u"Power(kW)"},
         {kEnglish, 78, {u"\u2103"}, u"Temperature (\u2103)"},
+        // A failed export.
+        {kGerman, 108, {u"Liste.csv", u"Permission denied"},
+         u"Die Datei Liste.csv konnte nicht gespeichert werden: Permission denied"},
         // Result panel fields.
         {kEnglish, 34, {u"1234", u"DN 15"}, u"Material number:\r\n\r\n1234\r\n\r\n\r\nNominal size:\r\n\r\nDN 15"},
         {kEnglish, 35, {u"1234", u"DN 15", u"l/h", u"30", u"250"},

@@ -1,0 +1,9 @@
+#include "ui/main/designation_field.h"
+
+#include "data/utf8_field.h"
+#include "db/project_row.h"
+
+std::string fittedDesignation(std::string_view typed)
+{
+    return truncateUtf8(typed, kProjectNameLength);
+}

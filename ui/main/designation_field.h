@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The designation field takes no more than a stored designation can hold
+// (127 bytes of UTF-8): the typed text cut at the last whole character that
+// fits. A text that fits comes back unchanged.
+std::string fittedDesignation(std::string_view typed);

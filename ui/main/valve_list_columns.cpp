@@ -1,0 +1,38 @@
+#include "ui/main/valve_list_columns.h"
+
+#include "data/number_text.h"
+#include "data/text_format.h"
+#include "ui/main/fluid_name.h"
+
+namespace {
+
+std::u16string wide(const std::string& text) { return utf8ToUtf16(text); }
+
+std::u16string withUnit(float value, const std::string& unit)
+{
+    if (value == 0.0f)
+        return {};
+    return utf8ToUtf16(formatCommaDecimal(value) + " (" + unit + ")");
+}
+
+} // namespace
+
+std::vector<std::u16string> valveListCells(const ProjectRow& row, int languageIndex)
+{
+    return {
+        wide(std::to_string(row.posizione)),
+        wide(row.nome_tipo),
+        wide(row.dimensione),
+        wide(row.numero_di_materiale),
+        withUnit(row.dP, row.muP),
+        withUnit(row.portata, row.muQ),
+        std::u16string(fluidName(row.fluido, languageIndex)),
+        withUnit(row.t_mandata, row.muTemp),
+        withUnit(row.t_ritorno, row.muTemp),
+        withUnit(row.potenza, row.muPower),
+        wide(row.presetting),
+        wide(row.kv),
+        wide(row.apertura),
+        wide(row.riferimento),
+    };
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "db/project_row.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The export file of the valve list, byte for byte: UTF-8 with a byte-order
+// mark, CR LF line ends, the project and customer lines each followed by an
+// empty line, the 19 column headers, then one line of 19 fields per row.
+// Numbers have a decimal point and two decimals; presetting, KV value and
+// opening are read back from their display texts ("OK" and "" give 0.00).
+// The project and customer names come as the edit fields hold them (UTF-16)
+// and go into the file whole. A field holding a semicolon, a quote or a line
+// break is quoted, so that it stays one cell; every other field is written
+// as it is.
+std::string valveListExport(std::u16string_view projectName, std::u16string_view customerName,
+                            int languageIndex, const std::vector<ProjectRow>& projects);
+
+// The message for an export that could not be saved, with the file's path
+// as chosen and the system's reason, in a language.
+std::u16string exportFailureText(int languageIndex, const std::filesystem::path& file, std::string_view reason);
