@@ -8,6 +8,7 @@
 #include "data/valve_models.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -91,7 +92,10 @@ std::string resolvePressureBound(const std::string& text, const char* option, st
         return {};
     if (!isNumberText(text))
         return std::string(option) + " '" + text + "' is not a number of kPa";
-    bound = parseCommaDecimal(text);
+    const float kilopascal = parseCommaDecimal(text);
+    if (!std::isfinite(kilopascal)) // an infinite bound would silently drop the orifice window's limit
+        return std::string(option) + " '" + text + "' is too large a number of kPa";
+    bound = kilopascal;
     return {};
 }
 

@@ -43,6 +43,32 @@ std::size_t decimalNumberLength(std::string_view text, char decimalMark)
     return i;
 }
 
+// Whether a number text that no double can hold lies beyond the largest
+// (true) or below the smallest (false) one: the power of ten of its first
+// non-zero digit plus its exponent decides, the other digits cannot.
+bool isBeyondLargest(std::string_view number)
+{
+    const std::size_t exponentMark = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, exponentMark);
+    std::int64_t exponent = 0;
+    if (exponentMark != std::string_view::npos) {
+        std::size_t i = exponentMark + 1;
+        const bool negative = number[i] == '-';
+        if (number[i] == '+' || negative)
+            ++i;
+        constexpr std::int64_t saturated = 1'000'000'000'000'000;
+        for (; i < number.size() && exponent < saturated; ++i)
+            exponent = exponent * 10 + (number[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    const std::int64_t power = first < point ? static_cast<std::int64_t>(point - first - 1)
+                                             : -static_cast<std::int64_t>(first - point);
+    return power + exponent > 0;
+}
+
 double readLeadingDecimal(std::string_view text, char decimalMark)
 {
     std::size_t start = 0;
@@ -62,12 +88,23 @@ double readLeadingDecimal(std::string_view text, char decimalMark)
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
+    // As strtod: too large is infinite, too small is zero, sign kept.
     if (error == std::errc::result_out_of_range)
-        value = std::numeric_limits<double>::infinity();
+        value = isBeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 
 } // namespace
+
+float narrowToFloat(double value)
+{
+    // Halfway past the largest float and beyond, rounding gives infinity;
+    // a plain cast of such a value would be undefined.
+    constexpr double overflowsFrom = 0x1.ffffffp127;
+    if (std::fabs(value) >= overflowsFrom)
+        return value < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
 
 std::string formatPointDecimal(double value)
 {
@@ -92,7 +129,7 @@ float parseCommaDecimal(std::string_view text)
 {
     std::string pointed(text);
     std::replace(pointed.begin(), pointed.end(), ',', '.');
-    return static_cast<float>(readLeadingDecimal(pointed, '.'));
+    return narrowToFloat(readLeadingDecimal(pointed, '.'));
 }
 
 double parseCDouble(std::string_view text)

@@ -9,6 +9,7 @@
 // the C locale to the user's, and printf/strtod would then follow it.
 
 // "%4.2f" with every '.' replaced by ','. 1.5 -> "1,50", -1.25 -> "-1,25".
+// Like printf, infinity and NaN give " inf" and " nan": no result to show.
 std::string formatCommaDecimal(float value);
 
 // The same text with the decimal point kept ("%4.2f"), for the export file.
@@ -17,12 +18,17 @@ std::string formatPointDecimal(double value);
 // Reads the longest leading decimal number (blanks skipped, optional sign,
 // digits, optional fraction, optional exponent) with ',' or '.' as decimal
 // mark and narrows it to single precision; 0 when there is none.
-// "12,5" -> 12.5, "1,2,3" -> 1.2, "" -> 0, "," -> 0.
+// "12,5" -> 12.5, "1,2,3" -> 1.2, "" -> 0, "," -> 0. As in C, a number too
+// small for a float reads as 0 with its sign and one too large as infinity,
+// which callers must not show or compute with.
 float parseCommaDecimal(std::string_view text);
 
 // C-locale conversions of database column texts: atof and atoi semantics
 // restricted to decimal numbers (no hex, inf or nan).
 double parseCDouble(std::string_view text);
+
+// Rounds to single precision, to infinity beyond the float range.
+float narrowToFloat(double value);
 std::int64_t parseCInteger(std::string_view text);
 
 // A numeric input field holds at most this many bytes of text.

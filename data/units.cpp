@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-// The factors are the single-precision values the program has always used;
-// nine significant digits name each float exactly. "mH2O", "ftH2O" and
-// "Btu/h" differ from the physical values on purpose: stored valve lists and
-// users' habits rely on them.
+// Each factor is a single-precision value written with nine significant
+// digits, which name the float exactly.
 std::vector<UnitEntry> flowUnitTable()
 {
     return {
@@ -28,11 +26,11 @@ std::vector<UnitEntry> pressureUnitTable()
         {"kPa", 1.0f},
         {"daPa", 0.00999999978f},
         {"bar", 100.0f},
-        {"mH2O", 0.00980665162f},
+        {"mH2O", 9.80665016f},
         {"atm", 101.325012f},
         {"kg/cm2", 98.0665054f},
         {"PSI", 6.89464951f},
-        {"ftH2O", 0.0478999987f},
+        {"ftH2O", 2.98906994f},
         {"mbar", 0.100000001f},
     };
 }
@@ -43,7 +41,7 @@ std::vector<UnitEntry> powerUnitTable()
         {"kW", 1000.0f},
         {"W", 1.0f},
         {"kCal/h", 1.16299999f},
-        {"Btu/h", 239.100006f},
+        {"Btu/h", 0.293071002f},
     };
 }
 

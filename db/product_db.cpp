@@ -2,6 +2,7 @@
 
 #include "db/row_conversion.h"
 #include "db/row_reader.h"
+#include "db/sql_format.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "db/row_conversion.h"
 #include "db/row_reader.h"
+#include "db/sql_format.h"
 
 // The catalogue statements. Numbers go in as quoted "%f" literals, which the
 // REAL columns turn back into numbers; texts go through "%q" so that a quote

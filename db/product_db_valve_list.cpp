@@ -2,6 +2,7 @@
 
 #include "db/row_conversion.h"
 #include "db/row_reader.h"
+#include "db/sql_format.h"
 
 // The valve list statements. Texts go through "%q": a designation such as
 // "Pump's room" is stored as typed and cannot change the statement.

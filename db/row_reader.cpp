@@ -15,7 +15,7 @@ std::string RowReader::text(int column, std::size_t maxBytes) const
 
 float RowReader::real(int column) const
 {
-    return isNull(column) ? 0.0f : static_cast<float>(parseCDouble(values_[column]));
+    return isNull(column) ? 0.0f : narrowToFloat(parseCDouble(values_[column]));
 }
 
 std::int64_t RowReader::integer(int column) const

@@ -4,6 +4,7 @@
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -28,6 +29,11 @@ void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float pre
     if (!clicked || *clicked >= state.picvAllRows.size()) {
         state.picvCheckRow.reset();
         db.queryPicvAll(state.picvAllRows);
+        return;
+    }
+    // An infinite pressure is no measurement, and would read as sufficient.
+    if (!std::isfinite(measuredPressure) || !std::isfinite(presetting)) {
+        state.picvCheckRow.reset();
         return;
     }
     const PicvRow& valve = state.picvAllRows[*clicked];

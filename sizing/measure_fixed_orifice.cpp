@@ -4,6 +4,8 @@
 
 #include "db/product_db.h"
 
+#include <cmath>
+
 void measureFixedOrifice(AppState& state, ProductDb& db, float measuredPressure, ChosenRow clicked)
 {
     state.fobvCommFound = 0;
@@ -13,8 +15,10 @@ void measureFixedOrifice(AppState& state, ProductDb& db, float measuredPressure,
         return;
     }
     const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
-    if (!factors)
-        return; // no fluid to convert with: no flow rather than an infinite one
+    // No fluid to convert with, or a pressure beyond the float range: no flow
+    // rather than an infinite one.
+    if (!factors || !std::isfinite(measuredPressure))
+        return;
     const FobvRow& valve = state.fobvCommRows[*clicked];
     const float basePressure = factors->pressureFactor * measuredPressure;
     const float a = singleSqrt(basePressure) * valve.kvs;

@@ -4,12 +4,16 @@
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
 
+#include <cmath>
+
 void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressureDrop, ChosenRow clicked)
 {
     state.dpcvFound = 0;
     state.dpcvChosen.reset();
     const std::optional<float> flowFactor = effectiveFlowFactor(state);
-    if (!flowFactor) { // a mass unit without usable density: nothing found
+    // A mass unit without usable density, or a number beyond the float
+    // range: nothing found.
+    if (!flowFactor || !std::isfinite(flow) || !std::isfinite(branchPressureDrop)) {
         state.dpcvRows.clear();
         return;
     }

@@ -5,6 +5,8 @@
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
 
+#include <cmath>
+
 namespace {
 
 // Minimum differential pressure at a position, in kPa; only when exactly one
@@ -24,9 +26,10 @@ void selectPicv(AppState& state, ProductDb& db, float flow, ChosenRow clicked)
     state.picvFound = 0;
     state.picvChosen.reset();
     // The preset curve is in l/s: without a flow factor (a mass unit with no
-    // usable density) nothing can be compared, so nothing is found.
+    // usable density) or an infinite flow nothing can be compared, so nothing
+    // is found.
     const std::optional<float> flowFactor = effectiveFlowFactor(state);
-    if (!flowFactor) {
+    if (!flowFactor || !std::isfinite(flow)) {
         state.picvRows.clear();
         return;
     }

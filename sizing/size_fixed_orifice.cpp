@@ -7,12 +7,15 @@
 
 #include "db/product_db.h"
 
+#include <cmath>
+
 void sizeFixedOrifice(AppState& state, ProductDb& db, float flow, float pressureDrop, ChosenRow clicked)
 {
     state.fobvFound = 0;
     state.fobvChosen.reset();
     const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
-    if (!factors) {
+    // A number beyond the float range finds nothing rather than an infinite Kv.
+    if (!factors || !std::isfinite(flow) || !std::isfinite(pressureDrop)) {
         state.fobvRows.clear();
         return;
     }

@@ -6,12 +6,15 @@
 
 #include "db/product_db.h"
 
+#include <cmath>
+
 void sizeVariableOrifice(AppState& state, ProductDb& db, float flow, float pressureDrop, ChosenRow clicked)
 {
     state.vobvFound = 0;
     state.vobvChosen.reset();
     const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
-    if (!factors) {
+    // A number beyond the float range finds nothing rather than an infinite Kv.
+    if (!factors || !std::isfinite(flow) || !std::isfinite(pressureDrop)) {
         state.vobvRows.clear();
         return;
     }

@@ -53,7 +53,7 @@ TEST(UnitConversion, PressurePowerAndTemperatureFollowTheChosenUnits)
     EXPECT_FLOAT_EQ(pressureToBase(state, 100.0f), 10.0f); // mbar
     EXPECT_FLOAT_EQ(pressureFromBase(state, 1.0f), 10.0f);
     state.pressureUnitIndex = 3;
-    EXPECT_NEAR(pressureFromBase(state, 1.0f), 101.97f, 0.005f);
+    EXPECT_NEAR(pressureFromBase(state, 1.0f), 0.10197f, 0.000005f);
     EXPECT_FLOAT_EQ(powerToBase(state, 2.0f), 2000.0f);   // kW
     state.temperatureUnitIndex = 1;
     EXPECT_FLOAT_EQ(temperatureDifferenceKelvin(state, 68.0f, 77.0f), 5.0f);

@@ -100,6 +100,36 @@ TEST(ArveloSize, RunsABatchFileIntoAnOutputFile)
               "line 3: flow 'x' is not a number (digits with a decimal comma or point)");
 }
 
+struct BeyondFloatCase {
+    std::string arguments;
+    bool found;
+    const char* result;
+    const char* shown;
+};
+
+// Numbers typed beyond the float range: too small reads as 0, too large
+// gives the no-result state instead of "inf" or a verdict.
+TEST(ArveloSize, NumbersBeyondTheFloatRangeShowNoInfinity)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const std::string huge = "1" + std::string(40, '0');
+    const BeyondFloatCase cases[] = {
+        {"fixed --flow " + huge + " --dp 100", false, "result1", "---"},
+        {"fixed-check --dp " + huge + " --pick 0", false, "result2", "---"},
+        {"fixed-check --dp 0," + std::string(400, '0') + "1 --pick 0", true, "result2", "0,00"},
+        {"picv-check --flow 0,5 --dp " + huge + " --pick 0", false, "result2", "---"},
+        {"dpcv --flow 1 --dp " + huge, false, "result1", ""},
+    };
+    for (const BeyondFloatCase& c : cases) {
+        const ProgramRun run = arveloSize(folder.path(), c.arguments + " --json");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto result = nlohmann::json::parse(run.out);
+        EXPECT_EQ(result["found"], c.found) << c.arguments.substr(0, 40);
+        EXPECT_EQ(result[c.result], c.shown) << c.arguments.substr(0, 40);
+    }
+}
+
 struct BadInputCase {
     const char* arguments;
     const char* error;

@@ -80,6 +80,8 @@ TEST(Duty, RunSettingsNameModelsOfTheirKind)
     texts = {};
     texts.dpMax = "six";
     EXPECT_EQ(resolveRunSettings(texts, settings), "--dp-max 'six' is not a number of kPa");
+    texts.dpMax = "1" + std::string(40, '0');
+    EXPECT_EQ(resolveRunSettings(texts, settings), "--dp-max '" + texts.dpMax + "' is too large a number of kPa");
 }
 
 TEST(Duty, CellsReplaceTheCommandLineWhereGiven)

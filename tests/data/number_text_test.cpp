@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -25,7 +27,9 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatCommaDecimal,
                                          FormatCase{0.0f, "0,00"}, FormatCase{-1.25f, "-1,25"},
                                          FormatCase{3.7f, "3,70"}, FormatCase{46.25f, "46,25"},
                                          // 1.005 is 1.00499999... as a float: rounds down like printf.
-                                         FormatCase{1.005f, "1,00"}, FormatCase{5.6921f, "5,69"}));
+                                         FormatCase{1.005f, "1,00"}, FormatCase{5.6921f, "5,69"},
+                                         // Like printf: callers show their no-result state instead.
+                                         FormatCase{std::numeric_limits<float>::infinity(), " inf"}));
 
 TEST(FormatPointDecimal, PadsToFourCharactersLikePrintf)
 {
@@ -37,7 +41,7 @@ TEST(FormatPointDecimal, PadsToFourCharactersLikePrintf)
 }
 
 struct ParseCase {
-    const char* text;
+    std::string text;
     float value;
 };
 
@@ -45,8 +49,12 @@ class ParseCommaDecimal : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseCommaDecimal, ReadsLongestLeadingNumber)
 {
-    EXPECT_FLOAT_EQ(parseCommaDecimal(GetParam().text), GetParam().value);
+    const float value = parseCommaDecimal(GetParam().text);
+    EXPECT_FLOAT_EQ(value, GetParam().value);
+    EXPECT_EQ(std::signbit(value), std::signbit(GetParam().value)) << "the sign of a zero or infinity";
 }
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseCommaDecimal,
                          testing::Values(ParseCase{"12,5", 12.5f}, ParseCase{"1,2,3", 1.2f}, ParseCase{"", 0.0f},
@@ -56,7 +64,20 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseCommaDecimal,
                                          ParseCase{"abc", 0.0f}, ParseCase{"7x", 7.0f},
                                          ParseCase{"0,00", 0.0f}, ParseCase{"100,00", 100.0f},
                                          // A decimal point is read too (typed on the command line).
-                                         ParseCase{"0.5", 0.5f}, ParseCase{"OK", 0.0f}));
+                                         ParseCase{"0.5", 0.5f}, ParseCase{"OK", 0.0f},
+                                         // Too small for a double, or only for a float: a signed 0.
+                                         ParseCase{"1e-400", 0.0f}, ParseCase{"-1e-400", -0.0f},
+                                         ParseCase{"-0," + std::string(60, '0') + "1", -0.0f},
+                                         ParseCase{"0," + std::string(400, '0') + "1", 0.0f},
+                                         ParseCase{"1" + std::string(400, '0') + "e-500", 0.0f},
+                                         // Too large: infinite, even with a negative exponent.
+                                         ParseCase{"1e400", kInfinity}, ParseCase{"-1e39", -kInfinity},
+                                         ParseCase{std::string(400, '9'), kInfinity},
+                                         ParseCase{"0," + std::string(100, '0') + "1e500", kInfinity},
+                                         ParseCase{"1" + std::string(400, '0') + "e-50", kInfinity},
+                                         // Up to halfway past the largest float, rounding stays finite.
+                                         ParseCase{"3,4028235e38", std::numeric_limits<float>::max()},
+                                         ParseCase{"3,4028236e38", kInfinity}));
 
 TEST(ParseCommaDecimal, DoesNotDependOnTheCLocale)
 {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -38,6 +39,22 @@ TEST_F(CatalogueQueriesTest, SendsEachStatementWithItsExactText)
         {"dpcv", [](ProductDb& d) { std::vector<DpcvRow> r; d.queryDpcv(r, 1.25f, 30.0f); },
          "SELECT * FROM dpcv WHERE q_min <= '1.250000' AND q_max >= '1.250000' AND dp_min <= '30.000000' AND dp_max >= "
          "'30.000000' ORDER BY codice_tecnico ASC"},
+        // Numbers as printf("%f") writes them: ties to even on the exact
+        // binary value, every digit of a large number, "inf".
+        {"tie rounded down to even", [](ProductDb& d) { std::vector<PicvRow> r; d.queryPicvByFlow(r, 0.0078125f); },
+         "SELECT * FROM picv WHERE q_min <= '0.007812' AND q_max >= '0.007812' ORDER BY codice_tecnico ASC"},
+        {"tie rounded up to even, and just below a half",
+         [](ProductDb& d) { std::vector<VobvRow> r; d.queryVobv(r, 0.0234375f, 5e-7f); },
+         "SELECT * FROM vobv WHERE kv_min <= '0.023438' AND kv_max >= '0.023438' AND q_min <= '0.000000' AND q_max >= "
+         "'0.000000' ORDER BY codice_tecnico ASC"},
+        {"largest float and infinity",
+         [](ProductDb& d) {
+             std::vector<DpcvRow> r;
+             d.queryDpcv(r, std::numeric_limits<float>::max(), std::numeric_limits<float>::infinity());
+         },
+         "SELECT * FROM dpcv WHERE q_min <= '340282346638528859811704183484516925440.000000' AND q_max >= "
+         "'340282346638528859811704183484516925440.000000' AND dp_min <= 'inf' AND dp_max >= 'inf' ORDER BY "
+         "codice_tecnico ASC"},
         {"preset", [](ProductDb& d) { std::vector<PresetRow> r; d.queryPreset(r, "AQ-015"); },
          "SELECT * FROM preset WHERE codice_tecnico = 'AQ-015' ORDER BY 'ASC'"},
         {"startup", [](ProductDb& d) { std::vector<StartupRow> r; d.queryStartup(r, "AF-20", "Arvelo Flumen-A"); },

@@ -152,4 +152,42 @@ TEST_F(RunSelection, ResultValuesCopiedPerView)
     EXPECT_EQ(fields.results.resultMain, 5.7f);
 }
 
+struct BeyondFloatCase {
+    std::int32_t view;
+    bool clicks; // the commissioning views calculate for a clicked row
+    std::string flow;
+    std::string dp;
+};
+
+// A number too large for a float reads as infinity. Every view then shows
+// the no-result state, never "inf" nor a verdict on an infinite pressure,
+// and stages nothing for the valve list.
+TEST_F(RunSelection, ANumberBeyondTheFloatRangeGivesNoResult)
+{
+    const std::string huge = "1" + std::string(40, '0');
+    const BeyondFloatCase cases[] = {
+        {3, false, huge, "100"}, {3, false, "0,5", huge}, {4, true, "", huge},   {5, false, huge, "100"},
+        {8, false, huge, "100"}, {9, true, "0,5", huge},  {9, true, huge, "100"}, {10, false, "1", huge},
+    };
+    startWith(kCatalogue + startupSql("AF-1", "Arvelo Flumen-A", {{5, 20.0}}));
+    for (const BeyondFloatCase& c : cases) {
+        calculate(3, "0,5", "100");
+        const ProjectRow staged = state.pendingRow;
+        fields.candidateIndex = -1;
+        calculate(c.view, c.flow, c.dp);
+        if (c.clicks)
+            click(0);
+        const std::string name = "view " + std::to_string(c.view) + " flow " + c.flow.substr(0, 8) + " dp " +
+                                 c.dp.substr(0, 8);
+        EXPECT_EQ(shown().status, u"No type series\u00A0/ nominal size available") << name;
+        if (c.view != 10) {
+            EXPECT_EQ(shown().first, u"---") << name;
+            EXPECT_EQ(shown().second, u"---") << name;
+        }
+        EXPECT_EQ(chosenRowOfView(state, c.view), std::nullopt) << name;
+        EXPECT_EQ(state.pendingRow.numero_di_materiale, staged.numero_di_materiale) << name;
+        EXPECT_EQ(state.pendingRow.dP, staged.dP) << name;
+    }
+}
+
 } // namespace

@@ -146,4 +146,31 @@ TEST_F(StaticValveSizing, VariableOrificeMustCoverTheFlowWithItsRange)
     EXPECT_EQ(state.vobvFound, 1);
 }
 
+struct PressureUnitCase {
+    const char* name;
+    std::uint8_t pressureUnit;
+    const char* dp;
+};
+
+// One metre of water entered as such or as the equal number of mbar or kPa:
+// both static valve families choose the same valve at the same presetting.
+TEST_F(StaticValveSizing, AWaterColumnSizesLikeTheEqualPressureInMbar)
+{
+    startWith(kQuarzDn25 +
+              "INSERT INTO vobv VALUES ('AV-2', 'Arvelo Nodo', 0.5, 9.0, 0.5, 4.0, 0.1, 'DN 25', 'arvelo_nodo',"
+              " 0.03, 0.76);" +
+              presetSql("AV-2", "Arvelo Nodo", {{29, 5.5}, {30, 5.68}, {31, 5.9}}));
+    const PressureUnitCase cases[] = {{"mH2O", 3, "1"}, {"mbar", 8, "98,0665"}, {"kPa", 0, "9,80665"}};
+    for (const PressureUnitCase& c : cases) {
+        state.pressureUnitIndex = c.pressureUnit;
+        calculate(3, "0,5", c.dp);
+        EXPECT_EQ(state.fobvChosen, 0u) << c.name;
+        EXPECT_EQ(shown().first, u"3,70") << c.name;
+        calculate(5, "0,5", c.dp);
+        EXPECT_EQ(state.vobvChosen, 0u) << c.name;
+        EXPECT_EQ(shown().first, u"3,50") << c.name;
+        EXPECT_EQ(shown().second, u"5,68") << c.name;
+    }
+}
+
 } // namespace
