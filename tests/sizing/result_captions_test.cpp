@@ -29,7 +29,8 @@ void expectCaptions(const AppState& state, const std::vector<CaptionCase>& cases
         const auto captions = resultCaptions(state, c.view);
         for (std::size_t i = 0; i < captions.size(); ++i) {
             EXPECT_EQ(captions[i].shown, c.captions[i].shown) << "view " << c.view << " field " << i;
-            EXPECT_EQ(utf16ToUtf8(captions[i].text), utf16ToUtf8(c.captions[i].text)) << "view " << c.view << " field " << i;
+            EXPECT_EQ(utf16ToUtf8(captions[i].text), utf16ToUtf8(c.captions[i].text))
+                << "view " << c.view << " field " << i;
         }
     }
 }
