@@ -2,6 +2,7 @@
 
 #include "cli/csv_fields.h"
 #include "cli/outcome_output.h"
+#include "cli/result_columns.h"
 #include "cli/size_session.h"
 
 #include <array>
@@ -80,7 +81,7 @@ std::string errorLine(std::size_t lineNumber, const std::string& message, bool j
     const std::string text = "line " + std::to_string(lineNumber) + ": " + message;
     if (json)
         return jsonLine(nlohmann::ordered_json{{"line", lineNumber}, {"error", text}});
-    return std::to_string(lineNumber) + std::string(13, ';') + csvCell(text);
+    return std::to_string(lineNumber) + std::string(13, ';') + csvCell(text) + std::string(kResultColumnCount, ';');
 }
 
 std::string resultLine(std::size_t lineNumber, const SizeOutcome& outcome, bool json)
@@ -98,6 +99,8 @@ std::string resultLine(std::size_t lineNumber, const SizeOutcome& outcome, bool 
           chosen ? chosen->code : std::string(), chosen ? chosen->size : std::string(),
           std::to_string(outcome.candidates.size()), outcome.status, outcome.result1, outcome.result2,
           outcome.result3, outcome.details, std::string()})
+        line += ";" + csvCell(cell);
+    for (const std::string& cell : resultColumnCells(outcome))
         line += ";" + csvCell(cell);
     return line;
 }
@@ -146,7 +149,7 @@ BatchReport runBatch(std::istream& in, std::ostream& out, SizeSession& session, 
         return report;
 
     if (!json)
-        out << kCsvHeader << '\n';
+        out << kCsvHeader << ';' << resultColumnHeader() << '\n';
     std::string line;
     for (std::size_t lineNumber = 2; readLine(in, line); ++lineNumber) {
         if (trimmed(line).empty())

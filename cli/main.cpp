@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <fstream>
 #include <iostream>
 
@@ -29,16 +30,25 @@ struct Arguments {
     bool json = false;
 };
 
+// A whole number for the parser, so that --help names its type and a word is
+// refused there; kept as text, which the duty and the settings check for range.
+void addWholeNumberOption(CLI::App& app, const std::string& name, std::string& text, const std::string& description)
+{
+    app.add_option_function<std::int64_t>(
+        name, [&text](const std::int64_t& value) { text = std::to_string(value); }, description);
+}
+
 void declareOptions(CLI::App& app, Arguments& args)
 {
     app.add_option("view", args.duty.view, "Valve view: " + viewNameList());
     app.add_option("--flow", args.duty.flow,
                    "Flow as typed in the window (decimal comma or point); the presetting in picv-check");
     app.add_option("--dp", args.duty.dp, "Differential pressure as typed in the window");
-    app.add_option("--pick", args.duty.pick, "Click candidate row N (0 is the first) after a first calculation");
+    addWholeNumberOption(app, "--pick", args.duty.pick,
+                         "Click candidate row N (0 is the first) after a first calculation");
     app.add_option("--flow-unit", args.duty.flowUnit, "Flow unit label, e.g. l/s, m3/h, Kg/h (default l/s)");
     app.add_option("--pressure-unit", args.duty.pressureUnit, "Pressure unit label, e.g. kPa, mbar (default mbar)");
-    app.add_option("--fluid", args.duty.fluid, "Fluid 0 (water) to 5 (water and glycol 50%)");
+    addWholeNumberOption(app, "--fluid", args.duty.fluid, "Fluid 0 (water) to 5 (water and glycol 50%)");
     app.add_option("--preferred", args.settings.preferred, "Preferred model KIND=NAME (KIND fixed, variable, picv, dpcv)")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
@@ -47,8 +57,8 @@ void declareOptions(CLI::App& app, Arguments& args)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("--dp-min", args.settings.dpMin, "Lower pressure-drop bound of fixed-orifice valves, kPa (1)");
     app.add_option("--dp-max", args.settings.dpMax, "Upper pressure-drop bound of fixed-orifice valves, kPa (6)");
-    app.add_option("--language", args.settings.language,
-                   "0 Italian, 1 English, 2 Spanish, 3 German (default), 4 French, 5 Swedish, 6 Russian");
+    addWholeNumberOption(app, "--language", args.settings.language,
+                         "0 Italian, 1 English, 2 Spanish, 3 German (default), 4 French, 5 Swedish, 6 Russian");
     app.add_flag("--json", args.json, "Print JSON (one object per duty)");
     app.add_option("--db", args.database, "Catalogue database (default DB/mvd.db below the current folder)");
     CLI::Option* batch = app.add_option("--batch", args.batchFile, "Semicolon-separated duty file, one duty per line");

@@ -16,6 +16,9 @@ nlohmann::ordered_json outcomeJson(const SizeOutcome& outcome)
     object["result2"] = outcome.result2;
     object["result3"] = outcome.result3;
     object["details"] = outcome.details;
+    object["fields"] = nlohmann::ordered_json::array();
+    for (const SizeOutcome::Field& field : outcome.fields)
+        object["fields"].push_back({{"label", field.label}, {"value", field.value}});
     return object;
 }
 
@@ -54,9 +57,8 @@ std::string outcomeText(const SizeOutcome& outcome)
             << row.size << '\n';
     }
     out << "status: " << outcome.status << '\n';
-    out << "result1: " << outcome.result1 << '\n';
-    out << "result2: " << outcome.result2 << '\n';
-    out << "result3: " << outcome.result3 << '\n';
+    for (const SizeOutcome::Field& field : outcome.fields)
+        out << field.label << ": " << field.value << '\n';
     out << "details:\n" << indentedLines(outcome.details) << '\n';
     return out.str();
 }

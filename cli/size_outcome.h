@@ -14,6 +14,11 @@ struct SizeOutcome {
         std::string code;
         std::string size;
     };
+    // A result field the view shows, with the caption the window gives it.
+    struct Field {
+        std::string label;
+        std::string value;
+    };
 
     std::string view;
     bool found = false; // the status reads "Type series"
@@ -24,4 +29,7 @@ struct SizeOutcome {
     std::string result2;
     std::string result3;
     std::string details;
+    std::vector<Field> fields; // the shown result fields, in display order
+    std::string flowUnit;      // labels of the duty's units
+    std::string pressureUnit;
 };

@@ -1,13 +1,15 @@
 #include "cli/size_session.h"
 
+#include "app/unit_conversion.h"
 #include "cli/startup_state.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "data/valve_models.h"
 #include "sizing/run_selection.h"
-#include "ui/main/result_field_visibility.h"
+#include "ui/main/result_captions.h"
 #include "ui/main/results_panel_texts.h"
 
+#include <array>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -50,12 +52,19 @@ void fillOutcome(const AppState& state, const ResultsPanelTexts& panel, const Du
     for (const CandidateListRow& row : panel.candidates)
         outcome.candidates.push_back(
             {utf16ToUtf8(row.model), utf16ToUtf8(row.materialNumber), utf16ToUtf8(row.nominalSize)});
-    const ResultFieldVisibility visible = resultFieldVisibility(duty.view);
     outcome.status = utf16ToUtf8(panel.status);
-    outcome.result1 = visible.first ? utf16ToUtf8(panel.first) : std::string();
-    outcome.result2 = visible.second ? utf16ToUtf8(panel.second) : std::string();
-    outcome.result3 = visible.third ? utf16ToUtf8(panel.third) : std::string();
+    const std::array<ResultCaption, 3> captions = resultCaptions(state, duty.view);
+    const std::array<std::string*, 3> results{&outcome.result1, &outcome.result2, &outcome.result3};
+    const std::array<const std::u16string*, 3> values{&panel.first, &panel.second, &panel.third};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (!captions[i].shown)
+            continue;
+        *results[i] = utf16ToUtf8(*values[i]);
+        outcome.fields.push_back({utf16ToUtf8(captions[i].text), *results[i]});
+    }
     outcome.details = utf16ToUtf8(panel.details);
+    outcome.flowUnit = flowUnitLabel(state);
+    outcome.pressureUnit = pressureUnitLabel(state);
 }
 
 } // namespace

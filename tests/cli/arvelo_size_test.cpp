@@ -63,13 +63,57 @@ TEST(ArveloSize, PrintsTheResultsAsOneJsonObject)
     for (const auto& item : result.items())
         keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"view", "found", "chosen", "candidates", "status", "result1", "result2",
-                                              "result3", "details"}));
+                                              "result3", "details", "fields"}));
     EXPECT_EQ(result["found"], true);
     EXPECT_EQ(result["chosen"], 0);
     EXPECT_EQ(result["candidates"][0],
               (nlohmann::ordered_json{{"model", "Arvelo Quarz"}, {"code", "AQ-025"}, {"size", "DN 25"}}));
     EXPECT_EQ(result["result3"], "46,25");
     EXPECT_EQ(result["details"], "Materialnummer:\r\n\r\nAQ-025\r\n\r\n\r\nNennweite:\r\n\r\nDN 25");
+    EXPECT_EQ(result["fields"], nlohmann::ordered_json::parse(R"json([{"label":"Voreinstellung","value":"3,70"},
+                                                                       {"label":"Kv-Wert","value":"5,70"},
+                                                                       {"label":"Öffnung (%)","value":"46,25"}])json"));
+}
+
+TEST(ArveloSize, JsonFieldsLeaveOutWhatTheViewHides)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const ProgramRun check = arveloSize(folder.path(), "picv-check --flow 0,5 --dp 150 --pick 0 --json");
+    ASSERT_EQ(check.status, 0) << check.err;
+    EXPECT_EQ(nlohmann::json::parse(check.out)["fields"],
+              nlohmann::json::parse(R"json([{"label":"Durchflussmenge (l/s)","value":"dP nicht ausreichend"}])json"));
+    const ProgramRun controller = arveloSize(folder.path(), "dpcv --flow 1 --dp 100 --json");
+    ASSERT_EQ(controller.status, 0) << controller.err;
+    EXPECT_EQ(nlohmann::json::parse(controller.out)["fields"], nlohmann::json::array());
+}
+
+struct TextOutputCase {
+    const char* arguments;
+    const char* resultLines; // between the status line and the details
+};
+
+TEST(ArveloSize, TextOutputCaptionsEachShownResultAsTheWindowDoes)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const TextOutputCase cases[] = {
+        {"fixed --flow 0,5 --dp 100",
+         "status: Baureihe\nVoreinstellung: 3,70\nKv-Wert: 5,70\nÖffnung (%): 46,25\ndetails:\n"},
+        {"fixed-check --dp 25 --pick 0 --pressure-unit kPa --flow-unit m3/h",
+         "status: Baureihe\nDurchflussmenge (m3/h): 5,00\ndetails:\n"},
+        {"picv --flow 0,5 --language 6 --pressure-unit kPa",
+         "status: Серия\nПреднастройка: 0,50\nРасход (l/s): 0,50\nМин. dP (kPa): 20,00\ndetails:\n"},
+        {"picv-check --flow 0,5 --dp 250 --pick 0 --language 1",
+         "status: Type series\nFlow rate (l/s): OK\ndetails:\n"},
+        {"dpcv --flow 1 --dp 100", "status: Baureihe\ndetails:\n"},
+    };
+    for (const TextOutputCase& c : cases) {
+        const ProgramRun run = arveloSize(folder.path(), c.arguments);
+        ASSERT_EQ(run.status, 0) << c.arguments << ": " << run.err;
+        EXPECT_NE(run.out.find(c.resultLines), std::string::npos) << c.arguments << ":\n" << run.out;
+        EXPECT_EQ(run.out.find("result"), std::string::npos) << c.arguments << ":\n" << run.out;
+    }
 }
 
 TEST(ArveloSize, PrintsCandidatesWithTheChosenOneMarked)
@@ -150,6 +194,11 @@ TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
         {"--batch missing.csv", "arvelo-size: cannot read the duty file missing.csv\n"},
         {"fixed --db other.db", "arvelo-size: no catalogue database at other.db\n"},
         {"fixed --out results.csv", "arvelo-size: --out requires --batch\n"},
+        {"fixed --pick first", "arvelo-size: Could not convert: --pick = first\n"},
+        {"fixed --fluid 1,5", "arvelo-size: Could not convert: --fluid = 1,5\n"},
+        {"fixed --language -1",
+         "arvelo-size: language '-1' is not 0 to 6 (0 Italian, 1 English, 2 Spanish, 3 German, 4 French, 5 Swedish, "
+         "6 Russian)\n"},
     };
     for (const BadInputCase& c : cases) {
         const ProgramRun run = arveloSize(folder.path(), c.arguments);
@@ -158,6 +207,15 @@ TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
         EXPECT_EQ(run.out, "") << c.arguments;
     }
     EXPECT_NE(arveloSize(folder.path(), "fixed --pick").status, 0);
+}
+
+TEST(ArveloSize, HelpNamesTheWholeNumberOptionsAsIntegers)
+{
+    TempFolder folder;
+    const ProgramRun run = arveloSize(folder.path(), "--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* option : {"--pick INT", "--fluid INT", "--language INT"})
+        EXPECT_NE(run.out.find(option), std::string::npos) << option << " in\n" << run.out;
 }
 
 TEST(ArveloSize, AMissingDatabaseCreatesNothing)

@@ -1,4 +1,5 @@
 #include "cli/batch.h"
+#include "cli/csv_fields.h"
 #include "cli/size_session.h"
 
 #include "tests/cli/cli_catalogue.h"
@@ -8,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -68,7 +71,9 @@ TEST_F(BatchTest, MissingColumnsAndEmptyCellsTakeTheCommandLine)
 {
     const auto lines = run("view;dp\nfixed-check;\nfixed-check;\"25\"\n", false, {"", "", "250", "0", "", "kPa"});
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error");
+    EXPECT_EQ(lines[0], "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error;"
+                        "presetting;kv;opening_percent;flow;flow_unit;dp_min;pressure_unit;verdict;material_number;"
+                        "nominal_size");
     std::ostringstream all;
     for (const std::string& line : lines)
         all << line << '\n';
@@ -77,6 +82,67 @@ TEST_F(BatchTest, MissingColumnsAndEmptyCellsTakeTheCommandLine)
         << all.str() << "250 kPa across kvs 10";
     EXPECT_NE(all.str().find("3;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;1,39;;"), std::string::npos)
         << all.str();
+    EXPECT_EQ(report.failed, 0u);
+}
+
+// Output lines joined into CSV records: a quoted details cell spans lines.
+std::vector<std::string> csvRecords(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> records;
+    bool open = false;
+    for (const std::string& line : lines) {
+        if (open)
+            records.back() += "\n" + line;
+        else
+            records.push_back(line);
+        open = open != (std::count(line.begin(), line.end(), '"') % 2 == 1);
+    }
+    return records;
+}
+
+struct NamedColumnsCase {
+    const char* duty;
+    std::map<std::string, std::string> filled; // every other named column is empty
+};
+
+const char* const kNamedColumns[] = {"presetting", "kv",      "opening_percent", "flow", "flow_unit", "dp_min",
+                                     "pressure_unit", "verdict", "material_number", "nominal_size"};
+
+TEST_F(BatchTest, NamedColumnsHoldWhatEachViewShows)
+{
+    const NamedColumnsCase cases[] = {
+        {"fixed;0,5;100;;",
+         {{"presetting", "3,70"}, {"kv", "5,70"}, {"opening_percent", "46,25"}, {"material_number", "AQ-025"},
+          {"nominal_size", "DN 25"}}},
+        {"fixed-check;;25;0;kPa",
+         {{"flow", "1,39"}, {"flow_unit", "l/s"}, {"material_number", "AQ-025"}, {"nominal_size", "DN 25"}}},
+        {"fixed-check;;25;;kPa", {{"flow", "---"}, {"flow_unit", "l/s"}}},
+        {"variable;0,5;100;;",
+         {{"presetting", "3,50"}, {"kv", "5,68"}, {"opening_percent", "87,50"}, {"material_number", "AV-1"},
+          {"nominal_size", "DN 25"}}},
+        {"picv;0,5;;;kPa",
+         {{"presetting", "0,50"}, {"flow", "0,50"}, {"flow_unit", "l/s"}, {"dp_min", "20,00"},
+          {"pressure_unit", "kPa"}, {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
+        {"picv-check;0,5;150;0;",
+         {{"verdict", "dP nicht ausreichend"}, {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
+        {"dpcv;1;100;1;", {{"material_number", "AS-2"}, {"nominal_size", "DN 25"}}},
+    };
+    std::string file = "view;flow;dp;pick;pressure_unit\n";
+    for (const NamedColumnsCase& c : cases)
+        file += std::string(c.duty) + "\n";
+    const auto lines = csvRecords(run(file, false));
+    ASSERT_EQ(lines.size(), std::size(cases) + 1);
+    const std::vector<std::string> header = splitCsvLine(lines[0]);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::vector<std::string> cells = splitCsvLine(lines[i + 1]);
+        ASSERT_EQ(cells.size(), header.size()) << lines[i + 1];
+        for (const char* column : kNamedColumns) {
+            const auto position = std::find(header.begin(), header.end(), column) - header.begin();
+            const auto expected = cases[i].filled.find(column);
+            EXPECT_EQ(cells[position], expected == cases[i].filled.end() ? "" : expected->second)
+                << cases[i].duty << ": " << column;
+        }
+    }
     EXPECT_EQ(report.failed, 0u);
 }
 
@@ -94,7 +160,8 @@ TEST_F(BatchTest, AHeaderThatCannotBeReadStopsTheFile)
     EXPECT_EQ(report.fatal, "");
     EXPECT_EQ(report.failed, 1u);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "2;;;;;;;;;;;;;line 2: 2 cells, but the header names 1 column") << "14 fields like the header";
+    EXPECT_EQ(lines[1], "2;;;;;;;;;;;;;line 2: 2 cells, but the header names 1 column;;;;;;;;;;")
+        << "24 fields like the header";
 }
 
 } // namespace
