@@ -53,7 +53,9 @@ inline Control field(int id, DialogRect rect, std::uint32_t styles)
 
 inline Control listView(int id, DialogRect rect) { return controlEntry(id, ControlClass::ListView, rect, kBorder); }
 
+// Drop-down lists without an edit part: a typed text could leave a list with
+// no entry picked, and every list of the dialogs names a table index.
 inline Control comboBox(int id, DialogRect rect)
 {
-    return controlEntry(id, ControlClass::ComboBox, rect, kEditableCombo | kTabStop);
+    return controlEntry(id, ControlClass::ComboBox, rect, kTabStop);
 }
