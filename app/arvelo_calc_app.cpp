@@ -2,9 +2,12 @@
 
 #include "resources/fonts/register_application_fonts.h"
 #include "resources/images/program_icon.h"
+#include "ui/main/arvelo_calc_dlg.h"
+#include "ui/main_window_host.h"
 #include "ui/message_box_messages.h"
+#include "ui/qt_modal_windows.h"
+#include "ui/qt_save_file_chooser.h"
 
-#include <QDialog>
 #include <filesystem>
 
 CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv)
@@ -16,13 +19,19 @@ CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv
     registerApplicationFonts();
 }
 
-void CArveloCalcApp::initInstance()
+int CArveloCalcApp::initInstance()
 {
-    QDialog mainWindow;
-    mainWindow.setWindowTitle(QStringLiteral("Arvelo Rezu"));
-    mainWindow.resize(1280, 766);
-
     MessageBoxMessages messages;
+    QtModalWindows windows;
+    QtSaveFileChooser files;
+    CArveloCalcDlg mainWindow(state_, db_, {messages, windows, files, {}});
+
     folders_ = runStartup(state_, db_, messages, std::filesystem::current_path());
-    mainWindow.exec();
+    mainWindow.setExportFolder(folders_.exportFolder);
+
+    MainWindowHost host(mainWindow);
+    messages.setParent(&host);
+    windows.setOwner(&host);
+    files.setOwner(&host);
+    return host.exec();
 }

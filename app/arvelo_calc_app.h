@@ -12,8 +12,8 @@ class CArveloCalcApp : public QApplication {
 public:
     CArveloCalcApp(int& argc, char** argv);
 
-    // Returns once the main window has closed.
-    void initInstance();
+    // Returns the main window's result once it has closed.
+    int initInstance();
 
 private:
     AppState state_;

@@ -8,6 +8,7 @@ class QWidget;
 class MessageBoxMessages : public UserMessages {
 public:
     explicit MessageBoxMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
     void showMessage(std::u16string_view text) override;
 
 private:

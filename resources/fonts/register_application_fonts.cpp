@@ -6,7 +6,8 @@
 
 bool registerApplicationFonts()
 {
-    static const char* const kFontFiles[] = {":/fonts/Roboto-Regular.ttf", ":/fonts/Roboto-Bold.ttf"};
+    static const char* const kFontFiles[] = {":/fonts/Roboto-Regular.ttf", ":/fonts/Roboto-Bold.ttf",
+                                                 ":/fonts/Carlito-Regular.ttf"};
     bool allAdded = true;
     for (const char* file : kFontFiles) {
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {

@@ -20,12 +20,17 @@ struct ListColumn {
     std::u16string header;
     int width = 0; // pixels
     bool centred = false;
+    bool operator==(const ListColumn& other) const
+    {
+        return header == other.header && width == other.width && centred == other.centred;
+    }
 };
 
 // One row of a report-style list: its small image (-1 none) and its cells.
 struct ListRow {
     int imageIndex = -1;
     std::vector<std::u16string> cells;
+    bool operator==(const ListRow& other) const { return imageIndex == other.imageIndex && cells == other.cells; }
 };
 
 struct ControlState {

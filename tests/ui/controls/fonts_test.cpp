@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -26,7 +27,32 @@ TEST(ApplicationFonts, RegistrationSucceeds)
     EXPECT_TRUE(registerApplicationFonts());
 }
 
-TEST(ApplicationFonts, ProgramFontsResolveToRobotoAtFifteenPixels)
+TEST(ApplicationFonts, EmbeddedTemplateFontIsCarlito)
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Carlito-Regular.ttf"));
+    ASSERT_GE(id, 0);
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{QStringLiteral("Carlito")});
+}
+
+TEST(ApplicationFonts, RobotoCellOfFifteenPixelsIsAnEmOfElevenAndAThird)
+{
+    EXPECT_NEAR(emPixelsOfCell(15.0, (2146.0 + 555.0) / 2048.0), 11.373, 0.001);
+}
+
+// The layouts are measured in a 6 x 13 pixel character box: the average
+// width over "A" to "z", rounded as the classic toolkit does, and the line
+// height of the font that stands in for the layouts' own.
+TEST(ApplicationFonts, TemplateFontHasTheLayoutsCharacterBox)
+{
+    const QFontMetricsF metrics(templateFont());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double average = (metrics.horizontalAdvance(alphabet) / 26.0 + 1.0) / 2.0;
+    EXPECT_EQ(QFontInfo(templateFont()).family(), QStringLiteral("Carlito"));
+    EXPECT_EQ(static_cast<int>(average), 6);
+    EXPECT_NEAR(metrics.height(), 13.0, 0.5);
+}
+
+TEST(ApplicationFonts, ProgramFontsResolveToRobotoWithAFifteenPixelCell)
 {
     struct Expected {
         QFont font;
@@ -35,7 +61,8 @@ TEST(ApplicationFonts, ProgramFontsResolveToRobotoAtFifteenPixels)
     for (const Expected& expected : {Expected{regularFont(), 400}, Expected{boldFont(), 700}}) {
         const QFontInfo info(expected.font);
         EXPECT_EQ(info.family(), QStringLiteral("Roboto"));
-        EXPECT_EQ(info.pixelSize(), 15);
+        // Qt reports whole pixels of the 11.37-pixel em.
+        EXPECT_EQ(info.pixelSize(), 11);
         EXPECT_EQ(info.weight(), expected.weight);
         EXPECT_FALSE(info.italic());
     }

@@ -24,7 +24,9 @@ protected:
     KrButton& button(int width, int height, const QString& text = {})
     {
         button_.setPictureSource(pictures_);
-        button_.setFont(regularFont());
+        // Bold strokes are wide enough for some pixels to show the text colour
+        // itself, not only its blend with the background.
+        button_.setFont(boldFont());
         button_.setText(text);
         button_.resize(width, height);
         return button_;

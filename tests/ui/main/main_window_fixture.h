@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "app/user_messages.h"
+#include "db/product_db.h"
+#include "tests/support/temp_folder.h"
+#include "ui/main/arvelo_calc_dlg.h"
+#include "ui/main/save_file_chooser.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Message boxes as a list of their texts.
+class RecordedMessages : public UserMessages {
+public:
+    void showMessage(std::u16string_view text) override { texts.emplace_back(text); }
+    std::vector<std::u16string> texts;
+};
+
+// Modal windows the test answers: each is opened (its onOpen runs), handed
+// to `answer`, and returns what answer returns.
+class AnsweredWindows : public ModalWindows {
+public:
+    int runModal(WindowLogic& window) override
+    {
+        window.onOpen();
+        ++opened;
+        return answer ? answer(window) : 0;
+    }
+    std::function<int(WindowLogic&)> answer;
+    int opened = 0;
+};
+
+class AnsweredSaveFile : public SaveFileChooser {
+public:
+    std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
+                                                        const std::filesystem::path& folder) override
+    {
+        askedTitle = title;
+        askedFolder = folder;
+        return answer;
+    }
+    std::optional<std::filesystem::path> answer;
+    std::u16string askedTitle;
+    std::filesystem::path askedFolder;
+};
+
+// The main window's logic, opened after start-up on the program's own
+// catalogue (German, l/s, mbar), with its message boxes, modal windows and
+// save-file dialog answered by the test.
+class MainWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+
+    const ControlState& control(int id) const { return *window.controls().find(id); }
+    std::u16string text(int id) const { return control(id).text; }
+    // Types into a field as a user does: the field's whole new text.
+    void type(int id, const std::u16string& newText);
+    void click(int id) { window.onClick(id); }
+    void goToPage(std::int32_t workMode, std::int32_t view);
+    void useEnglishAndCubicMetresPerHour();
+
+    TempFolder folder;
+    std::ostringstream errors;
+    ProductDb db{errors};
+    AppState state;
+    RecordedMessages messages;
+    AnsweredWindows windows;
+    AnsweredSaveFile files;
+    CArveloCalcDlg window{state, db, {messages, windows, files, {}}};
+};

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "resources/layouts/dialog_units.h"
+#include "sizing/selection_fields.h"
+#include "ui/main/content_scroller.h"
+#include "ui/main/results_panel_texts.h"
+#include "ui/main/window_logic.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+
+class ProductDb;
+class SaveFileChooser;
+class UserMessages;
+
+// What the main window needs from outside: message boxes, modal windows
+// and the save-file dialog, and the folder exports start in.
+struct MainWindowServices {
+    UserMessages& messages;
+    ModalWindows& windows;
+    SaveFileChooser& files;
+    std::filesystem::path exportFolder;
+};
+
+// The main window: its pages, its results panel, its valve list and every
+// event, against the control model of template 102.
+class CArveloCalcDlg : public WindowLogic {
+public:
+    CArveloCalcDlg(AppState& state, ProductDb& db, MainWindowServices services);
+
+    // flowInput, dpInput, the flow calculation's texts, candidateIndex and
+    // the result values.
+    SelectionFields fields;
+    std::int32_t valveListIndex = -1;
+    // The window rectangle at the last banner centring (screen pixels).
+    PixelRect savedWindowRect{};
+    // The scroll bars over the window's content.
+    ContentScroller contentScroller;
+
+    // Known once start-up has made the working folders.
+    void setExportFolder(std::filesystem::path folder) { services_.exportFolder = std::move(folder); }
+
+    void onOpen() override;
+    void onClick(int controlId) override;
+    void onTextChanged(int controlId) override;
+    void onListClick(int controlId, int row) override;
+    // Return and Escape are always consumed; in the two input fields they
+    // calculate first. Escape never closes the window.
+    bool onKeyDown(Key key, int focusedControlId) override;
+    // The close box ends the window with the Cancel result.
+    void onCloseRequest() override;
+    // The About item of the window menu.
+    void onSystemCommand(int command);
+
+    // Brings every control into the state of the current page.
+    void refreshPage();
+    void setupCandidateList();
+    void setupValveListColumns();
+    void fillValveList();
+    // runSelection with candidateIndex, then the results panel.
+    void calculate();
+
+    // How far to move the banner after the window's rectangle changed
+    // (not called while minimised); remembers the rectangle when it moves.
+    std::optional<int> centreBanner(const PixelRect& windowRect);
+
+private:
+    std::u16string text(int id) const;
+    void setModeButtons();
+    void refreshGroupPart();
+    void refreshSelectionFrames();
+    void refreshTypePart();
+    void writeField(int fieldId, const std::u16string& text);
+    void showResultsPanel();
+
+    void chooseType(int buttonId);
+    void settingsHandOver(WindowLogic& dialog);
+    void flowCalculationHandOver();
+    void openSettings(int buttonId);
+
+    void onValveListClick(int row);
+    void keepDesignationFitting();
+    void addToValveList();
+    void deleteTable();
+    void deleteValve();
+    void exportValveList();
+    void reloadValveList();
+
+    AppState& state_;
+    ProductDb& db_;
+    MainWindowServices services_;
+    ResultsPanelModel panel_;
+};

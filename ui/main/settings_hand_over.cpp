@@ -1,0 +1,59 @@
+#include "ui/main/arvelo_calc_dlg.h"
+
+#include "data/text_format.h"
+#include "ui/dialogs/about_dlg.h"
+#include "ui/dialogs/arvelo_calc_calc_dlg.h"
+#include "ui/dialogs/arvelo_calc_setup_lang_dlg.h"
+#include "ui/dialogs/arvelo_calc_setup_prefs_dlg.h"
+#include "ui/dialogs/arvelo_calc_setup_um_dlg.h"
+#include "ui/main/main_window_ids.h"
+
+using namespace MainWindowId;
+
+namespace {
+
+constexpr int kTextPresettings = 3;
+constexpr int kTextUnits = 4;
+constexpr int kTextLanguage = 5;
+constexpr int kTextFlowCalculation = 95;
+
+} // namespace
+
+void CArveloCalcDlg::openSettings(int buttonId)
+{
+    if (buttonId == kPreferencesButton) {
+        CArveloCalcSetupPrefsDlg dialog(state_, text(kTextPresettings));
+        settingsHandOver(dialog);
+    } else if (buttonId == kUnitsButton) {
+        CArveloCalcSetupUmDlg dialog(state_, text(kTextUnits));
+        settingsHandOver(dialog);
+    } else if (buttonId == kLanguageButton) {
+        CArveloCalcSetupLangDlg dialog(state_, text(kTextLanguage));
+        settingsHandOver(dialog);
+    }
+}
+
+void CArveloCalcDlg::flowCalculationHandOver()
+{
+    CArveloCalcCalcDlg dialog(state_, text(kTextFlowCalculation));
+    dialog.flowText = fields.flowInput;
+    dialog.powerText = fields.powerInput;
+    dialog.supplyTempText = fields.supplyTempInput;
+    dialog.returnTempText = fields.returnTempInput;
+    if (services_.windows.runModal(dialog) != kResultOk)
+        return;
+    fields.flowInput = dialog.flowText;
+    writeField(kFirstInput, utf8ToUtf16(fields.flowInput));
+    fields.powerInput = dialog.powerText;
+    fields.supplyTempInput = dialog.supplyTempText;
+    fields.returnTempInput = dialog.returnTempText;
+    calculate();
+}
+
+void CArveloCalcDlg::onSystemCommand(int command)
+{
+    if (command != kAboutCommand)
+        return;
+    CAboutDlg about;
+    services_.windows.runModal(about);
+}

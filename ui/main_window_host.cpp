@@ -1,0 +1,191 @@
+#include "ui/main_window_host.h"
+
+#include "resources/fonts/program_fonts.h"
+#include "resources/images/program_icon.h"
+#include "ui/main/arvelo_calc_dlg.h"
+#include "ui/main/main_window_ids.h"
+#include "ui/main/window_geometry.h"
+#include "ui/candidate_list_images.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+
+namespace {
+
+// The window menu's About item.
+const char* const kAboutItem = "&About ArveloCalc...";
+
+PixelRect pixelRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+ScrollRequest requestOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return ScrollRequest::LineBack;
+    case QAbstractSlider::SliderSingleStepAdd: return ScrollRequest::LineForward;
+    case QAbstractSlider::SliderPageStepSub: return ScrollRequest::PageBack;
+    case QAbstractSlider::SliderPageStepAdd: return ScrollRequest::PageForward;
+    case QAbstractSlider::SliderMove: return ScrollRequest::Thumb;
+    default: return ScrollRequest::Other;
+    }
+}
+
+void setUpBar(QScrollBar& bar, const ScrollBarSetup& setup)
+{
+    // The toolkit's range ends where the page's top can go, one page before
+    // the content's end.
+    bar.setRange(0, setup.shown ? setup.maximum + 1 - setup.page : 0);
+    bar.setPageStep(setup.page);
+    bar.setSingleStep(ContentScroller::lineStep);
+    bar.setValue(0);
+}
+
+} // namespace
+
+MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
+    : WindowHost(window, parent, new QWidget), window_(window), scrollArea_(new QAbstractScrollArea(this))
+{
+    setListImages(candidateListImages());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->viewport()->setAutoFillBackground(false);
+    surface()->setParent(scrollArea_->viewport());
+    surface()->move(0, 0);
+    scrollArea_->viewport()->installEventFilter(this);
+    resize(surface()->size());
+    scrollArea_->setGeometry(rect());
+
+    for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()}) {
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { scrollBy(*bar, action); });
+        connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { followScrollBar(*bar); });
+    }
+}
+
+void MainWindowHost::open()
+{
+    if (isOpened())
+        return;
+    setFont(regularFont());
+    window_.savedWindowRect = pixelRect(frameGeometry());
+    setWindowIcon(programIcon());
+    attachScroller();
+    fitToScreen();
+    WindowHost::open();
+    centreBanner();
+}
+
+void MainWindowHost::attachScroller()
+{
+    scrollArea_->setGeometry(rect());
+    const QRect viewport = scrollArea_->viewport()->geometry();
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const ClientSize client =
+        clientSizeWithoutScrollBars(pixelRect(scrollArea_->rect()), pixelRect(viewport), barWidth, barWidth);
+    const ClientSize content = scrolledContentSize(client);
+    const auto bars = window_.contentScroller.setContentSize(content.width, content.height, client.width,
+                                                             client.height);
+    setUpBar(*scrollArea_->horizontalScrollBar(), bars.horizontal);
+    setUpBar(*scrollArea_->verticalScrollBar(), bars.vertical);
+}
+
+void MainWindowHost::fitToScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const ClientSize client{width(), height()};
+    if (const auto fitted = ::fitToScreen(pixelRect(screen->virtualGeometry()), barWidth, client))
+        setGeometry(fitted->x, fitted->y, fitted->width, fitted->height);
+}
+
+void MainWindowHost::centreBanner()
+{
+    const auto shift = window_.centreBanner(pixelRect(frameGeometry()));
+    QWidget* banner = control(MainWindowId::kBanner);
+    if (shift && *shift != 0 && banner)
+        banner->move(banner->x() + *shift, banner->y());
+}
+
+void MainWindowHost::resizeEvent(QResizeEvent* event)
+{
+    WindowHost::resizeEvent(event);
+    scrollArea_->setGeometry(rect());
+    if (isOpened() && !isMinimized())
+        centreBanner();
+}
+
+void MainWindowHost::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    connect(menu.addAction(QString::fromLatin1(kAboutItem)), &QAction::triggered, this, [this] { showAbout(); });
+    menu.exec(event->globalPos());
+}
+
+void MainWindowHost::showAbout()
+{
+    window_.onSystemCommand(MainWindowId::kAboutCommand);
+    afterEvent();
+}
+
+void MainWindowHost::scrollBy(QScrollBar& bar, int action)
+{
+    const ScrollRequest request = requestOf(action);
+    const bool horizontal = &bar == scrollArea_->horizontalScrollBar();
+    ContentScroller& scroller = window_.contentScroller;
+    if (horizontal)
+        scroller.scrollHorizontal(request, bar.sliderPosition());
+    else
+        scroller.scrollVertical(request, bar.sliderPosition());
+    // The toolkit takes the position set here as the outcome of the action.
+    bar.setSliderPosition(horizontal ? scroller.offsetX : scroller.offsetY);
+    moveContent();
+}
+
+void MainWindowHost::followScrollBar(QScrollBar& bar)
+{
+    ContentScroller& scroller = window_.contentScroller;
+    if (&bar == scrollArea_->horizontalScrollBar())
+        scroller.scrollHorizontal(ScrollRequest::Thumb, bar.value());
+    else
+        scroller.scrollVertical(ScrollRequest::Thumb, bar.value());
+    moveContent();
+}
+
+void MainWindowHost::moveContent()
+{
+    const ContentScroller& scroller = window_.contentScroller;
+    surface()->move(-scroller.offsetX, -scroller.offsetY);
+}
+
+bool MainWindowHost::wheel(int rotation)
+{
+    QScrollBar& bar = *scrollArea_->verticalScrollBar();
+    const auto requests = wheelRequests(rotation, QApplication::wheelScrollLines(), bar.maximum() == 0);
+    if (!requests)
+        return false;
+    for (const ScrollRequest request : *requests)
+        window_.contentScroller.scrollVertical(request);
+    const QSignalBlocker blocker(&bar);
+    bar.setValue(window_.contentScroller.offsetY);
+    moveContent();
+    return true;
+}
+
+bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        showAbout();
+        return true;
+    }
+    if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel)
+        return wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return WindowHost::eventFilter(watched, event);
+}

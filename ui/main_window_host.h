@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/window_host.h"
+
+class CArveloCalcDlg;
+class QAbstractScrollArea;
+class QScrollBar;
+
+// The main window on screen: the generic host of template 102 inside a
+// scrolled area, with its icon, its own task-bar entry, minimise and
+// maximise boxes, the banner kept centred and the About box on F1 and in
+// the context menu (where a desktop has no window menu to put it in).
+class MainWindowHost : public WindowHost {
+    Q_OBJECT
+
+public:
+    explicit MainWindowHost(CArveloCalcDlg& window, QWidget* parent = nullptr);
+
+    void open() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void attachScroller();
+    void fitToScreen();
+    void centreBanner();
+    void showAbout();
+    void scrollBy(QScrollBar& bar, int request);
+    void followScrollBar(QScrollBar& bar);
+    void moveContent();
+    bool wheel(int rotation);
+
+    CArveloCalcDlg& window_;
+    QAbstractScrollArea* scrollArea_;
+};

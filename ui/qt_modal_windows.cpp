@@ -1,0 +1,10 @@
+#include "ui/qt_modal_windows.h"
+
+#include "ui/window_host.h"
+
+int QtModalWindows::runModal(WindowLogic& window)
+{
+    WindowHost host(window, owner_);
+    host.setFixedSize(host.size());
+    return host.exec();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/main/save_file_chooser.h"
+
+class QWidget;
+
+// The toolkit's save-file dialog for the export: the filter "Export Files
+// (*.csv)", the suffix csv added to a bare name, a question before an
+// existing file is replaced, and only existing folders. Tests ask for Qt's
+// own dialog, which they can fill in; the program takes the desktop's.
+class QtSaveFileChooser : public SaveFileChooser {
+public:
+    explicit QtSaveFileChooser(bool nativeDialog = true) : nativeDialog_(nativeDialog) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
+                                                        const std::filesystem::path& initialFolder) override;
+
+private:
+    bool nativeDialog_;
+    QWidget* owner_ = nullptr;
+};

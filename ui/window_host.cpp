@@ -1,0 +1,399 @@
+#include "ui/window_host.h"
+
+#include "resources/fonts/program_fonts.h"
+#include "resources/images/program_icon.h"
+#include "resources/layouts/dialog_units.h"
+#include "ui/controls/kr_button.h"
+#include "ui/controls/kr_edit.h"
+#include "ui/controls/kr_multi_line_edit.h"
+#include "ui/controls/kr_picture_control.h"
+#include "ui/controls/kr_static_text.h"
+#include "ui/main/window_logic.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+QString qText(const std::u16string& text) { return QString::fromStdU16String(text); }
+QColor qColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+QFont fontOf(ControlFont font)
+{
+    switch (font) {
+    case ControlFont::Regular: return regularFont();
+    case ControlFont::Bold: return boldFont();
+    case ControlFont::Template: break;
+    }
+    return templateFont();
+}
+
+QWidget* makeField(const Control& control, QWidget* parent)
+{
+    if (control.has(kMultiLine)) {
+        auto* field = new KrMultiLineEdit(parent);
+        field->setReadOnly(control.has(kReadOnly));
+        if (!control.has(kBorder))
+            field->setFrameShape(QFrame::NoFrame);
+        return field;
+    }
+    auto* field = new KrEdit(parent);
+    field->setReadOnly(control.has(kReadOnly));
+    field->setFrame(control.has(kBorder));
+    return field;
+}
+
+QWidget* makeList(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setIconSize(QSize(48, 48));
+    list->setUniformRowHeights(true);
+    list->header()->setSectionsMovable(false);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+QWidget* makeWidget(const Control& control, QWidget* parent)
+{
+    switch (control.controlClass) {
+    case ControlClass::OwnerDrawnButton: return new KrButton(parent);
+    case ControlClass::PushButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(control.has(kDefaultButton));
+        return button;
+    }
+    case ControlClass::Picture: return new KrPictureControl(parent);
+    case ControlClass::Icon: {
+        auto* icon = new QLabel(parent);
+        const PixelRect rect = toPixels(control.rect);
+        icon->setPixmap(programIcon().pixmap(rect.width, rect.height));
+        return icon;
+    }
+    case ControlClass::Label: {
+        auto* label = new KrStaticText(parent);
+        if (control.has(kCentred))
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+    case ControlClass::Group: return new QGroupBox(parent);
+    case ControlClass::Field: return makeField(control, parent);
+    case ControlClass::ListView: return makeList(parent);
+    case ControlClass::ComboBox: return new QComboBox(parent);
+    }
+    return new QWidget(parent);
+}
+
+Qt::FocusPolicy focusPolicyOf(const Control& control)
+{
+    if (control.has(kTabStop))
+        return Qt::StrongFocus;
+    switch (control.controlClass) {
+    case ControlClass::Field:
+    case ControlClass::ListView:
+    case ControlClass::ComboBox: return Qt::ClickFocus;
+    default: return Qt::NoFocus;
+    }
+}
+
+void whiteBackground(QWidget& widget)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+} // namespace
+
+WindowHost::WindowHost(WindowLogic& logic, QWidget* parent, QWidget* content)
+    : QDialog(parent), logic_(logic), surface_(content ? content : this)
+{
+    const DialogTemplate& dialog = logic.dialogTemplate();
+    QWidget* surface = surface_;
+    whiteBackground(*this);
+    setWindowTitle(qText(logic.caption()));
+    setFont(regularFont());
+    const PixelRect size = toPixels({0, 0, dialog.width, dialog.height});
+    surface->resize(size.width, size.height);
+    if (content)
+        whiteBackground(*content);
+
+    for (const Control& control : dialog.controls) {
+        QWidget* widget = makeWidget(control, surface);
+        const PixelRect rect = toPixels(control.rect);
+        // A drop-down list's height includes its open list; closed it is one line.
+        const int height = control.controlClass == ControlClass::ComboBox ? widget->sizeHint().height() : rect.height;
+        widget->setGeometry(rect.x, rect.y, rect.width, height);
+        widget->setFont(fontOf(control.font));
+        widget->setFocusPolicy(focusPolicyOf(control));
+        widget->installEventFilter(this);
+        if (control.id == kNoControlId) {
+            if (auto* label = qobject_cast<QLabel*>(widget); label && !control.text.empty())
+                label->setText(qText(std::u16string(control.text)));
+            continue;
+        }
+        widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+        widgets_[control.id] = widget;
+        bindSignals(control.id, widget);
+    }
+    // Return and Escape are the logic's before any control or the dialog sees them.
+    installEventFilter(this);
+    for (std::size_t i = 1; i < dialog.tabOrder.size(); ++i)
+        setTabOrder(control(dialog.tabOrder[i - 1]), control(dialog.tabOrder[i]));
+}
+
+QWidget* WindowHost::control(int id) const
+{
+    const auto found = widgets_.find(id);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+void WindowHost::bindSignals(int id, QWidget* widget)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] {
+            logic_.onClick(id);
+            afterEvent();
+        });
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+            logic_.controls()[id].text = text.toStdU16String();
+            logic_.onTextChanged(id);
+            afterEvent();
+        });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        connect(combo, &QComboBox::activated, this, [this, id](int index) {
+            logic_.controls()[id].currentIndex = index;
+            logic_.onSelectionChanged(id);
+            afterEvent();
+        });
+    } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+        list->viewport()->installEventFilter(this);
+        // The keyboard moves the selection without telling the logic, as
+        // the toolkit's lists do; the model follows it.
+        connect(list, &QTreeWidget::itemSelectionChanged, this, [this, id, list] {
+            const QList<QTreeWidgetItem*> selected = list->selectedItems();
+            logic_.controls()[id].selectedRow = selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+        });
+    }
+}
+
+void WindowHost::open()
+{
+    if (opened_)
+        return;
+    opened_ = true;
+    logic_.onOpen();
+    showModel();
+}
+
+int WindowHost::exec()
+{
+    open();
+    return QDialog::exec();
+}
+
+void WindowHost::showModel()
+{
+    for (const auto& [id, state] : logic_.controls().all())
+        showControl(id, state);
+    ControlModel& controls = logic_.controls();
+    if (controls.focusRequest) {
+        if (QWidget* widget = control(*controls.focusRequest)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            if (auto* field = qobject_cast<QLineEdit*>(widget))
+                field->end(false);
+        }
+        controls.focusRequest.reset();
+    }
+}
+
+void WindowHost::showControl(int id, const ControlState& state)
+{
+    QWidget* widget = control(id);
+    if (!widget)
+        return;
+    const QFont font = fontOf(state.font);
+    if (widget->font() != font)
+        widget->setFont(font);
+    const QString text = qText(state.text);
+    if (auto* button = qobject_cast<KrButton*>(widget)) {
+        button->setText(text);
+        button->setAccessibleName(text.isEmpty() ? widget->objectName() : text);
+        button->setImageId(state.imageId);
+        button->setImageMode(state.imageMode);
+        button->setSelected(state.selected);
+        button->setBackColor(qColour(state.backColour));
+        button->setTextColor(qColour(state.textColour));
+    } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        push->setText(text);
+    } else if (auto* picture = qobject_cast<KrPictureControl*>(widget)) {
+        picture->setImageId(state.imageId);
+    } else if (auto* label = qobject_cast<KrStaticText*>(widget)) {
+        if (label->text() != text)
+            label->setText(text);
+        label->setTextColor(qColour(state.textColour));
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(text);
+    } else if (auto* field = qobject_cast<KrEdit*>(widget)) {
+        if (field->text() != text)
+            field->setText(text);
+        field->setTextColor(qColour(state.textColour));
+    } else if (auto* details = qobject_cast<KrMultiLineEdit*>(widget)) {
+        if (details->toPlainText() != text)
+            details->setPlainText(text);
+        details->setTextColor(qColour(state.textColour));
+    } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+        showList(*list, state);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        showCombo(*combo, state);
+    }
+    widget->setEnabled(state.enabled);
+    widget->setVisible(state.visible);
+}
+
+void WindowHost::showList(QTreeWidget& list, const ControlState& state)
+{
+    ShownList& shown = shownLists_[&list];
+    if (shown.columns != state.columns) {
+        shown.columns = state.columns;
+        list.clear();
+        list.setColumnCount(static_cast<int>(state.columns.size()));
+        QStringList headers;
+        for (const ListColumn& column : state.columns)
+            headers << qText(column.header);
+        list.setHeaderLabels(headers);
+        for (int i = 0; i < static_cast<int>(state.columns.size()); ++i) {
+            list.setColumnWidth(i, state.columns[static_cast<std::size_t>(i)].width);
+            if (state.columns[static_cast<std::size_t>(i)].centred)
+                list.headerItem()->setTextAlignment(i, Qt::AlignCenter);
+        }
+        shown.rows.clear();
+    }
+    if (shown.rows != state.rows) {
+        shown.rows = state.rows;
+        QList<QTreeWidgetItem*> items;
+        items.reserve(static_cast<int>(state.rows.size()));
+        for (const ListRow& row : state.rows) {
+            auto* item = new QTreeWidgetItem;
+            for (int i = 0; i < static_cast<int>(row.cells.size()); ++i) {
+                item->setText(i, qText(row.cells[static_cast<std::size_t>(i)]));
+                if (i < static_cast<int>(state.columns.size()) && state.columns[static_cast<std::size_t>(i)].centred)
+                    item->setTextAlignment(i, Qt::AlignCenter);
+            }
+            if (row.imageIndex >= 0 && row.imageIndex < listImages_.size())
+                item->setIcon(0, listImages_[row.imageIndex]);
+            items << item;
+        }
+        const QSignalBlocker blocker(&list);
+        list.clear();
+        list.addTopLevelItems(items);
+    }
+    const QSignalBlocker blocker(&list);
+    QTreeWidgetItem* selected = list.topLevelItem(state.selectedRow);
+    if (selected && state.selectedRow >= 0) {
+        list.setCurrentItem(selected);
+        list.scrollToItem(selected);
+    } else {
+        list.clearSelection();
+    }
+}
+
+void WindowHost::showCombo(QComboBox& combo, const ControlState& state)
+{
+    QStringList entries;
+    for (const std::u16string& entry : state.entries)
+        entries << qText(entry);
+    const QSignalBlocker blocker(&combo);
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i)
+        shown << combo.itemText(i);
+    if (shown != entries) {
+        combo.clear();
+        combo.addItems(entries);
+    }
+    combo.setCurrentIndex(state.currentIndex);
+}
+
+int WindowHost::focusedControlId() const
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+        for (const auto& [id, control] : widgets_)
+            if (control == widget)
+                return id;
+    return kNoControlId;
+}
+
+bool WindowHost::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            const auto which = key == Qt::Key_Escape ? WindowLogic::Key::Escape : WindowLogic::Key::Return;
+            const bool consumed = logic_.onKeyDown(which, focusedControlId());
+            afterEvent();
+            return consumed;
+        }
+    }
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if ((click || doubleClick) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (const auto& [id, widget] : widgets_) {
+            auto* list = qobject_cast<QTreeWidget*>(widget);
+            if (!list || list->viewport() != watched)
+                continue;
+            const QModelIndex index = list->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            const int row = index.isValid() ? index.row() : -1;
+            // A click selects the row under it, or nothing beside the rows.
+            logic_.controls()[id].selectedRow = row;
+            if (click)
+                logic_.onListClick(id, row);
+            else
+                logic_.onListDoubleClick(id, row);
+            afterEvent();
+            return false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void WindowHost::afterEvent()
+{
+    showModel();
+    if (logic_.result() && isVisible())
+        done(*logic_.result());
+}
+
+void WindowHost::closeEvent(QCloseEvent* event)
+{
+    if (!logic_.result())
+        logic_.onCloseRequest();
+    showModel();
+    if (!logic_.result()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    done(*logic_.result());
+}
+
+void WindowHost::reject()
+{
+    if (!logic_.result())
+        logic_.onCloseRequest();
+    afterEvent();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+#include "ui/main/control_model.h"
+
+#include <map>
+#include <vector>
+
+class QComboBox;
+class QTreeWidget;
+class WindowLogic;
+
+// Builds a window's widgets from its layout table, binds them by id to the
+// window's control model, shows the model after every event and hands every
+// user event to the window's logic. One host serves every window.
+class WindowHost : public QDialog {
+    Q_OBJECT
+
+public:
+    // The widgets are made on `content`, or on the dialog itself when it is
+    // null; listImages are the small images of the report-style lists.
+    explicit WindowHost(WindowLogic& logic, QWidget* parent = nullptr, QWidget* content = nullptr);
+
+    // The widget of a control, or nullptr.
+    QWidget* control(int id) const;
+    WindowLogic& logic() const { return logic_; }
+
+    // Runs the logic's initialisation and shows the model; exec() does it
+    // on its own.
+    virtual void open();
+    int exec() override;
+
+    // Draws the control model into the widgets.
+    void showModel();
+
+    void setListImages(QList<QIcon> images) { listImages_ = std::move(images); }
+
+protected:
+    QWidget* surface() const { return surface_; }
+    bool isOpened() const { return opened_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    // After every event: the model is shown and, when the logic ended the
+    // window, it closes with that result.
+    void afterEvent();
+
+private:
+    QWidget* makeControl(const Control& control, QWidget* parent);
+    void bindSignals(int id, QWidget* widget);
+    void showControl(int id, const ControlState& state);
+    void showList(QTreeWidget& list, const ControlState& state);
+    void showCombo(QComboBox& combo, const ControlState& state);
+    int focusedControlId() const;
+
+    // What each list shows, so that an unchanged list is not rebuilt.
+    struct ShownList {
+        std::vector<ListColumn> columns;
+        std::vector<ListRow> rows;
+    };
+
+    WindowLogic& logic_;
+    QWidget* surface_;
+    std::map<int, QWidget*> widgets_;
+    std::map<const QTreeWidget*, ShownList> shownLists_;
+    QList<QIcon> listImages_;
+    bool opened_ = false;
+};
