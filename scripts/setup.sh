@@ -19,11 +19,15 @@ packages=(
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  help2man
 )
+# The installation test validates the menu entry and metainfo and reads the
+# valve list of the working folder it prepares.
+test_packages=(desktop-file-utils appstream sqlite3)
 
 install_missing() {
   local missing=()
-  for package in "${packages[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return
@@ -47,14 +51,14 @@ prepare_workdir() {
 
 case "${1:-}" in
   run)
-    install_missing
+    install_missing "${packages[@]}"
     build_all
     prepare_workdir
     cd "$workdir"
     exec "$build/app/arvelo-rezu"
     ;;
   test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build_all
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
