@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and either starts Arvelo Rezu in its
-# working folder ("run") or runs every test ("test").
+# working folder ("run"), runs every test ("test") or builds the Debian
+# package ("package").
 #
-#   scripts/setup.sh run    build in release mode, prepare the working folder, start the program
-#   scripts/setup.sh test   build and run all tests
+#   scripts/setup.sh run      build in release mode, prepare the working folder, start the program
+#   scripts/setup.sh test     build and run all tests
+#   scripts/setup.sh package  build build/arvelo-rezu_<version>_<arch>.deb and check it with lintian
 #
 # Environment: REZU_WORKDIR  working folder of the program (default: ~/ArveloRezu)
 #              REZU_BUILD    build folder (default: build/ in the repository)
@@ -24,6 +26,8 @@ packages=(
 # The installation test validates the menu entry and metainfo and reads the
 # valve list of the working folder it prepares.
 test_packages=(desktop-file-utils appstream sqlite3)
+# CPack computes the dependencies with dpkg-shlibdeps.
+package_packages=(dpkg-dev file lintian)
 
 install_missing() {
   local missing=()
@@ -63,8 +67,15 @@ case "${1:-}" in
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
     ;;
+  package)
+    install_missing "${packages[@]}" "${package_packages[@]}"
+    build_all
+    (cd "$build" && cpack -G DEB)
+    # Errors fail the command; warnings are shown.
+    lintian --fail-on error "$build"/arvelo-rezu_*.deb
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
