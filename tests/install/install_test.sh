@@ -2,11 +2,12 @@
 # Installs the build into a temporary prefix, checks what lands there, and
 # starts the installed launcher as the menu entry would, with a temporary home.
 #
-#   install_test.sh BUILD_DIR VERSION
+#   install_test.sh CMAKE BUILD_DIR VERSION
 set -euo pipefail
 
-build=$1
-version=$2
+cmake=$1
+build=$2
+version=$3
 tmp=$(mktemp -d)
 prefix="$tmp/prefix"
 program_pid=
@@ -22,7 +23,7 @@ fail() {
     exit 1
 }
 
-cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install"; }
+"$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install"; }
 
 # --- Every installed file, and nothing else --------------------------------
 app=com.arvelo.Rezu
