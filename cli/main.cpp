@@ -44,8 +44,11 @@ Unit labels, spelt exactly:
 Duty file (--batch):
   Semicolon-separated UTF-8 with a header line naming its columns among view
   (required), flow, dp, pick, flow_unit, pressure_unit, fluid; an empty cell or a
-  missing column takes the command line's value. The results have one line per duty,
+  missing column takes the command line's value. The results have a header line and
+  one line per duty, with the columns
   line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error
+  then presetting, kv, opening_percent, flow, flow_unit, dp_min, pressure_unit,
+  verdict, material_number, nominal_size, each filled where the view shows it;
   or, with --json, one JSON object per line.
 
 Exit status:
