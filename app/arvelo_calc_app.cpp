@@ -15,6 +15,8 @@ CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv
     // The settings key the program has always registered; nothing is stored under it.
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(QStringLiteral("Arvelo Rezu"));
+    // Lets a Wayland desktop match the window to the installed menu entry and icon.
+    setDesktopFileName(QStringLiteral("com.arvelo.Rezu"));
     setWindowIcon(programIcon());
     registerApplicationFonts();
 }

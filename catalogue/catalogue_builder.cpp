@@ -25,6 +25,15 @@ std::optional<std::string> readText(const std::filesystem::path& path)
 
 std::filesystem::path defaultSourceDirectory()
 {
+    // Installed, the sources lie at a fixed place relative to the program, so
+    // any prefix works; run from the build folder, they are the source tree's.
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const auto installed = program.parent_path() / ARVELO_CATALOGUE_INSTALLED_DIR;
+        if (std::filesystem::is_directory(installed, error))
+            return installed.lexically_normal();
+    }
     return ARVELO_CATALOGUE_SOURCE_DIR;
 }
 

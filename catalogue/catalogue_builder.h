@@ -11,8 +11,8 @@ struct BuildResult {
     std::vector<std::string> messages;
 };
 
-// The folder with the catalogue's sources in the source tree this program
-// was built from.
+// The folder with the catalogue's sources: the one installed with the running
+// program, or else the one in the source tree it was built from.
 std::filesystem::path defaultSourceDirectory();
 
 // Reads and checks the sources in `sourceDirectory` (the five CSV files and

@@ -1,6 +1,7 @@
 // arvelo-size: the sizing and commissioning calculations of Arvelo Rezu on
 // the command line, for many circuits at once and for scripted checks.
 
+#include "app/program_version.h"
 #include "cli/batch.h"
 #include "cli/duty.h"
 #include "cli/outcome_output.h"
@@ -20,6 +21,39 @@ int fail(const std::string& message)
     std::cerr << "arvelo-size: " << message << '\n';
     return 1;
 }
+
+// What the options alone do not tell: the views, the duty file and the exit status.
+constexpr const char* kHelpFooter = R"(Views:
+  fixed        fixed-orifice balancing valve (Arvelo Quarz), sizing; reads --flow, --dp
+  fixed-check  fixed-orifice valve, flow from the pressure measured across the orifice;
+               reads --dp, needs --pick
+  variable     variable-orifice balancing valve (Arvelo, Nodo, Tesa, Nodo Tesa), sizing;
+               reads --flow, --dp
+  picv         pressure-independent control valve (Arvelo Flumen), sizing; reads --flow
+  picv-check   pressure-independent valve: is the measured pressure enough for the
+               presetting? --flow holds the presetting, --dp the pressure; needs --pick
+  dpcv         differential pressure controller (Arvelo Statra); reads --flow, --dp
+
+Every run starts from the defaults of a fresh start of the window: German, l/s, mbar,
+water, dPmin 1 kPa, dPmax 6 kPa and the default models. The catalogue is read only.
+
+Unit labels, spelt exactly:
+  flow      kg/s Kg/h l/s l/min l/h m3/s m3/h GPM In3/min Ft3/min
+  pressure  kPa daPa bar mH2O atm kg/cm2 PSI ftH2O mbar
+
+Duty file (--batch):
+  Semicolon-separated UTF-8 with a header line naming its columns among view
+  (required), flow, dp, pick, flow_unit, pressure_unit, fluid; an empty cell or a
+  missing column takes the command line's value. The results have a header line and
+  one line per duty, with the columns
+  line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error
+  then presetting, kv, opening_percent, flow, flow_unit, dp_min, pressure_unit,
+  verdict, material_number, nominal_size, each filled where the view shows it;
+  or, with --json, one JSON object per line.
+
+Exit status:
+  0  every calculation ran (finding no valve is a result)
+  1  a one-line error on standard error; in batch mode, any line failed)";
 
 struct Arguments {
     DutyTexts duty;
@@ -106,12 +140,14 @@ int runFile(SizeSession& session, const Arguments& args, const RunSettings& sett
 int main(int argc, char** argv)
 {
     CLI::App app{"Sizes and checks Arvelo valves on the product catalogue, as Arvelo Rezu does.", "arvelo-size"};
+    app.set_version_flag("--version", std::string("arvelo-size ") + kProgramVersion, "Print the version and exit");
+    app.footer(kHelpFooter);
     Arguments args;
     declareOptions(app, args);
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& help) {
-        return app.exit(help);
+    } catch (const CLI::Success& helpOrVersion) {
+        return app.exit(helpOrVersion);
     } catch (const CLI::ParseError& error) {
         return fail(error.what()); // one line, as every other error
     }

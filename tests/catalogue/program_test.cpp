@@ -78,4 +78,23 @@ TEST(Program, ReadsSourcesFromTheGivenFolderAndNamesTheFlawedLine)
     EXPECT_FALSE(fs::exists(target));
 }
 
+TEST(Program, AnswersHelpAndVersionOnStandardOutput)
+{
+    const struct {
+        const char* argument;
+        const char* outputStart;
+    } cases[] = {
+        {"--help", "Usage: arvelo-catalogue PATH [--source DIR]\n"},
+        {"-h", "Usage: arvelo-catalogue PATH [--source DIR]\n"},
+        {"--version", "arvelo-catalogue 2.02.15\n"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const Outcome outcome = runProgram(folder, c.argument);
+        EXPECT_EQ(outcome.exitCode, 0) << c.argument;
+        EXPECT_EQ(outcome.out.rfind(c.outputStart, 0), 0u) << c.argument << ": " << outcome.out;
+        EXPECT_EQ(outcome.err, "") << c.argument;
+    }
+}
+
 } // namespace

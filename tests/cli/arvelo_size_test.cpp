@@ -227,4 +227,25 @@ TEST(ArveloSize, AMissingDatabaseCreatesNothing)
     EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "no DB, DataLog or Export folder";
 }
 
+TEST(ArveloSize, AnswersHelpAndVersionWithoutACatalogue)
+{
+    TempFolder folder;
+    const struct {
+        const char* arguments;
+        const char* outputPart;
+    } cases[] = {
+        {"--version", "arvelo-size 2.02.15\n"},
+        {"--help", "Usage: arvelo-size [OPTIONS] [view]"},
+        {"--help", "picv-check   pressure-independent valve"},
+        {"--help", "flow_unit, pressure_unit, fluid"},
+        {"--help", "Exit status:"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = arveloSize(folder.path(), c.arguments);
+        EXPECT_EQ(run.status, 0) << c.arguments;
+        EXPECT_NE(run.out.find(c.outputPart), std::string::npos) << c.arguments << ":\n" << run.out;
+        EXPECT_EQ(run.err, "") << c.arguments;
+    }
+}
+
 } // namespace
