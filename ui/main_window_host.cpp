@@ -49,8 +49,9 @@ void setUpBar(QScrollBar& bar, const ScrollBarSetup& setup)
 } // namespace
 
 MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
-    : WindowHost(window, parent, new QWidget), window_(window), scrollArea_(new QAbstractScrollArea(this))
+    : WindowHost(window, parent, new QWidget), window_(window)
 {
+    scrollArea_ = new QAbstractScrollArea(this);
     setListImages(candidateListImages());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
@@ -185,7 +186,7 @@ bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)
         showAbout();
         return true;
     }
-    if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel)
+    if (scrollArea_ && watched == scrollArea_->viewport() && event->type() == QEvent::Wheel)
         return wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
     return WindowHost::eventFilter(watched, event);
 }

@@ -34,5 +34,5 @@ private:
     bool wheel(int rotation);
 
     CArveloCalcDlg& window_;
-    QAbstractScrollArea* scrollArea_;
+    QAbstractScrollArea* scrollArea_ = nullptr;
 };

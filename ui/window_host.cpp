@@ -5,6 +5,7 @@
 #include "resources/layouts/dialog_units.h"
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_edit.h"
+#include "ui/controls/kr_group_frame.h"
 #include "ui/controls/kr_multi_line_edit.h"
 #include "ui/controls/kr_picture_control.h"
 #include "ui/controls/kr_static_text.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +22,9 @@
 #include <QTreeWidget>
 
 namespace {
+
+// QLineEdit's own default limit.
+constexpr int kUnlimitedLength = 32767;
 
 QString qText(const std::u16string& text) { return QString::fromStdU16String(text); }
 QColor qColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
@@ -89,7 +92,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return label;
     }
-    case ControlClass::Group: return new QGroupBox(parent);
+    case ControlClass::Group: return new KrGroupFrame(parent);
     case ControlClass::Field: return makeField(control, parent);
     case ControlClass::ListView: return makeList(parent);
     case ControlClass::ComboBox: return new QComboBox(parent);
@@ -247,9 +250,10 @@ void WindowHost::showControl(int id, const ControlState& state)
         if (label->text() != text)
             label->setText(text);
         label->setTextColor(qColour(state.textColour));
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    } else if (auto* group = qobject_cast<KrGroupFrame*>(widget)) {
         group->setTitle(text);
     } else if (auto* field = qobject_cast<KrEdit*>(widget)) {
+        field->setMaxLength(state.maxLength > 0 ? state.maxLength : kUnlimitedLength);
         if (field->text() != text)
             field->setText(text);
         field->setTextColor(qColour(state.textColour));
@@ -331,7 +335,8 @@ void WindowHost::showCombo(QComboBox& combo, const ControlState& state)
 
 int WindowHost::focusedControlId() const
 {
-    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+    // The window's focus child, which it keeps while another window is active.
+    for (QWidget* widget = focusWidget(); widget; widget = widget->parentWidget())
         for (const auto& [id, control] : widgets_)
             if (control == widget)
                 return id;

@@ -9,6 +9,10 @@ KrStaticText::KrStaticText(QWidget* parent) : QLabel(parent)
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
+    // The roles are the label's own, whatever its parent uses: inside a
+    // scrolled area the inherited ones would be the field colours.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     applyTextColours(*this, QPalette::WindowText, textColor_);
 }
 

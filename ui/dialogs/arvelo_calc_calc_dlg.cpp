@@ -57,6 +57,7 @@ void CArveloCalcCalcDlg::onOpen()
     for (const InputField& input : kInputs) {
         setLabel(input.captionId, formatText(text(input.captionText), {unitOf(state_, input.unit)}),
                  ControlFont::Regular);
+        limitToNumericText(controls()[input.fieldId]);
         controls()[input.fieldId].text = utf8ToUtf16(this->*input.text);
         onTextChanged(input.fieldId);
     }

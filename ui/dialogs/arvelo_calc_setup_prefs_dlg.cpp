@@ -53,6 +53,8 @@ CArveloCalcSetupPrefsDlg::CArveloCalcSetupPrefsDlg(AppState& state, std::u16stri
 
 void CArveloCalcSetupPrefsDlg::onOpen()
 {
+    for (const BoundField& field : bounds_)
+        limitToNumericText(controls()[field.fieldId]);
     setLabel(kValveTypeCaption, kValveTypeText, ControlFont::Bold);
     // Every opening starts at the first kind, whatever was edited last time.
     fillDropDownList(controls()[kValveTypeList], texts(kFirstValveKindText, kValveKindCount), 0);

@@ -34,6 +34,8 @@ std::u16string CArveloCalcDlg::text(int id) const
 void CArveloCalcDlg::onOpen()
 {
     controls()[kBanner].imageId = kBannerImage;
+    limitToNumericText(controls()[kFirstInput]);
+    limitToNumericText(controls()[kSecondInput]);
     setupCandidateList();
     setupValveListColumns();
     refreshPage();

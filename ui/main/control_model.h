@@ -43,6 +43,8 @@ struct ControlState {
     int selected = 0; // buttons: 1 draws the orange selection frame
     bool visible = true;
     bool enabled = true;
+    // Fields: the most characters the field takes; 0 for no limit.
+    int maxLength = 0;
 
     // Drop-down lists: the entries and the picked one (-1 none).
     std::vector<std::u16string> entries;

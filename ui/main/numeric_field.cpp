@@ -3,6 +3,8 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 
+void limitToNumericText(ControlState& field) { field.maxLength = static_cast<int>(kNumericFieldLength); }
+
 void numericFieldChanged(ControlModel& controls, int fieldId, std::string& stored)
 {
     ControlState& field = controls[fieldId];

@@ -9,3 +9,6 @@
 // the field must be re-set, it shows the stored text again and asks for the
 // focus with the caret after the last character.
 void numericFieldChanged(ControlModel& controls, int fieldId, std::string& stored);
+
+// A numeric field takes no more characters than its text can hold.
+void limitToNumericText(ControlState& field);

@@ -1,0 +1,170 @@
+#include "app/app_state.h"
+#include "db/product_db.h"
+#include "tests/support/temp_folder.h"
+#include "ui/main/main_window_ids.h"
+#include "ui/program_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+using namespace MainWindowId;
+
+namespace {
+
+std::string commandOutput(const std::string& command)
+{
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return output;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    pclose(pipe);
+    return output;
+}
+
+// The real main window on a working folder with the program's catalogue.
+class MainWindowWidget : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::string build = std::string("'") + REZU_CATALOGUE_BUILDER + "' '" +
+                                  (folder.path() / "DB" / "mvd.db").string() + "' --source '" +
+                                  REZU_CATALOGUE_SOURCES + "' > /dev/null";
+        ASSERT_EQ(std::system(build.c_str()), 0);
+        program = std::make_unique<ProgramWindow>(state, db, false);
+        program->start(folder.path());
+        host().open();
+        host().show();
+        QApplication::setActiveWindow(&host());
+        QApplication::processEvents();
+    }
+
+    MainWindowHost& host() { return program->host(); }
+    template <typename Widget = QWidget>
+    Widget* widget(int id)
+    {
+        return qobject_cast<Widget*>(host().control(id));
+    }
+    void click(int id) { QTest::mouseClick(host().control(id), Qt::LeftButton); }
+    void typeInto(int id, const QString& text)
+    {
+        auto* field = widget<QLineEdit>(id);
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    QString shown(int id)
+    {
+        if (auto* field = widget<QLineEdit>(id))
+            return field->text();
+        if (auto* label = widget<QLabel>(id))
+            return label->text();
+        if (auto* details = widget<QPlainTextEdit>(id))
+            return details->toPlainText();
+        return {};
+    }
+
+    TempFolder folder;
+    AppState state;
+    ProductDb db;
+    std::unique_ptr<ProgramWindow> program;
+};
+
+TEST_F(MainWindowWidget, ClicksMoveThroughThePages)
+{
+    EXPECT_FALSE(widget(kFirstTypeButton)->isVisible());
+    click(kStaticGroupButton);
+    EXPECT_TRUE(widget(kFirstTypeButton)->isVisible());
+    EXPECT_TRUE(widget(kSecondTypeButton)->isVisible());
+    click(kFirstTypeButton);
+    EXPECT_EQ(state.valveView, 3);
+    EXPECT_TRUE(widget(kFirstInput)->isVisible());
+    EXPECT_EQ(shown(kFirstInputCaption), QStringLiteral("Durchflussmenge (l/s)"));
+    click(kCommissioningButton);
+    EXPECT_EQ(state.valveView, 0);
+    EXPECT_FALSE(widget(kFirstInput)->isVisible());
+    EXPECT_EQ(widget<QLineEdit>(kFirstInput)->maxLength(), 15);
+}
+
+// What the window shows for the worked example is what arvelo-size prints.
+TEST_F(MainWindowWidget, TypedWorkedExampleShowsWhatTheCommandLinePrints)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    typeInto(kSecondInput, QStringLiteral("100"));
+    QTest::keyClick(widget(kSecondInput), Qt::Key_Return);
+
+    const std::string printed = commandOutput(std::string("'") + REZU_ARVELO_SIZE +
+                                              "' fixed --flow 0,5 --dp 100 --language 3 --db '" +
+                                              (folder.path() / "DB" / "mvd.db").string() + "'");
+    for (const int id : {kFirstResult, kSecondResult, kThirdResult, kTypeSeriesLabel}) {
+        EXPECT_NE(printed.find(shown(id).toStdString()), std::string::npos)
+            << "control " << id << " shows " << shown(id).toStdString() << "\nprinted:\n" << printed;
+    }
+    for (const QString& line : shown(kValveDetails).split(QStringLiteral("\n"), Qt::SkipEmptyParts))
+        EXPECT_NE(printed.find(line.trimmed().toStdString()), std::string::npos) << line.toStdString();
+    EXPECT_EQ(shown(kFirstResult), QStringLiteral("3,70"));
+    EXPECT_EQ(widget<QLabel>(kTypeSeriesLabel)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+// Inside the scrolled area too, the label draws in its own colour.
+TEST_F(MainWindowWidget, MissingResultIsRed)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    const QImage image = widget(kTypeSeriesLabel)->grab().toImage();
+    int red = 0, black = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 100;
+            black += c.red() < 60 && c.green() < 60;
+        }
+    EXPECT_GT(red, 0);
+    EXPECT_EQ(black, 0);
+
+}
+
+TEST_F(MainWindowWidget, EscapeLeavesTheWindowOpenAndACandidateClickReselectsItsRow)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    QTest::keyClick(widget(kFirstInput), Qt::Key_Escape);
+    EXPECT_TRUE(host().isVisible());
+    EXPECT_EQ(shown(kFirstResult), QStringLiteral("3,70"));
+
+    auto* list = widget<QTreeWidget>(kCandidateList);
+    ASSERT_GE(list->topLevelItemCount(), 2);
+    const QRect second = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(program->logic().fields.candidateIndex, 1);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems().first()), 1);
+}
+
+TEST_F(MainWindowWidget, CloseEndsTheWindowWithOk)
+{
+    int result = -1;
+    QTimer::singleShot(0, [this] { click(kCloseButton); });
+    result = host().exec();
+    EXPECT_EQ(result, 1);
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+// arvelo-screenshots OUTDIR CATALOGUE: starts the real main window offscreen
+// on a fresh working folder holding a copy of the catalogue, walks through
+// its pages and dialogs as a user would, and saves a PNG of each step, for
+// review without a display.
+
+#include "app/app_state.h"
+#include "db/product_db.h"
+#include "resources/fonts/register_application_fonts.h"
+#include "tools/screenshots/screenshot_walk.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: arvelo-screenshots OUTDIR CATALOGUE\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QTemporaryDir workingFolder;
+    if (!QDir().mkpath(out.path()) || !workingFolder.isValid() || !registerApplicationFonts()) {
+        std::fprintf(stderr, "Cannot prepare %s\n", argv[1]);
+        return 1;
+    }
+    const std::filesystem::path work = workingFolder.path().toStdString();
+    std::filesystem::create_directory(work / "DB");
+    std::error_code failed;
+    std::filesystem::copy_file(argv[2], work / "DB" / "mvd.db", failed);
+    if (failed) {
+        std::fprintf(stderr, "Cannot copy the catalogue %s: %s\n", argv[2], failed.message().c_str());
+        return 1;
+    }
+    return walkAndSave(work, out.path().toStdString()) ? 0 : 1;
+}

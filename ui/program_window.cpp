@@ -1,0 +1,17 @@
+#include "ui/program_window.h"
+
+ProgramWindow::ProgramWindow(AppState& state, ProductDb& db, bool nativeFileDialog)
+    : state_(state), db_(db), files_(nativeFileDialog), logic_(state, db, {messages_, windows_, files_, {}})
+{
+}
+
+WorkingFolders ProgramWindow::start(const std::filesystem::path& workingFolder)
+{
+    const WorkingFolders folders = runStartup(state_, db_, messages_, workingFolder);
+    logic_.setExportFolder(folders.exportFolder);
+    host_ = std::make_unique<MainWindowHost>(logic_);
+    messages_.setParent(host_.get());
+    windows_.setOwner(host_.get());
+    files_.setOwner(host_.get());
+    return folders;
+}

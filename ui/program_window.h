@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/startup.h"
+#include "ui/main/arvelo_calc_dlg.h"
+#include "ui/main_window_host.h"
+#include "ui/message_box_messages.h"
+#include "ui/qt_modal_windows.h"
+#include "ui/qt_save_file_chooser.h"
+
+#include <filesystem>
+#include <memory>
+
+struct AppState;
+class ProductDb;
+
+// The main window with everything it talks to: message boxes, the settings
+// dialogs and the save-file dialog. Made before start-up, as the program
+// makes it; start() runs start-up in a working folder and builds the window.
+class ProgramWindow {
+public:
+    // Tests and tools ask for Qt's own save-file dialog, which they can fill in.
+    ProgramWindow(AppState& state, ProductDb& db, bool nativeFileDialog = true);
+
+    WorkingFolders start(const std::filesystem::path& workingFolder);
+
+    CArveloCalcDlg& logic() { return logic_; }
+    // After start().
+    MainWindowHost& host() { return *host_; }
+
+private:
+    AppState& state_;
+    ProductDb& db_;
+    MessageBoxMessages messages_;
+    QtModalWindows windows_;
+    QtSaveFileChooser files_;
+    CArveloCalcDlg logic_;
+    std::unique_ptr<MainWindowHost> host_;
+};
