@@ -3,6 +3,7 @@
 #include "resources/fonts/program_fonts.h"
 #include "resources/images/program_icon.h"
 #include "resources/layouts/dialog_units.h"
+#include "ui/fitted_text.h"
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_edit.h"
 #include "ui/controls/kr_group_frame.h"
@@ -247,19 +248,25 @@ void WindowHost::showControl(int id, const ControlState& state)
     } else if (auto* picture = qobject_cast<KrPictureControl*>(widget)) {
         picture->setImageId(state.imageId);
     } else if (auto* label = qobject_cast<KrStaticText*>(widget)) {
-        if (label->text() != text)
-            label->setText(text);
+        const FittedText fitted = fitText(text, font, label->size(), label->wordWrap());
+        if (label->text() != fitted.shown)
+            label->setText(fitted.shown);
+        label->setToolTip(fitted.whole ? QString() : text);
         label->setTextColor(qColour(state.textColour));
     } else if (auto* group = qobject_cast<KrGroupFrame*>(widget)) {
-        group->setTitle(text);
+        const FittedText fitted = fitText(text, font, group->captionSpace(), false);
+        group->setTitle(fitted.shown);
+        group->setToolTip(fitted.whole ? QString() : text);
     } else if (auto* field = qobject_cast<KrEdit*>(widget)) {
         field->setMaxLength(state.maxLength > 0 ? state.maxLength : kUnlimitedLength);
         if (field->text() != text)
             field->setText(text);
         field->setTextColor(qColour(state.textColour));
     } else if (auto* details = qobject_cast<KrMultiLineEdit*>(widget)) {
-        if (details->toPlainText() != text)
-            details->setPlainText(text);
+        // The table's texts break their lines with CR LF.
+        const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (details->toPlainText() != lines)
+            details->showText(lines);
         details->setTextColor(qColour(state.textColour));
     } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
         showList(*list, state);

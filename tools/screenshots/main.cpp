@@ -11,16 +11,33 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <filesystem>
 
+namespace {
+
+const QByteArray kLargeScreen = R"({"screens": [{"name": "review", "x": 0, "y": 0, "width": 1600, "height": 1000,
+ "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    // Offscreen, on a screen as large as an engineer's, so that the window
+    // opens at its own size rather than fitted to a small screen.
+    QTemporaryDir screenFolder;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && screenFolder.isValid()) {
+        const QString config = screenFolder.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(kLargeScreen);
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: arvelo-screenshots OUTDIR CATALOGUE\n");

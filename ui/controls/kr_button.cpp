@@ -94,8 +94,12 @@ void KrButton::drawText(QPainter& painter, int pictureWidth)
     const int flags = Qt::TextSingleLine | Qt::AlignVCenter | (span.centred ? Qt::AlignHCenter : Qt::AlignLeft);
     painter.setClipRect(line);
     painter.setFont(font());
+    // A text longer than its span ends in an ellipsis and shows whole as the
+    // button's tooltip, rather than being cut off unseen.
+    const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, line.width());
+    setToolTip(shown == text() ? QString() : text());
     // The text sits on its own cells of background colour, as opaque text does.
-    painter.fillRect(painter.fontMetrics().boundingRect(line, flags, text()), backColor_);
+    painter.fillRect(painter.fontMetrics().boundingRect(line, flags, shown), backColor_);
     painter.setPen(textColor_);
-    painter.drawText(line, flags, text());
+    painter.drawText(line, flags, shown);
 }

@@ -11,7 +11,7 @@ const QColor kOutline(160, 160, 160);
 
 } // namespace
 
-KrGroupFrame::KrGroupFrame(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+KrGroupFrame::KrGroupFrame(QWidget* parent) : QWidget(parent) {}
 
 void KrGroupFrame::setTitle(const QString& title)
 {
@@ -20,6 +20,11 @@ void KrGroupFrame::setTitle(const QString& title)
     title_ = title;
     setAccessibleName(title);
     update();
+}
+
+QSize KrGroupFrame::captionSpace() const
+{
+    return {width() - 2 * kCaptionIndent - 4, QFontMetrics(font()).height()};
 }
 
 void KrGroupFrame::paintEvent(QPaintEvent*)

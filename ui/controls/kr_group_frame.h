@@ -13,6 +13,8 @@ public:
 
     QString title() const { return title_; }
     void setTitle(const QString& title); // repaints
+    // The room the caption has on the top line.
+    QSize captionSpace() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

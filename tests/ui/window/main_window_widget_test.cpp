@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -74,7 +74,7 @@ protected:
             return field->text();
         if (auto* label = widget<QLabel>(id))
             return label->text();
-        if (auto* details = widget<QPlainTextEdit>(id))
+        if (auto* details = widget<QTextEdit>(id))
             return details->toPlainText();
         return {};
     }
