@@ -1,8 +1,6 @@
-#include "app/app_state.h"
-#include "db/product_db.h"
-#include "tests/support/temp_folder.h"
+#include "tests/ui/window/main_window_widget.h"
+
 #include "ui/main/main_window_ids.h"
-#include "ui/program_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,67 +21,6 @@
 using namespace MainWindowId;
 
 namespace {
-
-std::string commandOutput(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    pclose(pipe);
-    return output;
-}
-
-// The real main window on a working folder with the program's catalogue.
-class MainWindowWidget : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const std::string build = std::string("'") + REZU_CATALOGUE_BUILDER + "' '" +
-                                  (folder.path() / "DB" / "mvd.db").string() + "' --source '" +
-                                  REZU_CATALOGUE_SOURCES + "' > /dev/null";
-        ASSERT_EQ(std::system(build.c_str()), 0);
-        program = std::make_unique<ProgramWindow>(state, db, false);
-        program->start(folder.path());
-        host().open();
-        host().show();
-        QApplication::setActiveWindow(&host());
-        QApplication::processEvents();
-    }
-
-    MainWindowHost& host() { return program->host(); }
-    template <typename Widget = QWidget>
-    Widget* widget(int id)
-    {
-        return qobject_cast<Widget*>(host().control(id));
-    }
-    void click(int id) { QTest::mouseClick(host().control(id), Qt::LeftButton); }
-    void typeInto(int id, const QString& text)
-    {
-        auto* field = widget<QLineEdit>(id);
-        QTest::mouseClick(field, Qt::LeftButton);
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    QString shown(int id)
-    {
-        if (auto* field = widget<QLineEdit>(id))
-            return field->text();
-        if (auto* label = widget<QLabel>(id))
-            return label->text();
-        if (auto* details = widget<QTextEdit>(id))
-            return details->toPlainText();
-        return {};
-    }
-
-    TempFolder folder;
-    AppState state;
-    ProductDb db;
-    std::unique_ptr<ProgramWindow> program;
-};
 
 TEST_F(MainWindowWidget, ClicksMoveThroughThePages)
 {
