@@ -45,6 +45,9 @@ void CArveloCalcDlg::calculate()
     shown.pictureId = c.find(kValvePicture)->imageId;
 
     runSelection(state_, db_, fields, panel_);
+    // A clicked row the new list no longer has is no longer clicked.
+    if (fields.candidateIndex >= static_cast<std::int32_t>(panel_.texts().candidates.size()))
+        fields.candidateIndex = -1;
     showResultsPanel();
 }
 

@@ -112,6 +112,21 @@ TEST_F(MainWindowTest, CandidateClickBesideTheRowsAsksForASymbol)
     EXPECT_EQ(control(kCandidateList).selectedRow, -1);
 }
 
+TEST_F(MainWindowTest, AClickedRowBeyondANewShorterListIsForgotten)
+{
+    goToPage(0, 3);
+    type(kFirstInput, u"0,5");
+    window.calculate();
+    const int last = static_cast<int>(control(kCandidateList).rows.size()) - 1;
+    ASSERT_GE(last, 1);
+    window.onListClick(kCandidateList, last);
+    type(kFirstInput, u"1000");
+    window.calculate();
+    ASSERT_LT(static_cast<int>(control(kCandidateList).rows.size()), last + 1);
+    EXPECT_EQ(window.fields.candidateIndex, -1);
+    EXPECT_EQ(control(kCandidateList).selectedRow, -1);
+}
+
 TEST_F(MainWindowTest, SettingsSaveReturnsToTheStartPageWithFreshLists)
 {
     goToPage(1, 9);
