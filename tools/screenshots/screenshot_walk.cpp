@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <functional>
@@ -55,6 +56,13 @@ public:
         }
         if (confirm)
             QTest::keyClick(field, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    void clickRow(int listId, int row)
+    {
+        auto* list = static_cast<QTreeWidget*>(program_.host().control(listId));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
         QApplication::processEvents();
     }
 
@@ -185,6 +193,7 @@ bool walkAndSave(const std::filesystem::path& workingFolder, const std::filesyst
     walk.page(1, kDynamicGroupButton, kFirstTypeButton);
     walk.type(kFirstInput, QStringLiteral("3"), false);
     walk.type(kSecondInput, QStringLiteral("300"));
+    walk.clickRow(kCandidateList, 1); // the installed valve
     saved = walk.save("main-9-ok-de") && saved;
     walk.type(kSecondInput, QStringLiteral("5"));
     saved = walk.save("main-9-insufficient-de") && saved;
