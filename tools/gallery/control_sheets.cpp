@@ -97,8 +97,11 @@ QImage buttonSheet(PictureSource& pictures)
               QStringLiteral("Unit of measurement and more"), 189);
     addButton(sheet, pictures, {195, 65}, QStringLiteral("missing picture"), QStringLiteral("Close"), 4711);
 
-    addButton(sheet, pictures, {120, 130}, QStringLiteral("type, selected"), {}, 183, 1)->setSelected(1);
-    addButton(sheet, pictures, {120, 130}, QStringLiteral("type, not selected"), {}, 184, 1);
+    // The main window paints its valve-type buttons white.
+    KrButton* selectedType = addButton(sheet, pictures, {120, 130}, QStringLiteral("type, selected"), {}, 183, 1);
+    selectedType->setBackColor(Qt::white);
+    selectedType->setSelected(1);
+    addButton(sheet, pictures, {120, 130}, QStringLiteral("type, not selected"), {}, 184, 1)->setBackColor(Qt::white);
     addButton(sheet, pictures, {60, 65}, QStringLiteral("group, mode 1"), {}, 236, 1);
     addButton(sheet, pictures, {60, 65}, QStringLiteral("group, selected"), {}, 240, 1)->setSelected(1);
     addButton(sheet, pictures, {38, 41}, QStringLiteral("calculate"), {}, 197);
@@ -165,8 +168,10 @@ void placeShowcase(Sheet& sheet, const PictureShowcase& showcase, PictureSource&
 {
     const QString caption = QString::number(showcase.imageId);
     if (showcase.onButton) {
-        addButton(sheet, pictures, showcase.controlSize, caption, showcase.text, showcase.imageId,
-                  showcase.imageMode);
+        KrButton* button = addButton(sheet, pictures, showcase.controlSize, caption, showcase.text,
+                                     showcase.imageId, showcase.imageMode);
+        if (showcase.buttonBackColor.isValid())
+            button->setBackColor(showcase.buttonBackColor);
         return;
     }
     KrPictureControl* control = sheet.add<KrPictureControl>(showcase.controlSize, caption);

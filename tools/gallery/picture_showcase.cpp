@@ -4,12 +4,21 @@ namespace {
 
 PictureShowcase onButton(int id, PictureKind kind, int size, QSize button, int mode, const QString& text = {})
 {
-    return {id, kind, QSize(size, size), true, true, button, mode, text};
+    return {id, kind, QSize(size, size), true, true, button, mode, text, {}};
+}
+
+// The main window paints its valve-type buttons white, so that the valve
+// pictures sit on the background they were rendered on.
+PictureShowcase onTypeButton(int id)
+{
+    PictureShowcase showcase = onButton(id, PictureKind::Photo, 120, QSize(120, 130), 1);
+    showcase.buttonBackColor = Qt::white;
+    return showcase;
 }
 
 PictureShowcase inPicture(int id, PictureKind kind, QSize picture, QSize control, bool hasAlpha = true)
 {
-    return {id, kind, picture, hasAlpha, false, control, 0, {}};
+    return {id, kind, picture, hasAlpha, false, control, 0, {}, {}};
 }
 
 } // namespace
@@ -17,14 +26,13 @@ PictureShowcase inPicture(int id, PictureKind kind, QSize picture, QSize control
 std::vector<PictureShowcase> pictureShowcases()
 {
     // Control sizes: the layout's dialog units in pixels.
-    const QSize typeButton(120, 130);
     const QSize settingsButton(195, 65);
     const QSize groupButton(60, 65);
     std::vector<PictureShowcase> showcases = {
-        onButton(183, PictureKind::Photo, 120, typeButton, 1),
-        onButton(184, PictureKind::Photo, 120, typeButton, 1),
-        onButton(185, PictureKind::Photo, 120, typeButton, 1),
-        onButton(186, PictureKind::Photo, 120, typeButton, 1),
+        onTypeButton(183),
+        onTypeButton(184),
+        onTypeButton(185),
+        onTypeButton(186),
         onButton(187, PictureKind::Symbol, 40, settingsButton, 0, QStringLiteral("Language")),
         onButton(188, PictureKind::Symbol, 40, settingsButton, 0, QStringLiteral("Presettings")),
         onButton(189, PictureKind::Symbol, 40, settingsButton, 0, QStringLiteral("Unit of measurement")),

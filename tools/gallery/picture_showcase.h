@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QSize>
 #include <vector>
@@ -7,7 +8,7 @@
 // How the program shows each of its pictures: in which control, at what
 // size and, for a button, in which image mode and with which text.
 enum class PictureKind {
-    Photo,  // valve pictures on white
+    Photo,  // valve pictures on white (the valve-type buttons are white too)
     Symbol, // white on transparency, for the blue buttons
     Banner,
     Icon,
@@ -22,6 +23,7 @@ struct PictureShowcase {
     QSize controlSize;  // in pixels, as the layout places it
     int imageMode;
     QString text;
+    QColor buttonBackColor;  // as the window sets it; invalid keeps the button's own blue
 };
 
 std::vector<PictureShowcase> pictureShowcases();

@@ -12,11 +12,13 @@
 #include <QImage>
 #include <QList>
 #include <QPixmap>
+#include <QPoint>
 #include <QSet>
 #include <QSize>
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -158,6 +160,39 @@ std::string pictureName(const ::testing::TestParamInfo<Expected>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, PictureTest, ::testing::ValuesIn(kPictures), pictureName);
+
+// The symbols sit on buttons that draw them at their exact size: a symbol that
+// touches the edge of its canvas looks cut off there.
+class SymbolTest : public PictureTest {};
+
+TEST_P(SymbolTest, LeavesATransparentMarginOnEverySide)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = argb.width() - 1;
+    const int h = argb.height() - 1;
+    QList<QPoint> touching;
+    for (int x = 0; x <= w; ++x)
+        for (const int y : {0, h})
+            if (qAlpha(argb.pixel(x, y)) != 0)
+                touching.append(QPoint(x, y));
+    for (int y = 1; y < h; ++y)
+        for (const int x : {0, w})
+            if (qAlpha(argb.pixel(x, y)) != 0)
+                touching.append(QPoint(x, y));
+    EXPECT_TRUE(touching.isEmpty()) << touching.size() << " edge pixels drawn, the first at ("
+                                    << touching.value(0).x() << ", " << touching.value(0).y() << ")";
+}
+
+std::vector<Expected> symbols()
+{
+    std::vector<Expected> found;
+    for (const Expected& e : kPictures)
+        if (e.kind == Kind::Symbol)
+            found.push_back(e);
+    return found;
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, SymbolTest, ::testing::ValuesIn(symbols()), pictureName);
 
 TEST(ProgramIconTest, OffersSharpSmallAndLargeSizes)
 {
