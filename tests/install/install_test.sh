@@ -44,6 +44,7 @@ share/doc/arvelo-rezu/arvelo-size.md
 share/doc/arvelo-rezu/catalogue.md
 share/doc/arvelo-rezu/changelog.gz
 share/doc/arvelo-rezu/copyright
+share/doc/arvelo-rezu/main-window.png
 share/icons/hicolor/16x16/apps/$app.png
 share/icons/hicolor/256x256/apps/$app.png
 share/icons/hicolor/32x32/apps/$app.png
