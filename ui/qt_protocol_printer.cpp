@@ -119,8 +119,11 @@ void drawRow(ProtocolPage& page, const Table& table, const std::vector<std::u16s
 void drawHeaderBand(ProtocolPage& page, const CommissioningProtocol& protocol, double width)
 {
     QPainter& painter = page.painter();
-    const QImage banner(imageResourcePath(kBannerPicture));
     const double bannerHeight = 12.0;
+    // At print resolution, not at the window's 4000 pixels, which would
+    // make every page's copy weigh megabytes.
+    const QImage banner = QImage(imageResourcePath(kBannerPicture))
+                              .scaledToHeight(static_cast<int>(page.mm(bannerHeight)), Qt::SmoothTransformation);
     if (!banner.isNull())
         painter.drawImage(page.rect(0.0, 0.0, bannerHeight * banner.width() / banner.height(), bannerHeight), banner);
     painter.setPen(Qt::black);
