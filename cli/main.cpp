@@ -7,6 +7,7 @@
 #include "cli/outcome_output.h"
 #include "cli/size_session.h"
 #include "cli/view_names.h"
+#include "ui/main/write_file_atomically.h"
 
 #include <CLI/CLI.hpp>
 
@@ -61,6 +62,7 @@ struct Arguments {
     std::string database = "DB/mvd.db";
     std::string batchFile;
     std::string outFile;
+    std::string curveFile;
     bool json = false;
 };
 
@@ -97,6 +99,9 @@ void declareOptions(CLI::App& app, Arguments& args)
     app.add_option("--db", args.database, "Catalogue database (default DB/mvd.db below the current folder)");
     CLI::Option* batch = app.add_option("--batch", args.batchFile, "Semicolon-separated duty file, one duty per line");
     app.add_option("--out", args.outFile, "Write the batch results to this file")->needs(batch);
+    app.add_option("--curve", args.curveFile,
+                   "Write the chosen valve's presetting curve, with the operating point marked, as an SVG file")
+        ->excludes(batch);
 }
 
 int runOne(SizeSession& session, const Arguments& args, const RunSettings& settings)
@@ -105,12 +110,21 @@ int runOne(SizeSession& session, const Arguments& args, const RunSettings& setti
     if (const std::string error = resolveDuty(args.duty, duty); !error.empty())
         return fail(error);
     SizeOutcome outcome;
-    if (const std::string error = session.run(duty, settings, outcome); !error.empty())
+    std::string curveSvg;
+    const bool wantsCurve = !args.curveFile.empty();
+    if (const std::string error = session.run(duty, settings, outcome, wantsCurve ? &curveSvg : nullptr);
+        !error.empty())
         return fail(error);
     if (args.json)
         std::cout << jsonLine(outcomeJson(outcome)) << '\n';
     else
         std::cout << outcomeText(outcome);
+    if (!wantsCurve)
+        return 0;
+    if (curveSvg.empty())
+        return fail("no valve with a presetting curve was chosen; " + args.curveFile + " was not written");
+    if (const auto failure = writeFileAtomically(args.curveFile, curveSvg))
+        return fail("cannot write " + args.curveFile + ": " + *failure);
     return 0;
 }
 

@@ -5,7 +5,9 @@
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "data/valve_models.h"
+#include "sizing/presetting_curve.h"
 #include "sizing/run_selection.h"
+#include "ui/main/presetting_curve_svg.h"
 #include "ui/main/result_captions.h"
 #include "ui/main/results_panel_texts.h"
 
@@ -84,7 +86,8 @@ std::string SizeSession::open(const fs::path& database)
     return {};
 }
 
-std::string SizeSession::run(const Duty& duty, const RunSettings& settings, SizeOutcome& outcome)
+std::string SizeSession::run(const Duty& duty, const RunSettings& settings, SizeOutcome& outcome,
+                             std::string* curveSvg)
 {
     AppState state = startState_;
     applySettings(state, settings, duty);
@@ -102,5 +105,9 @@ std::string SizeSession::run(const Duty& duty, const RunSettings& settings, Size
         runSelection(state, db_, fields, panel);
     }
     fillOutcome(state, panel.texts(), duty, outcome);
+    if (curveSvg) {
+        const std::optional<PresettingCurve> curve = presettingCurve(state, db_, duty.view);
+        *curveSvg = curve ? presettingCurveSvg(*curve, state.languageIndex, flowUnitLabel(state)) : std::string();
+    }
     return {};
 }

@@ -22,8 +22,11 @@ public:
 
     // Runs the duty: the view is entered, the texts typed, the calculation
     // confirmed, and with a pick that candidate row clicked. Empty on
-    // success, else a one-line message (a pick beyond the list).
-    std::string run(const Duty& duty, const RunSettings& settings, SizeOutcome& outcome);
+    // success, else a one-line message (a pick beyond the list). With
+    // curveSvg, the chosen valve's presetting curve goes there as an SVG
+    // picture; it stays empty when the view chose no valve with a curve.
+    std::string run(const Duty& duty, const RunSettings& settings, SizeOutcome& outcome,
+                    std::string* curveSvg = nullptr);
 
 private:
     ProductDb db_;

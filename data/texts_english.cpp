@@ -111,4 +111,8 @@ LanguageTexts kEnglishTexts = {
     /* 106 */ u"Select an object (valve) to be deleted.",
     /* 107 */ u"Enter a project and customer.",
     /* 108 */ u"The file %s could not be saved: %s",
+    /* 109 */ u"Commissioning protocol",
+    /* 110 */ u"Page %s of %s",
+    /* 111 */ u"Printed on %s",
+    /* 112 */ u"Presetting curve",
 };

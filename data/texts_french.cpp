@@ -112,4 +112,8 @@ LanguageTexts kFrenchTexts = {
     /* 106 */ u"Sélectionnez un objet (robinet à soupape) à supprimer.",
     /* 107 */ u"Indiquez le projet et le client!",
     /* 108 */ u"Impossible d'enregistrer le fichier %s\u00A0: %s",
+    /* 109 */ u"Procès-verbal de mise en service",
+    /* 110 */ u"Page %s sur %s",
+    /* 111 */ u"Imprimé le %s",
+    /* 112 */ u"Courbe de préréglage",
 };

@@ -111,4 +111,8 @@ LanguageTexts kGermanTexts = {
     /* 106 */ u"Wählen Sie ein zu entfernendes Objekt (Ventil) aus.",
     /* 107 */ u"Projekt und Kunde angeben!",
     /* 108 */ u"Die Datei %s konnte nicht gespeichert werden: %s",
+    /* 109 */ u"Inbetriebnahmeprotokoll",
+    /* 110 */ u"Seite %s von %s",
+    /* 111 */ u"Gedruckt am %s",
+    /* 112 */ u"Voreinstellkurve",
 };

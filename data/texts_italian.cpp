@@ -111,4 +111,8 @@ LanguageTexts kItalianTexts = {
     /* 106 */ u"Selezionare un oggetto (valvola) da rimuovere.",
     /* 107 */ u"Indicare progetto e cliente!",
     /* 108 */ u"Impossibile salvare il file %s: %s",
+    /* 109 */ u"Protocollo di messa in funzione",
+    /* 110 */ u"Pagina %s di %s",
+    /* 111 */ u"Stampato il %s",
+    /* 112 */ u"Curva di preregolazione",
 };

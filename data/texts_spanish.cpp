@@ -112,4 +112,8 @@ LanguageTexts kSpanishTexts = {
     /* 106 */ u"Select an object (valve) to remove.",
     /* 107 */ u"Specify Project and Customer !",
     /* 108 */ u"No se ha podido guardar el archivo %s: %s",
+    /* 109 */ u"Protocolo de puesta en servicio",
+    /* 110 */ u"Página %s de %s",
+    /* 111 */ u"Impreso el %s",
+    /* 112 */ u"Curva de preajuste",
 };

@@ -112,4 +112,8 @@ LanguageTexts kSwedishTexts = {
     /* 106 */ u"SVälj ett objekt (ventil) som ska tas bort.",
     /* 107 */ u"SAnge projekt och kund!",
     /* 108 */ u"Filen %s kunde inte sparas: %s",
+    /* 109 */ u"Idrifttagningsprotokoll",
+    /* 110 */ u"Sida %s av %s",
+    /* 111 */ u"Utskrivet %s",
+    /* 112 */ u"Förinställningskurva",
 };

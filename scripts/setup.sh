@@ -24,8 +24,9 @@ packages=(
   help2man
 )
 # The installation test validates the menu entry and metainfo and reads the
-# valve list of the working folder it prepares.
-test_packages=(desktop-file-utils appstream sqlite3)
+# valve list of the working folder it prepares; the protocol test reads its
+# PDF with pdftotext and pdfinfo.
+test_packages=(desktop-file-utils appstream sqlite3 poppler-utils)
 # CPack computes the dependencies with dpkg-shlibdeps.
 package_packages=(dpkg-dev file lintian)
 

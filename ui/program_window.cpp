@@ -1,7 +1,7 @@
 #include "ui/program_window.h"
 
 ProgramWindow::ProgramWindow(AppState& state, ProductDb& db, bool nativeFileDialog)
-    : state_(state), db_(db), files_(nativeFileDialog), logic_(state, db, {messages_, windows_, files_, {}})
+    : state_(state), db_(db), files_(nativeFileDialog), logic_(state, db, {messages_, windows_, files_, protocols_, curves_, {}})
 {
 }
 
@@ -13,5 +13,6 @@ WorkingFolders ProgramWindow::start(const std::filesystem::path& workingFolder)
     messages_.setParent(host_.get());
     windows_.setOwner(host_.get());
     files_.setOwner(host_.get());
+    curves_.setOwner(host_.get());
     return folders;
 }

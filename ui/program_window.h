@@ -4,7 +4,9 @@
 #include "ui/main/arvelo_calc_dlg.h"
 #include "ui/main_window_host.h"
 #include "ui/message_box_messages.h"
+#include "ui/qt_curve_windows.h"
 #include "ui/qt_modal_windows.h"
+#include "ui/qt_protocol_printer.h"
 #include "ui/qt_save_file_chooser.h"
 
 #include <filesystem>
@@ -14,8 +16,8 @@ struct AppState;
 class ProductDb;
 
 // The main window with everything it talks to: message boxes, the settings
-// dialogs and the save-file dialog. Made before start-up, as the program
-// makes it; start() runs start-up in a working folder and builds the window.
+// dialogs, the save-file dialog, the protocol printer and the curve window.
+// Made before start-up, as the program makes it; start() runs start-up in a working folder and builds the window.
 class ProgramWindow {
 public:
     // Tests and tools ask for Qt's own save-file dialog, which they can fill in.
@@ -33,6 +35,8 @@ private:
     MessageBoxMessages messages_;
     QtModalWindows windows_;
     QtSaveFileChooser files_;
+    QtProtocolPrinter protocols_;
+    QtCurveWindows curves_;
     CArveloCalcDlg logic_;
     std::unique_ptr<MainWindowHost> host_;
 };

@@ -363,6 +363,16 @@ bool WindowHost::eventFilter(QObject* watched, QEvent* event)
     }
     const bool click = event->type() == QEvent::MouseButtonRelease;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (doubleClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+        && qobject_cast<KrPictureControl*>(watched)) {
+        for (const auto& [id, widget] : widgets_) {
+            if (widget != watched)
+                continue;
+            logic_.onDoubleClick(id);
+            afterEvent();
+            return true;
+        }
+    }
     if ((click || doubleClick) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (const auto& [id, widget] : widgets_) {
             auto* list = qobject_cast<QTreeWidget*>(widget);

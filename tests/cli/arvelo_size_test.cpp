@@ -6,10 +6,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <QString>
+#include <QXmlStreamReader>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -207,6 +211,86 @@ TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
         EXPECT_EQ(run.out, "") << c.arguments;
     }
     EXPECT_NE(arveloSize(folder.path(), "fixed --pick").status, 0);
+}
+
+// What a test needs of the curve picture: the curve's vertices, the marked
+// point, the texts and where each text stands.
+struct CurvePicture {
+    std::vector<std::pair<double, double>> curve;
+    std::pair<double, double> marked{-1.0, -1.0};
+    std::map<std::string, double> textX;
+    std::string label;
+    bool parsed = false;
+};
+
+CurvePicture readCurvePicture(const std::string& svg)
+{
+    CurvePicture picture;
+    QXmlStreamReader reader(QByteArray::fromStdString(svg));
+    bool inLabel = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == u"g")
+            inLabel = false;
+        if (!reader.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QString id = attributes.value("id").toString();
+        if (reader.name() == u"polyline" && id == "curve") {
+            for (const QString& pair : attributes.value("points").toString().split(' ', Qt::SkipEmptyParts))
+                picture.curve.emplace_back(pair.section(',', 0, 0).toDouble(), pair.section(',', 1, 1).toDouble());
+        } else if (reader.name() == u"circle" && id == "operating-point") {
+            picture.marked = {attributes.value("cx").toDouble(), attributes.value("cy").toDouble()};
+        } else if (reader.name() == u"g" && id == "operating-label") {
+            inLabel = true;
+        } else if (reader.name() == u"text") {
+            const double x = attributes.value("x").toDouble();
+            const std::string text = reader.readElementText().toStdString();
+            picture.textX[text] = x;
+            if (inLabel)
+                picture.label += text + "\n";
+        }
+    }
+    picture.parsed = !reader.hasError();
+    return picture;
+}
+
+TEST(ArveloSize, WritesThePresettingCurveWithTheOperatingPointOnIt)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const ProgramRun run = arveloSize(folder.path(), "fixed --flow 0,5 --dp 100 --curve curve.svg");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream in(folder.path() / "curve.svg", std::ios::binary);
+    const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const CurvePicture picture = readCurvePicture(svg);
+    ASSERT_TRUE(picture.parsed) << svg;
+    EXPECT_EQ(picture.label, "Voreinstellung 3,70\nKv-Wert 5,70 (m³/h)\n");
+
+    // The mark is a vertex of the curve, at 3,70 on the presetting axis as
+    // its tick labels place it.
+    bool onCurve = false;
+    for (const auto& [x, y] : picture.curve)
+        onCurve = onCurve || (std::abs(x - picture.marked.first) < 0.01 && std::abs(y - picture.marked.second) < 0.01);
+    EXPECT_TRUE(onCurve) << svg;
+    ASSERT_TRUE(picture.textX.count("3,5") && picture.textX.count("4,0")) << svg;
+    const double expectedX = picture.textX.at("3,5") + (3.7 - 3.5) / 0.5 * (picture.textX.at("4,0") - picture.textX.at("3,5"));
+    EXPECT_NEAR(picture.marked.first, expectedX, 0.05);
+    for (const char* caption : {"Voreinstellung", "Kv-Wert (m³/h)"})
+        EXPECT_TRUE(picture.textX.count(caption)) << caption;
+}
+
+TEST(ArveloSize, WritesNoCurveWithoutAChosenValve)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    for (const char* arguments : {"dpcv --flow 0,5 --dp 100 --curve curve.svg", "fixed --flow 900 --dp 1 --curve curve.svg"}) {
+        const ProgramRun run = arveloSize(folder.path(), arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, "arvelo-size: no valve with a presetting curve was chosen; curve.svg was not written\n")
+            << arguments;
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "curve.svg")) << arguments;
+    }
 }
 
 TEST(ArveloSize, HelpNamesTheWholeNumberOptionsAsIntegers)

@@ -13,16 +13,21 @@
 #include <string>
 #include <utility>
 
+class CurveWindows;
 class ProductDb;
+class ProtocolPrinter;
 class SaveFileChooser;
 class UserMessages;
 
-// What the main window needs from outside: message boxes, modal windows
-// and the save-file dialog, and the folder exports start in.
+// What the main window needs from outside: message boxes, modal windows,
+// the save-file dialog, the printer of the commissioning protocol, the
+// window of a valve's curve, and the folder exports start in.
 struct MainWindowServices {
     UserMessages& messages;
     ModalWindows& windows;
     SaveFileChooser& files;
+    ProtocolPrinter& protocols;
+    CurveWindows& curves;
     std::filesystem::path exportFolder;
 };
 
@@ -48,6 +53,8 @@ public:
     void onClick(int controlId) override;
     void onTextChanged(int controlId) override;
     void onListClick(int controlId, int row) override;
+    // On the valve picture of a calculated valve: its presetting curve.
+    void onDoubleClick(int controlId) override;
     // Return and Escape are always consumed; in the two input fields they
     // calculate first. Escape never closes the window.
     bool onKeyDown(Key key, int focusedControlId) override;
@@ -89,6 +96,7 @@ private:
     void deleteValve();
     void exportValveList();
     void reloadValveList();
+    void showPresettingCurve();
 
     AppState& state_;
     ProductDb& db_;

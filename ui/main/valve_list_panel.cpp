@@ -4,13 +4,17 @@
 #include "data/text_format.h"
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
+#include "ui/main/commissioning_protocol.h"
 #include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
+#include "ui/main/protocol_printer.h"
 #include "ui/main/save_file_chooser.h"
 #include "ui/main/valve_list_columns.h"
 #include "ui/main/valve_list_export.h"
 #include "ui/main/write_file_atomically.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 using namespace MainWindowId;
@@ -24,6 +28,17 @@ constexpr int kTextEnterDesignation = 104;
 constexpr int kTextDesignationExists = 105;
 constexpr int kTextSelectValve = 106;
 constexpr int kTextEnterProjectAndCustomer = 107;
+constexpr int kTextCommissioningProtocol = 109;
+
+// A name ending in ".pdf" (any case) asks for the protocol, whatever filter
+// the dialog showed.
+bool isProtocolFile(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".pdf";
+}
 
 } // namespace
 
@@ -124,10 +139,18 @@ void CArveloCalcDlg::exportValveList()
         services_.messages.showMessage(text(kTextEnterProjectAndCustomer));
         return;
     }
-    const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder);
+    const std::vector<SaveFileType> types{
+        {u"Export Files (*.csv)", u"csv"},
+        {text(kTextCommissioningProtocol) + u" (*.pdf)", u"pdf"},
+    };
+    const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
-    const std::string bytes = valveListExport(project, customer, state_.languageIndex, state_.projects);
+    const std::string bytes =
+        isProtocolFile(*file)
+            ? services_.protocols.protocolPdf(
+                  commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate()))
+            : valveListExport(project, customer, state_.languageIndex, state_.projects);
     if (const auto failure = writeFileAtomically(*file, bytes)) {
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;

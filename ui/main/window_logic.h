@@ -38,6 +38,8 @@ public:
     // row is -1 when the click hit no row.
     virtual void onListClick(int /*controlId*/, int /*row*/) {}
     virtual void onListDoubleClick(int /*controlId*/, int /*row*/) {}
+    // A double click on a picture.
+    virtual void onDoubleClick(int /*controlId*/) {}
     // Sees Return and Escape before any control; true when consumed.
     // By default Return is swallowed and Escape cancels.
     virtual bool onKeyDown(Key key, int focusedControlId);

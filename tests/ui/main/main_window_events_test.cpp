@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, CloseButtonEndsWithOkAndTheCloseBoxWithCancel)
     click(kCloseButton);
     EXPECT_EQ(window.result(), WindowLogic::kResultOk);
 
-    CArveloCalcDlg other{state, db, {messages, windows, files, {}}};
+    CArveloCalcDlg other{state, db, {messages, windows, files, protocols, curves, {}}};
     other.onOpen();
     other.onKeyDown(WindowLogic::Key::Escape, kNoControlId);
     EXPECT_FALSE(other.result().has_value());
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, WithoutADatabaseEveryPageOpensAndShowsNoResult)
 {
     AppState bare = state;
     ProductDb closed{errors};
-    CArveloCalcDlg lonely{bare, closed, {messages, windows, files, {}}};
+    CArveloCalcDlg lonely{bare, closed, {messages, windows, files, protocols, curves, {}}};
     lonely.onOpen();
     for (const auto& [mode, view] : {std::pair{0, 3}, {1, 4}, {0, 5}, {0, 8}, {1, 9}, {0, 10}}) {
         bare.workMode = mode;
@@ -395,6 +395,57 @@ TEST_F(ValveListPanel, FailedExportSaysWhyAndKeepsTheEarlierFile)
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_NE(messages.texts[0].find(u"liste.csv"), std::u16string::npos);
     EXPECT_NE(messages.texts[0], u"Datei im Exportordner gespeichert");
+}
+
+TEST_F(ValveListPanel, ExportOffersTheSpreadsheetAndTheProtocolInTheCurrentLanguage)
+{
+    calculated();
+    add(u"V1");
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    click(kExportButton);
+    ASSERT_EQ(files.offeredTypes.size(), 2u);
+    EXPECT_EQ(files.offeredTypes[0].filter, u"Export Files (*.csv)");
+    EXPECT_EQ(files.offeredTypes[0].suffix, u"csv");
+    EXPECT_EQ(files.offeredTypes[1].filter, u"Inbetriebnahmeprotokoll (*.pdf)");
+    EXPECT_EQ(files.offeredTypes[1].suffix, u"pdf");
+    EXPECT_TRUE(protocols.printed.empty());
+}
+
+TEST_F(ValveListPanel, ANameEndingInPdfWritesTheProtocol)
+{
+    calculated();
+    add(u"V1");
+    add(u"V2");
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    for (const char* name : {"protokoll.pdf", "PROTOKOLL.PDF"}) {
+        files.answer = folder.path() / "Export" / name;
+        click(kExportButton);
+        EXPECT_EQ(messages.texts.back(), u"Datei im Exportordner gespeichert") << name;
+        EXPECT_EQ(fileText(*files.answer), "%PDF printed protocol") << name;
+    }
+    ASSERT_EQ(protocols.printed.size(), 2u);
+    const CommissioningProtocol& protocol = protocols.printed.front();
+    EXPECT_EQ(protocol.title, u"Inbetriebnahmeprotokoll");
+    EXPECT_EQ(protocol.projectLine, u"Projekt: Schule");
+    EXPECT_EQ(protocol.customerLine, u"Kunde: Stadt");
+    EXPECT_EQ(protocol.printedLine, u"Gedruckt am " + todayIsoDate());
+    ASSERT_EQ(protocol.rows.size(), 2u);
+    EXPECT_EQ(protocol.rows[1][13], u"V2");
+}
+
+TEST_F(ValveListPanel, AProtocolThatCannotBeSavedSaysWhyAsTheSpreadsheetDoes)
+{
+    calculated();
+    add(u"V1");
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    files.answer = folder.path() / "gone" / "protokoll.pdf";
+    click(kExportButton);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], exportFailureText(3, *files.answer, "No such file or directory"));
+    EXPECT_FALSE(std::filesystem::exists(*files.answer));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "db/product_db.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main/arvelo_calc_dlg.h"
+#include "ui/main/curve_windows.h"
+#include "ui/main/protocol_printer.h"
 #include "ui/main/save_file_chooser.h"
 
 #include <gtest/gtest.h>
@@ -38,15 +40,36 @@ public:
 class AnsweredSaveFile : public SaveFileChooser {
 public:
     std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
-                                                        const std::filesystem::path& folder) override
+                                                        const std::filesystem::path& folder,
+                                                        const std::vector<SaveFileType>& types) override
     {
         askedTitle = title;
         askedFolder = folder;
+        offeredTypes = types;
         return answer;
     }
     std::optional<std::filesystem::path> answer;
     std::u16string askedTitle;
     std::filesystem::path askedFolder;
+    std::vector<SaveFileType> offeredTypes;
+};
+
+// The protocol's texts as the window hands them over, answered with a few
+// bytes that stand for the document.
+class RecordedProtocols : public ProtocolPrinter {
+public:
+    std::string protocolPdf(const CommissioningProtocol& protocol) override
+    {
+        printed.push_back(protocol);
+        return "%PDF printed protocol";
+    }
+    std::vector<CommissioningProtocol> printed;
+};
+
+class RecordedCurves : public CurveWindows {
+public:
+    void showCurve(const std::u16string& caption, const std::string& svg) override { shown.push_back({caption, svg}); }
+    std::vector<std::pair<std::u16string, std::string>> shown;
 };
 
 // The main window's logic, opened after start-up on the program's own
@@ -72,5 +95,7 @@ protected:
     RecordedMessages messages;
     AnsweredWindows windows;
     AnsweredSaveFile files;
-    CArveloCalcDlg window{state, db, {messages, windows, files, {}}};
+    RecordedProtocols protocols;
+    RecordedCurves curves;
+    CArveloCalcDlg window{state, db, {messages, windows, files, protocols, curves, {}}};
 };

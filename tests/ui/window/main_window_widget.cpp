@@ -8,21 +8,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <cstdio>
 #include <cstdlib>
-
-std::string commandOutput(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    pclose(pipe);
-    return output;
-}
 
 void MainWindowWidget::SetUp()
 {

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "db/product_db.h"
+#include "tests/support/command_output.h"
 #include "tests/support/temp_folder.h"
 #include "ui/program_window.h"
 
@@ -11,9 +12,6 @@
 
 #include <memory>
 #include <string>
-
-// What a command prints on its standard output.
-std::string commandOutput(const std::string& command);
 
 // The real main window on a working folder with the program's catalogue.
 class MainWindowWidget : public testing::Test {

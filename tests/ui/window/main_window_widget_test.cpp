@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,44 @@ TEST_F(MainWindowWidget, TypedWorkedExampleShowsWhatTheCommandLinePrints)
         EXPECT_NE(printed.find(line.trimmed().toStdString()), std::string::npos) << line.toStdString();
     EXPECT_EQ(shown(kFirstResult), QStringLiteral("3,70"));
     EXPECT_EQ(widget<QLabel>(kTypeSeriesLabel)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+// A double click on the picture of the calculated valve opens its curve,
+// which Escape closes; before a calculation it opens nothing.
+TEST_F(MainWindowWidget, DoubleClickOnTheValvePictureShowsItsCurve)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    QImage grabbed;
+    QString caption;
+    const auto closeCurve = [&] {
+        if (QWidget* curve = QApplication::activeModalWidget()) {
+            caption = curve->windowTitle();
+            grabbed = curve->grab().toImage();
+            QTest::keyClick(curve, Qt::Key_Escape);
+        }
+    };
+    QTimer::singleShot(200, closeCurve);
+    QTest::mouseDClick(widget(kValvePicture), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(grabbed.isNull()) << "no curve before a calculation";
+
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    typeInto(kSecondInput, QStringLiteral("100"));
+    QTest::keyClick(widget(kSecondInput), Qt::Key_Return);
+    QTimer::singleShot(200, closeCurve);
+    QTest::mouseDClick(widget(kValvePicture), Qt::LeftButton);
+    ASSERT_FALSE(grabbed.isNull());
+    EXPECT_EQ(caption, QStringLiteral("Voreinstellkurve – Arvelo Quarz DN 25"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // The operating point is marked in red.
+    bool marked = false;
+    for (int y = 0; y < grabbed.height() && !marked; ++y)
+        for (int x = 0; x < grabbed.width() && !marked; ++x)
+            marked = grabbed.pixelColor(x, y) == QColor(0xd0, 0x20, 0x20);
+    EXPECT_TRUE(marked);
+    if (const char* keep = std::getenv("REZU_KEEP_CURVE"))
+        grabbed.save(QString::fromLocal8Bit(keep));
 }
 
 // Inside the scrolled area too, the label draws in its own colour.

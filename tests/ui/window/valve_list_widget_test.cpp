@@ -56,7 +56,8 @@ TEST_F(MainWindowWidget, ValveIsAddedListedDeletedAndExported)
     whenModalOpens([&file](QWidget& modal) {
         auto& dialog = dynamic_cast<QFileDialog&>(modal);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dateinamen auswählen"));
-        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Export Files (*.csv)")});
+        EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("Export Files (*.csv)"),
+                                                     QStringLiteral("Inbetriebnahmeprotokoll (*.pdf)")}));
         dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("liste"));
         static_cast<QDialog&>(dialog).accept();
         whenModalOpens([](QWidget& box) {

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// What a shell command prints on standard output.
+std::string commandOutput(const std::string& command);

@@ -1,0 +1,35 @@
+#include "ui/main/arvelo_calc_dlg.h"
+
+#include "app/unit_conversion.h"
+#include "data/text_format.h"
+#include "ui/main/curve_windows.h"
+#include "ui/main/main_window_ids.h"
+#include "ui/main/presetting_curve_svg.h"
+
+using namespace MainWindowId;
+
+namespace {
+
+constexpr int kTextPresettingCurve = 112;
+
+} // namespace
+
+void CArveloCalcDlg::onDoubleClick(int controlId)
+{
+    if (controlId == kValvePicture)
+        showPresettingCurve();
+}
+
+// Only a valve the last calculation chose has a curve and a point on it;
+// an empty picture, or a view that sets no presetting, shows nothing.
+void CArveloCalcDlg::showPresettingCurve()
+{
+    if (controls()[kValvePicture].imageId == -1)
+        return;
+    const std::optional<PresettingCurve> curve = presettingCurve(state_, db_, state_.valveView);
+    if (!curve)
+        return;
+    const std::u16string caption =
+        text(kTextPresettingCurve) + u" – " + utf8ToUtf16(curve->model + " " + curve->nominalSize);
+    services_.curves.showCurve(caption, presettingCurveSvg(*curve, state_.languageIndex, flowUnitLabel(state_)));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/main/commissioning_protocol.h"
+
+#include <string>
+
+// Turns the protocol's texts into the bytes of a printable document; the
+// view draws a PDF, tests keep what they were given.
+class ProtocolPrinter {
+public:
+    virtual ~ProtocolPrinter() = default;
+    virtual std::string protocolPdf(const CommissioningProtocol& protocol) = 0;
+};
