@@ -11,6 +11,12 @@
 // "%4.2f" with every '.' replaced by ','. 1.5 -> "1,50", -1.25 -> "-1,25".
 std::string formatCommaDecimal(float value);
 
+// A calculated number as a 15-character field shows it: formatCommaDecimal,
+// or "---" (no value) when it is not a finite number or its text would not
+// fit, as a broken catalogue can make it (a full opening of 0, a flow range
+// beyond single precision).
+std::string formatResultNumber(float value);
+
 // The same text with the decimal point kept ("%4.2f"), for the export file.
 std::string formatPointDecimal(double value);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <string>
 
 namespace {
@@ -26,6 +27,22 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatCommaDecimal,
                                          FormatCase{3.7f, "3,70"}, FormatCase{46.25f, "46,25"},
                                          // 1.005 is 1.00499999... as a float: rounds down like printf.
                                          FormatCase{1.005f, "1,00"}, FormatCase{5.6921f, "5,69"}));
+
+class FormatResultNumber : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatResultNumber, ShowsWhatFitsAFieldAndNoValueOtherwise)
+{
+    EXPECT_EQ(formatResultNumber(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatResultNumber,
+                         testing::Values(FormatCase{1.5f, "1,50"}, FormatCase{-1.25f, "-1,25"},
+                                         FormatCase{999999999999.0f, "999999995904,00"},
+                                         FormatCase{-99999999999.0f, "-99999997952,00"},
+                                         FormatCase{2e12f, "---"}, FormatCase{-1e12f, "---"},
+                                         FormatCase{std::numeric_limits<float>::infinity(), "---"},
+                                         FormatCase{-std::numeric_limits<float>::infinity(), "---"},
+                                         FormatCase{std::numeric_limits<float>::quiet_NaN(), "---"}));
 
 TEST(FormatPointDecimal, PadsToFourCharactersLikePrintf)
 {
