@@ -5,11 +5,11 @@
 
 #include "app/app_state.h"
 #include "app/startup.h"
-#include "app/user_messages.h"
 #include "db/product_db.h"
 #include "sizing/run_selection.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/shown_texts.h"
+#include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main/results_panel_texts.h"
 
@@ -20,12 +20,6 @@
 #include <vector>
 
 namespace {
-
-class RecordedMessages : public UserMessages {
-public:
-    void showMessage(std::u16string_view text) override { shown.emplace_back(text); }
-    std::vector<std::u16string> shown;
-};
 
 struct BrokenCatalogue {
     const char* name;
