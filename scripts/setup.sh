@@ -4,6 +4,8 @@
 #
 #   scripts/setup.sh run    build in release mode, prepare the working folder, start the program
 #   scripts/setup.sh test   build and run all tests
+#   scripts/setup.sh asan   build everything with AddressSanitizer and
+#                           UndefinedBehaviorSanitizer (build-asan/) and run all tests
 #
 # Environment: REZU_WORKDIR  working folder of the program (default: ~/ArveloRezu)
 #              REZU_BUILD    build folder (default: build/ in the repository)
@@ -34,10 +36,25 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# ccache where the machine has it; a clean machine builds without.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 build_all() {
-  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release
+  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
   cmake --build "$build" -j "$(nproc)"
 }
+
+asan_build="$repo/build-asan"
+
+build_asan() {
+  cmake -S "$repo" -B "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON "${launcher[@]}"
+  cmake --build "$asan_build" -j "$(nproc)"
+}
+
+# Any sanitizer report, leaks included, fails the test that made it.
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 prepare_workdir() {
   # Creates the catalogue, or refreshes its tables in place; the valve list
@@ -59,8 +76,14 @@ case "${1:-}" in
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
     ;;
+  asan)
+    install_missing
+    build_asan
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$asan_build" --output-on-failure -j "$(nproc)"
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|asan" >&2
     exit 2
     ;;
 esac
