@@ -105,7 +105,7 @@ std::vector<BrokenCatalogue> brokenCatalogues()
          "UPDATE dpcv SET q_max = 1e300, dp_max = 1e300;"
          "UPDATE preset SET p36 = 1e300, p37 = -1e300, p80 = 3e38;"
          "UPDATE fluidi SET densita = 2147483647, densita_relativa = 1e-38;",
-         false, {}, true},
+         false, {}},
         {"FullOpeningZero", "UPDATE fobv SET preset_apertura_totale = 0; UPDATE vobv SET preset_apertura_totale = 0;",
          false, {}},
         {"PresetRowsMissing", "DELETE FROM preset;", false, {}},
