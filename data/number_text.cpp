@@ -125,6 +125,12 @@ std::string formatCommaDecimal(float value)
     return text;
 }
 
+std::string formatResultNumber(float value)
+{
+    std::string text = std::isfinite(value) ? formatCommaDecimal(value) : std::string();
+    return text.empty() || text.size() > kNumericFieldLength ? std::string("---") : text;
+}
+
 float parseCommaDecimal(std::string_view text)
 {
     std::string pointed(text);

@@ -12,6 +12,12 @@
 // Like printf, infinity and NaN give " inf" and " nan": no result to show.
 std::string formatCommaDecimal(float value);
 
+// A calculated number as a 15-character field shows it: formatCommaDecimal,
+// or "---" (no value) when it is not a finite number or its text would not
+// fit, as a broken catalogue can make it (a full opening of 0, a flow range
+// beyond single precision).
+std::string formatResultNumber(float value);
+
 // The same text with the decimal point kept ("%4.2f"), for the export file.
 std::string formatPointDecimal(double value);
 

@@ -19,22 +19,28 @@ ProductDb::ProductDb(std::ostream& errors) : errors_(errors) {}
 
 bool ProductDb::open(const std::filesystem::path& file)
 {
-    db_.reset();
-    sqlite3* raw = nullptr;
-    const int result = sqlite3_open(file.string().c_str(), &raw);
-    SqliteHandle opened(raw); // closes a half-open handle on failure
-    if (result != SQLITE_OK)
-        return false;
-    db_ = std::move(opened);
-    return true;
+    return openWith(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
 bool ProductDb::openReadOnly(const std::filesystem::path& file)
 {
+    // Read-write without create, so that a journal left by a killed writer
+    // can be rolled back (a read-only connection refuses to read such a
+    // file at all); query_only keeps every statement from writing. A file
+    // that may not be written is opened read-only by the library itself.
+    if (openWith(file, SQLITE_OPEN_READWRITE) &&
+        sqlite3_exec(db_.get(), "PRAGMA query_only = 1", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    db_.reset();
+    return false;
+}
+
+bool ProductDb::openWith(const std::filesystem::path& file, int flags)
+{
     db_.reset();
     sqlite3* raw = nullptr;
-    const int result = sqlite3_open_v2(file.string().c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    SqliteHandle opened(raw);
+    const int result = sqlite3_open_v2(file.string().c_str(), &raw, flags, nullptr);
+    SqliteHandle opened(raw); // closes a half-open handle on failure
     if (result != SQLITE_OK)
         return false;
     db_ = std::move(opened);

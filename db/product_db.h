@@ -25,7 +25,8 @@ public:
     // Opens (creating an empty file when it is missing but its folder
     // exists). On failure there is no connection and every statement fails.
     bool open(const std::filesystem::path& file);
-    // Opens an existing file for reading only; never creates one.
+    // Opens an existing file for reading only; never creates one. A file
+    // left mid-write by a killed program reads as it was before that write.
     bool openReadOnly(const std::filesystem::path& file);
     bool isOpen() const { return db_ != nullptr; }
     sqlite3* handle() const { return db_.get(); }
@@ -57,6 +58,8 @@ public:
     int deleteProject(std::optional<std::uint16_t> posizione);
 
 private:
+    bool openWith(const std::filesystem::path& file, int flags);
+
     using RowHandler = std::function<void(const RowReader&)>;
     // Runs one statement; false after writing the error line.
     bool execute(const std::string& statement, const char* errorLabel, const RowHandler& onRow);

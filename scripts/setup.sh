@@ -6,6 +6,13 @@
 #   scripts/setup.sh run      build in release mode, prepare the working folder, start the program
 #   scripts/setup.sh test     build and run all tests
 #   scripts/setup.sh package  build build/arvelo-rezu_<version>_<arch>.deb and check it with lintian
+#   scripts/setup.sh asan     build everything with AddressSanitizer and
+#                             UndefinedBehaviorSanitizer (build-asan/) and run all tests
+#   scripts/setup.sh replay   build the fuzz targets with clang (build-fuzz/) and
+#                             run each over its seed corpus in fuzz/corpus/
+#   scripts/setup.sh fuzz [SECONDS]
+#                             run every fuzz target for SECONDS (default 60), one
+#                             after the other; new inputs go to build-fuzz/corpus/
 #
 # Environment: REZU_WORKDIR  working folder of the program (default: ~/ArveloRezu)
 #              REZU_BUILD    build folder (default: build/ in the repository)
@@ -27,6 +34,8 @@ packages=(
 # valve list of the working folder it prepares; the protocol test reads its
 # PDF with pdftotext and pdfinfo.
 test_packages=(desktop-file-utils appstream sqlite3 poppler-utils)
+# The fuzz targets are built with clang and its sanitizer runtime.
+fuzz_packages=(clang libclang-rt-14-dev)
 # CPack computes the dependencies with dpkg-shlibdeps.
 package_packages=(dpkg-dev file lintian)
 
@@ -43,9 +52,44 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# ccache where the machine has it; a clean machine builds without.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 build_all() {
-  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release
+  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
   cmake --build "$build" -j "$(nproc)"
+}
+
+asan_build="$repo/build-asan"
+fuzz_build="$repo/build-fuzz"
+
+build_asan() {
+  cmake -S "$repo" -B "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON "${launcher[@]}"
+  cmake --build "$asan_build" -j "$(nproc)"
+}
+
+build_fuzz() {
+  CXX=clang++ cmake -S "$repo" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_FUZZ=ON "${launcher[@]}"
+  cmake --build "$fuzz_build" -j "$(nproc)"
+}
+
+# Any sanitizer report, leaks included, fails the test that made it.
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Runs every fuzz target for the given seconds, one after the other, and
+# prints how many inputs each ran.
+fuzz_all() {
+  local seconds="$1" target name log
+  for target in "$fuzz_build"/fuzz/*_fuzz; do
+    name="$(basename "$target" _fuzz)"
+    mkdir -p "$fuzz_build/corpus/$name"
+    log="$fuzz_build/corpus/$name.log"
+    "$target" -max_total_time="$seconds" -print_final_stats=1 \
+      "$fuzz_build/corpus/$name" "$repo/fuzz/corpus/$name" >"$log" 2>&1 ||
+      { tail -n 40 "$log"; echo "fuzz target $name found a fault (log: $log)" >&2; return 1; }
+    echo "$name: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions in $seconds s"
+  done
 }
 
 prepare_workdir() {
@@ -75,8 +119,24 @@ case "${1:-}" in
     # Errors fail the command; warnings are shown.
     lintian --fail-on error "$build"/arvelo-rezu_*.deb
     ;;
+  asan)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    build_asan
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$asan_build" --output-on-failure -j "$(nproc)"
+    ;;
+  replay)
+    install_missing "${packages[@]}" "${fuzz_packages[@]}"
+    build_fuzz
+    ctest --test-dir "$fuzz_build" --output-on-failure -j "$(nproc)"
+    ;;
+  fuzz)
+    install_missing "${packages[@]}" "${fuzz_packages[@]}"
+    build_fuzz
+    fuzz_all "${2:-60}"
+    ;;
   *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|asan|replay|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -12,7 +12,7 @@ std::string checkWordOr(float value)
         return "OK";
     if (value == kPressureInsufficient)
         return "KO";
-    return formatCommaDecimal(value);
+    return formatResultNumber(value);
 }
 
 void setResultTexts(ProjectRow& row, int resultKind, const ResultValues& results)
@@ -20,12 +20,12 @@ void setResultTexts(ProjectRow& row, int resultKind, const ResultValues& results
     switch (resultKind) {
     case FixedOrificeResult:
     case VariableOrificeResult:
-        row.presetting = formatCommaDecimal(results.resultPresetting);
-        row.kv = formatCommaDecimal(results.resultMain);
-        row.apertura = formatCommaDecimal(results.resultAux);
+        row.presetting = formatResultNumber(results.resultPresetting);
+        row.kv = formatResultNumber(results.resultMain);
+        row.apertura = formatResultNumber(results.resultAux);
         break;
     case PressureIndependentResult:
-        row.presetting = formatCommaDecimal(results.resultPresetting);
+        row.presetting = formatResultNumber(results.resultPresetting);
         row.kv = checkWordOr(results.resultMain);
         row.apertura.clear();
         break;

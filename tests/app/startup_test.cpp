@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
 #include "app/app_state.h"
-#include "app/user_messages.h"
 #include "db/product_db.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class RecordedMessages : public UserMessages {
-public:
-    void showMessage(std::u16string_view text) override { shown.emplace_back(text); }
-    std::vector<std::u16string> shown;
-};
 
 const std::u16string kItalianOpenError = u"DataBase SQL: errore all'apertura!";
 

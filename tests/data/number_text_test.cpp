@@ -31,6 +31,22 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatCommaDecimal,
                                          // Like printf: callers show their no-result state instead.
                                          FormatCase{std::numeric_limits<float>::infinity(), " inf"}));
 
+class FormatResultNumber : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatResultNumber, ShowsWhatFitsAFieldAndNoValueOtherwise)
+{
+    EXPECT_EQ(formatResultNumber(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatResultNumber,
+                         testing::Values(FormatCase{1.5f, "1,50"}, FormatCase{-1.25f, "-1,25"},
+                                         FormatCase{999999999999.0f, "999999995904,00"},
+                                         FormatCase{-99999999999.0f, "-99999997952,00"},
+                                         FormatCase{2e12f, "---"}, FormatCase{-1e12f, "---"},
+                                         FormatCase{std::numeric_limits<float>::infinity(), "---"},
+                                         FormatCase{-std::numeric_limits<float>::infinity(), "---"},
+                                         FormatCase{std::numeric_limits<float>::quiet_NaN(), "---"}));
+
 TEST(FormatPointDecimal, PadsToFourCharactersLikePrintf)
 {
     EXPECT_EQ(formatPointDecimal(1.5), "1.50");

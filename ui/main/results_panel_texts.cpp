@@ -16,11 +16,11 @@ constexpr int kTextNoTypeSeries = 33;
 constexpr int kTextValveDetails = 34;
 constexpr int kTextValveDetailsWithRange = 35;
 
-const std::u16string kNoValue = u"---";
+const std::u16string kNoValue = u"---"; // as formatResultNumber shows a number that cannot be shown
 // The minimum pressure is meaningless once the pressure is known to be short.
 const std::u16string kNoMinimum = u"-";
 
-std::u16string number(float value) { return utf8ToUtf16(formatCommaDecimal(value)); }
+std::u16string number(float value) { return utf8ToUtf16(formatResultNumber(value)); }
 
 bool showsFlowRange(int resultKind)
 {
