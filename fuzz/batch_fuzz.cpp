@@ -45,8 +45,9 @@ void checkCsv(const std::string& output, const BatchReport& report)
     if (!document.error.empty())
         return; // a duty file that is not UTF-8 is echoed in its error lines
     FUZZ_CHECK(document.records.size() == report.duties + 1); // header first
+    // Every result and error line has the header's columns.
     for (const CsvRecord& record : document.records)
-        FUZZ_CHECK(record.fields.size() == 14);
+        FUZZ_CHECK(record.fields.size() == document.records.front().fields.size());
 }
 
 } // namespace
