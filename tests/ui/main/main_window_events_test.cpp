@@ -262,6 +262,14 @@ protected:
         type(kFirstInput, u"0,5");
         window.calculate();
     }
+    // A calculated valve V1 in the list, project and customer filled in.
+    void readyToExport()
+    {
+        calculated();
+        add(u"V1");
+        type(kProjectField, u"Schule");
+        type(kCustomerField, u"Stadt");
+    }
     void add(const std::u16string& designation)
     {
         type(kDesignationField, designation);
@@ -384,12 +392,9 @@ TEST_F(ValveListPanel, ExportAsksForProjectAndCustomerThenWritesTheFile)
     EXPECT_EQ(fileText(*files.answer), valveListExport(u"Schule", u"Stadt", 3, state.projects));
 }
 
-TEST_F(ValveListPanel, FailedExportSaysWhyAndKeepsTheEarlierFile)
+TEST_F(ValveListPanel, FailedExportSaysWhyAndNotThatItSaved)
 {
-    calculated();
-    add(u"V1");
-    type(kProjectField, u"Schule");
-    type(kCustomerField, u"Stadt");
+    readyToExport();
     files.answer = folder.path() / "gone" / "liste.csv";
     click(kExportButton);
     ASSERT_EQ(messages.texts.size(), 1u);
@@ -399,10 +404,7 @@ TEST_F(ValveListPanel, FailedExportSaysWhyAndKeepsTheEarlierFile)
 
 TEST_F(ValveListPanel, ExportOffersTheSpreadsheetAndTheProtocolInTheCurrentLanguage)
 {
-    calculated();
-    add(u"V1");
-    type(kProjectField, u"Schule");
-    type(kCustomerField, u"Stadt");
+    readyToExport();
     click(kExportButton);
     ASSERT_EQ(files.offeredTypes.size(), 2u);
     EXPECT_EQ(files.offeredTypes[0].filter, u"Export Files (*.csv)");
@@ -414,11 +416,8 @@ TEST_F(ValveListPanel, ExportOffersTheSpreadsheetAndTheProtocolInTheCurrentLangu
 
 TEST_F(ValveListPanel, ANameEndingInPdfWritesTheProtocol)
 {
-    calculated();
-    add(u"V1");
+    readyToExport();
     add(u"V2");
-    type(kProjectField, u"Schule");
-    type(kCustomerField, u"Stadt");
     for (const char* name : {"protokoll.pdf", "PROTOKOLL.PDF"}) {
         files.answer = folder.path() / "Export" / name;
         click(kExportButton);
@@ -437,10 +436,7 @@ TEST_F(ValveListPanel, ANameEndingInPdfWritesTheProtocol)
 
 TEST_F(ValveListPanel, AProtocolThatCannotBeSavedSaysWhyAsTheSpreadsheetDoes)
 {
-    calculated();
-    add(u"V1");
-    type(kProjectField, u"Schule");
-    type(kCustomerField, u"Stadt");
+    readyToExport();
     files.answer = folder.path() / "gone" / "protokoll.pdf";
     click(kExportButton);
     ASSERT_EQ(messages.texts.size(), 1u);
