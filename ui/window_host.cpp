@@ -12,7 +12,6 @@
 #include "ui/controls/kr_static_text.h"
 #include "ui/main/window_logic.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
