@@ -32,8 +32,9 @@ packages=(
 )
 # The installation test validates the menu entry and metainfo and reads the
 # valve list of the working folder it prepares; the protocol test reads its
-# PDF with pdftotext and pdfinfo.
-test_packages=(desktop-file-utils appstream sqlite3 poppler-utils)
+# PDF with pdftotext and pdfinfo, and draws letters beyond Roboto's (the
+# mathematical alphabets) in the system's DejaVu faces.
+test_packages=(desktop-file-utils appstream sqlite3 poppler-utils fonts-dejavu-extra)
 # The fuzz targets are built with clang and its sanitizer runtime.
 fuzz_packages=(clang libclang-rt-14-dev)
 # CPack computes the dependencies with dpkg-shlibdeps.
