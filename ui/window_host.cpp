@@ -339,13 +339,20 @@ void WindowHost::showCombo(QComboBox& combo, const ControlState& state)
     combo.setCurrentIndex(state.currentIndex);
 }
 
+int WindowHost::controlIdOf(const QObject* object) const
+{
+    for (const auto& [id, widget] : widgets_)
+        if (widget == object)
+            return id;
+    return kNoControlId;
+}
+
 int WindowHost::focusedControlId() const
 {
     // The window's focus child, which it keeps while another window is active.
     for (QWidget* widget = focusWidget(); widget; widget = widget->parentWidget())
-        for (const auto& [id, control] : widgets_)
-            if (control == widget)
-                return id;
+        if (const int id = controlIdOf(widget); id != kNoControlId)
+            return id;
     return kNoControlId;
 }
 
@@ -360,34 +367,24 @@ bool WindowHost::eventFilter(QObject* watched, QEvent* event)
             return consumed;
         }
     }
-    const bool click = event->type() == QEvent::MouseButtonRelease;
-    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (doubleClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && qobject_cast<KrPictureControl*>(watched)) {
-        for (const auto& [id, widget] : widgets_) {
-            if (widget != watched)
-                continue;
-            logic_.onDoubleClick(id);
-            afterEvent();
-            return true;
-        }
+    const bool mouse = event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+    if (!mouse || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonDblClick && qobject_cast<KrPictureControl*>(watched)) {
+        logic_.onDoubleClick(controlIdOf(watched));
+        afterEvent();
+        return true;
     }
-    if ((click || doubleClick) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (const auto& [id, widget] : widgets_) {
-            auto* list = qobject_cast<QTreeWidget*>(widget);
-            if (!list || list->viewport() != watched)
-                continue;
-            const QModelIndex index = list->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            const int row = index.isValid() ? index.row() : -1;
-            // A click selects the row under it, or nothing beside the rows.
-            logic_.controls()[id].selectedRow = row;
-            if (click)
-                logic_.onListClick(id, row);
-            else
-                logic_.onListDoubleClick(id, row);
-            afterEvent();
-            return false;
-        }
+    // A list's clicks arrive at its viewport.
+    auto* list = qobject_cast<QTreeWidget*>(watched->parent());
+    if (event->type() == QEvent::MouseButtonRelease && list && list->viewport() == watched) {
+        const int id = controlIdOf(list);
+        const QModelIndex index = list->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const int row = index.isValid() ? index.row() : -1;
+        // A click selects the row under it, or nothing beside the rows.
+        logic_.controls()[id].selectedRow = row;
+        logic_.onListClick(id, row);
+        afterEvent();
     }
     return QDialog::eventFilter(watched, event);
 }

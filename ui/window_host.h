@@ -56,6 +56,7 @@ private:
     void showControl(int id, const ControlState& state);
     void showList(QTreeWidget& list, const ControlState& state);
     void showCombo(QComboBox& combo, const ControlState& state);
+    int controlIdOf(const QObject* object) const; // kNoControlId for none
     int focusedControlId() const;
 
     // What each list shows, so that an unchanged list is not rebuilt.

@@ -2,6 +2,7 @@
 // JSON it prints, run in a working folder like a user would.
 
 #include "tests/cli/cli_catalogue.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_folder.h"
 
 #include <nlohmann/json.hpp>
@@ -261,8 +262,7 @@ TEST(ArveloSize, WritesThePresettingCurveWithTheOperatingPointOnIt)
     writeCliCatalogue(folder.path());
     const ProgramRun run = arveloSize(folder.path(), "fixed --flow 0,5 --dp 100 --curve curve.svg");
     ASSERT_EQ(run.status, 0) << run.err;
-    std::ifstream in(folder.path() / "curve.svg", std::ios::binary);
-    const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string svg = fileBytes(folder.path() / "curve.svg");
     const CurvePicture picture = readCurvePicture(svg);
     ASSERT_TRUE(picture.parsed) << svg;
     EXPECT_EQ(picture.label, "Voreinstellung 3,70\nKv-Wert 5,70 (m³/h)\n");

@@ -6,6 +6,7 @@
 #include "db/product_db.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/unprivileged_user.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 
@@ -110,8 +111,7 @@ TEST(HostileFolder, FilesInPlaceOfTheWorkingFoldersAreLeftAsTheyWere)
     ProductDb db(errors);
     runStartup(state, db, messages, folder.path());
     for (const char* name : {"DataLog", "Export"}) {
-        std::ifstream kept(folder.path() / name);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "not a folder") << name;
+        EXPECT_EQ(fileBytes(folder.path() / name), "not a folder") << name;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/unprivileged_user.h"
 #include "tests/reliability/valve_list_check.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 
@@ -133,8 +134,7 @@ TEST_P(ValveListFaultTest, AddAndDeleteFailVisiblyAndLoseNothing)
     imposed.reset();
 
     if (fault.keptDesignations.empty()) {
-        std::ifstream kept(database(), std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), kSpreadsheetText) << "left as it was";
+        EXPECT_EQ(fileBytes(database()), kSpreadsheetText) << "left as it was";
         return;
     }
     const ValveListFile file = inspectValveList(database());

@@ -77,6 +77,7 @@ public:
 
 private:
     std::u16string text(int id) const;
+    std::u16string projectDataCaption() const;
     void setModeButtons();
     void refreshGroupPart();
     void refreshSelectionFrames();

@@ -21,7 +21,7 @@ bool isGroupPage(std::int32_t view) { return view == 0 || view == 2 || view == 7
 bool isStaticTypePage(std::int32_t view) { return view >= 3 && view <= 5; }
 
 // A caption of the type part: its text (a table text, formatted with the
-// flow or pressure unit where it has a "%s") or "---", or left as it is.
+// flow or pressure unit where it has a "%s") or "---".
 enum class Unit { None, Flow, Pressure };
 struct Caption {
     int textId = -1; // -1: "---"
@@ -74,6 +74,12 @@ void show(ControlState& control, bool visible)
 }
 
 } // namespace
+
+// "Sizing - Parameter" or "Commissioning - Parameter".
+std::u16string CArveloCalcDlg::projectDataCaption() const
+{
+    return formatText(text(17), {text(state_.workMode == 0 ? 0 : 1)});
+}
 
 void CArveloCalcDlg::refreshPage()
 {
@@ -159,7 +165,7 @@ void CArveloCalcDlg::refreshGroupPart()
     for (const int id : {kTypeFrame, kProjectDataFrame, kResultsFrame})
         c[id].font = ControlFont::Bold;
     c[kTypeFrame].text = text(16);
-    c[kProjectDataFrame].text = formatText(text(17), {text(state_.workMode == 0 ? 0 : 1)});
+    c[kProjectDataFrame].text = projectDataCaption();
     c[kResultsFrame].text = text(23);
 
     // Project data: everything hidden until a type page shows it.
@@ -259,7 +265,7 @@ void CArveloCalcDlg::refreshSelectionFrames()
 void CArveloCalcDlg::refreshTypePart()
 {
     ControlModel& c = controls();
-    c[kProjectDataFrame].text = formatText(text(17), {text(state_.workMode == 0 ? 0 : 1)});
+    c[kProjectDataFrame].text = projectDataCaption();
 
     const TypePage* page = nullptr;
     for (const TypePage& candidate : kTypePages)

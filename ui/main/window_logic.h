@@ -37,7 +37,6 @@ public:
     virtual void onSelectionChanged(int /*controlId*/) {}
     // row is -1 when the click hit no row.
     virtual void onListClick(int /*controlId*/, int /*row*/) {}
-    virtual void onListDoubleClick(int /*controlId*/, int /*row*/) {}
     // A double click on a picture.
     virtual void onDoubleClick(int /*controlId*/) {}
     // Sees Return and Escape before any control; true when consumed.

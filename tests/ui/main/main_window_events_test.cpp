@@ -1,12 +1,11 @@
 #include "tests/ui/main/main_window_fixture.h"
 
 #include "data/text_format.h"
+#include "tests/support/file_bytes.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/valve_list_export.h"
 
-#include <fstream>
-#include <iterator>
 
 using namespace MainWindowId;
 
@@ -18,12 +17,6 @@ constexpr int kFlowPower = 1086;
 constexpr int kFlowSupply = 1087;
 constexpr int kFlowReturn = 1089;
 constexpr int kFlowSave = 1088;
-
-std::string fileText(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The worked example: 0,5 l/s through a fixed-orifice valve losing 100 mbar.
 TEST_F(MainWindowTest, ReturnInAnInputCalculatesTheWorkedExample)
@@ -101,12 +94,12 @@ TEST_F(MainWindowTest, CandidateClickBesideTheRowsAsksForASymbol)
     window.onListClick(kCandidateList, 1);
     EXPECT_EQ(window.fields.candidateIndex, 1);
     EXPECT_EQ(control(kCandidateList).selectedRow, 1);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.shown.empty());
 
     window.onListClick(kCandidateList, -1);
     EXPECT_EQ(window.fields.candidateIndex, -1);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], u"Klicken Sie auf das Symbol");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], u"Klicken Sie auf das Symbol");
 
     window.onKeyDown(WindowLogic::Key::Return, kFirstInput);
     EXPECT_EQ(control(kCandidateList).selectedRow, -1);
@@ -292,10 +285,10 @@ TEST_F(ValveListPanel, AddRefusesWithoutValveDesignationOrWithATakenOne)
     add(u"");
     add(u"V1");
     add(u"V1");
-    ASSERT_EQ(messages.texts.size(), 3u);
-    EXPECT_EQ(messages.texts[0], u"Keine Projektdaten!");
-    EXPECT_EQ(messages.texts[1], u"Bitte geben Sie eine Bezeichnung an!");
-    EXPECT_EQ(messages.texts[2], u"Bezeichnung bereits vorhanden!");
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0], u"Keine Projektdaten!");
+    EXPECT_EQ(messages.shown[1], u"Bitte geben Sie eine Bezeichnung an!");
+    EXPECT_EQ(messages.shown[2], u"Bezeichnung bereits vorhanden!");
     EXPECT_EQ(numbers(), (std::vector<std::u16string>{u"1 V1"}));
     EXPECT_EQ(text(kDesignationField), u"V1");
 }
@@ -323,9 +316,9 @@ TEST_F(ValveListPanel, DeleteValveNeedsAClickedRow)
     add(u"V1");
     add(u"V2");
     const auto refused = [this] {
-        messages.texts.clear();
+        messages.shown.clear();
         click(kDeleteValveButton);
-        return messages.texts == std::vector<std::u16string>{u"Wählen Sie ein zu entfernendes Objekt (Ventil) aus."};
+        return messages.shown == std::vector<std::u16string>{u"Wählen Sie ein zu entfernendes Objekt (Ventil) aus."};
     };
     EXPECT_TRUE(refused()) << "right after opening";
     window.onListClick(kValveList, 1);
@@ -340,9 +333,9 @@ TEST_F(ValveListPanel, DeleteValveNeedsAClickedRow)
     windows.answer = [](WindowLogic&) { return 1; };
     click(kUnitsButton);
     EXPECT_TRUE(refused()) << "after a settings dialog";
-    messages.texts.clear();
+    messages.shown.clear();
     window.onListClick(kValveList, -1);
-    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(window.valveListIndex, -1);
 }
 
@@ -377,19 +370,19 @@ TEST_F(ValveListPanel, ExportAsksForProjectAndCustomerThenWritesTheFile)
     calculated();
     add(u"V1");
     click(kExportButton);
-    EXPECT_EQ(messages.texts, (std::vector<std::u16string>{u"Projekt und Kunde angeben!"}));
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{u"Projekt und Kunde angeben!"}));
 
     type(kProjectField, u"Schule");
     type(kCustomerField, u"Stadt");
     click(kExportButton); // cancelled in the dialog
-    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(files.askedFolder, folder.path() / "Export");
     EXPECT_EQ(files.askedTitle, u"Dateinamen auswählen");
 
     files.answer = folder.path() / "Export" / "liste.csv";
     click(kExportButton);
-    EXPECT_EQ(messages.texts.back(), u"Datei im Exportordner gespeichert");
-    EXPECT_EQ(fileText(*files.answer), valveListExport(u"Schule", u"Stadt", 3, state.projects));
+    EXPECT_EQ(messages.shown.back(), u"Datei im Exportordner gespeichert");
+    EXPECT_EQ(fileBytes(*files.answer), valveListExport(u"Schule", u"Stadt", 3, state.projects));
 }
 
 TEST_F(ValveListPanel, FailedExportSaysWhyAndNotThatItSaved)
@@ -397,9 +390,9 @@ TEST_F(ValveListPanel, FailedExportSaysWhyAndNotThatItSaved)
     readyToExport();
     files.answer = folder.path() / "gone" / "liste.csv";
     click(kExportButton);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(messages.texts[0].find(u"liste.csv"), std::u16string::npos);
-    EXPECT_NE(messages.texts[0], u"Datei im Exportordner gespeichert");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find(u"liste.csv"), std::u16string::npos);
+    EXPECT_NE(messages.shown[0], u"Datei im Exportordner gespeichert");
 }
 
 TEST_F(ValveListPanel, ExportOffersTheSpreadsheetAndTheProtocolInTheCurrentLanguage)
@@ -421,8 +414,8 @@ TEST_F(ValveListPanel, ANameEndingInPdfWritesTheProtocol)
     for (const char* name : {"protokoll.pdf", "PROTOKOLL.PDF"}) {
         files.answer = folder.path() / "Export" / name;
         click(kExportButton);
-        EXPECT_EQ(messages.texts.back(), u"Datei im Exportordner gespeichert") << name;
-        EXPECT_EQ(fileText(*files.answer), "%PDF printed protocol") << name;
+        EXPECT_EQ(messages.shown.back(), u"Datei im Exportordner gespeichert") << name;
+        EXPECT_EQ(fileBytes(*files.answer), "%PDF printed protocol") << name;
     }
     ASSERT_EQ(protocols.printed.size(), 2u);
     const CommissioningProtocol& protocol = protocols.printed.front();
@@ -439,8 +432,8 @@ TEST_F(ValveListPanel, AProtocolThatCannotBeSavedSaysWhyAsTheSpreadsheetDoes)
     readyToExport();
     files.answer = folder.path() / "gone" / "protokoll.pdf";
     click(kExportButton);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], exportFailureText(3, *files.answer, "No such file or directory"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], exportFailureText(3, *files.answer, "No such file or directory"));
     EXPECT_FALSE(std::filesystem::exists(*files.answer));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/app_state.h"
-#include "app/user_messages.h"
 #include "db/product_db.h"
+#include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main/arvelo_calc_dlg.h"
 #include "ui/main/curve_windows.h"
@@ -15,13 +15,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-// Message boxes as a list of their texts.
-class RecordedMessages : public UserMessages {
-public:
-    void showMessage(std::u16string_view text) override { texts.emplace_back(text); }
-    std::vector<std::u16string> texts;
-};
 
 // Modal windows the test answers: each is opened (its onOpen runs), handed
 // to `answer`, and returns what answer returns.

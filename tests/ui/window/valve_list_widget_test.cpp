@@ -1,5 +1,6 @@
 #include "tests/ui/window/main_window_widget.h"
 
+#include "tests/support/file_bytes.h"
 #include "tests/ui/window/modal_answer.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/valve_list_export.h"
@@ -13,18 +14,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <fstream>
-#include <iterator>
 
 using namespace MainWindowId;
 
 namespace {
-
-std::string fileText(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Calculate, name the valve, add it, see it listed; click it and delete it;
 // export through the toolkit's own file dialog.
@@ -66,7 +59,7 @@ TEST_F(MainWindowWidget, ValveIsAddedListedDeletedAndExported)
         });
     });
     click(kExportButton);
-    EXPECT_EQ(fileText(file), valveListExport(u"Schule", u"Stadt", 3, state.projects));
+    EXPECT_EQ(fileBytes(file), valveListExport(u"Schule", u"Stadt", 3, state.projects));
 }
 
 // The settings dialogs as they really open over the window.
