@@ -2,6 +2,7 @@
 
 #include "catalogue/sqlite_handle.h"
 #include "catalogue/table_shape.h"
+#include "db/measurement_table.h"
 
 #include <optional>
 
@@ -118,6 +119,8 @@ std::optional<Failure> replaceCatalogue(sqlite3* db, const std::vector<TableData
             return fail(failure->message);
     if (auto failure = execute(db, progettiSchema))
         return fail("progetti schema: " + *failure);
+    if (auto failure = execute(db, kMeasurementTableSchema))
+        return fail("misure schema: " + *failure);
     // No VACUUM here: it may renumber the rowids of progetti, whose storage
     // order is the order of the valve list.
     if (auto failure = execute(db, "COMMIT"))

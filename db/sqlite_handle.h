@@ -14,3 +14,8 @@ struct SqliteFree {
     void operator()(void* memory) const { sqlite3_free(memory); }
 };
 using SqliteText = std::unique_ptr<char, SqliteFree>;
+
+struct SqliteFinalise {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteFinalise>;

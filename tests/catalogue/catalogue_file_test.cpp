@@ -97,6 +97,8 @@ TEST_F(CatalogueFile, RebuildReplacesTheCatalogueAndKeepsTheValveListByteForByte
     run(target, insertValveListRow(1, "Zone 1", 0.5));
     run(target, insertValveListRow(2, "O''Neill \xE2\x80\x93 B\xC3\xBCro", 0.125));
     run(target, insertValveListRow(4, "Riser 4", 1.0 / 3.0));
+    run(target, "INSERT INTO misure (posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data) "
+                "VALUES (4, 'Riser 4', 12.5, 'kPa', '3,70', 0.3, 'l/s', NULL, '2026-12-10')");
     // An older or damaged catalogue, and a table of the user's own.
     run(target, "INSERT INTO fobv SELECT modello, kv_min, kv_max, preset_inizio, "
                 "preset_apertura_totale, preset_passo, dimensione, 'AR19-999-99', kvs, immagine "
@@ -115,6 +117,8 @@ TEST_F(CatalogueFile, RebuildReplacesTheCatalogueAndKeepsTheValveListByteForByte
     EXPECT_EQ(catalogueRows(target), catalogueRows(builtCatalogue()));
     Database db = openDatabaseOrFail(target);
     EXPECT_EQ(selectRows(db.get(), "SELECT text FROM notes").at(0).at(0), Cell("mine"));
+    EXPECT_EQ(selectRows(db.get(), "SELECT riferimento, presetting FROM misure"),
+              (std::vector<Row>{{Cell("Riser 4"), Cell("3,70")}}));
 }
 
 TEST_F(CatalogueFile, DatabaseWithoutValveListGetsAnEmptyOne)
@@ -123,6 +127,7 @@ TEST_F(CatalogueFile, DatabaseWithoutValveListGetsAnEmptyOne)
     ASSERT_TRUE(build(target).written);
     EXPECT_TRUE(storedValveList(target).empty());
     Database db = openDatabaseOrFail(target);
+    EXPECT_TRUE(selectRows(db.get(), "SELECT * FROM misure").empty());
     EXPECT_EQ(selectRows(db.get(), "SELECT x FROM altro").at(0).at(0), Cell("7"));
 }
 

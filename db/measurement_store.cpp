@@ -1,0 +1,169 @@
+#include "db/measurement_store.h"
+
+#include "db/measurement_table.h"
+#include "db/sqlite_handle.h"
+
+#include <cmath>
+
+namespace {
+
+using Statement = SqliteStatement;
+
+std::string reasonOf(sqlite3* db)
+{
+    return db ? sqlite3_errmsg(db) : "no database connection";
+}
+
+Statement prepare(sqlite3* db, const char* text)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (!db || sqlite3_prepare_v2(db, text, -1, &raw, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(raw);
+        return nullptr;
+    }
+    return Statement(raw);
+}
+
+void bindText(sqlite3_stmt* statement, int index, const std::string& text)
+{
+    sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// Runs a statement that returns no rows.
+std::optional<std::string> run(sqlite3* db, const Statement& statement)
+{
+    if (!statement)
+        return reasonOf(db);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE)
+        return reasonOf(db);
+    return std::nullopt;
+}
+
+std::string columnText(sqlite3_stmt* statement, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return text ? text : "";
+}
+
+// A value another program stored as text or beyond single precision reads
+// as not-a-number, which every view shows as "---".
+float columnReal(sqlite3_stmt* statement, int column)
+{
+    const int type = sqlite3_column_type(statement, column);
+    if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)
+        return NAN;
+    const double value = sqlite3_column_double(statement, column);
+    return std::isfinite(static_cast<float>(value)) ? static_cast<float>(value) : NAN;
+}
+
+MeasurementVerdict columnVerdict(sqlite3_stmt* statement, int column)
+{
+    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+        return MeasurementVerdict::None;
+    return sqlite3_column_int64(statement, column) == 0 ? MeasurementVerdict::Insufficient
+                                                         : MeasurementVerdict::Sufficient;
+}
+
+} // namespace
+
+bool MeasurementStore::hasTable() const
+{
+    const Statement statement = prepare(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'misure'");
+    return statement && sqlite3_step(statement.get()) == SQLITE_ROW;
+}
+
+std::optional<std::string> MeasurementStore::record(const MeasurementRow& row)
+{
+    if (!db_)
+        return reasonOf(db_);
+    char* message = nullptr;
+    if (sqlite3_exec(db_, kMeasurementTableSchema, nullptr, nullptr, &message) != SQLITE_OK) {
+        const SqliteText owned(message);
+        return owned ? std::string(owned.get()) : reasonOf(db_);
+    }
+    const Statement statement = prepare(
+        db_, "INSERT OR REPLACE INTO misure (posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data) "
+             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    if (!statement)
+        return reasonOf(db_);
+    sqlite3_stmt* s = statement.get();
+    sqlite3_bind_int64(s, 1, row.posizione);
+    bindText(s, 2, row.riferimento);
+    sqlite3_bind_double(s, 3, row.dP);
+    bindText(s, 4, row.muP);
+    bindText(s, 5, row.setting);
+    sqlite3_bind_double(s, 6, row.flow);
+    bindText(s, 7, row.muQ);
+    if (row.verdict == MeasurementVerdict::None)
+        sqlite3_bind_null(s, 8);
+    else
+        sqlite3_bind_int(s, 8, row.verdict == MeasurementVerdict::Sufficient ? 1 : 0);
+    bindText(s, 9, row.date);
+    return run(db_, statement);
+}
+
+std::optional<std::string> MeasurementStore::remove(std::int64_t posizione, const std::string& riferimento)
+{
+    if (!hasTable())
+        return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
+    const Statement statement = prepare(db_, "DELETE FROM misure WHERE posizione = ? AND riferimento = ?");
+    if (statement) {
+        sqlite3_bind_int64(statement.get(), 1, posizione);
+        bindText(statement.get(), 2, riferimento);
+    }
+    return run(db_, statement);
+}
+
+std::optional<std::string> MeasurementStore::removeAll()
+{
+    if (!hasTable())
+        return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
+    return run(db_, prepare(db_, "DELETE FROM misure"));
+}
+
+MeasurementStore::Loaded MeasurementStore::load() const
+{
+    Loaded loaded;
+    if (!db_) {
+        loaded.error = reasonOf(db_);
+        return loaded;
+    }
+    if (!hasTable())
+        return loaded;
+    const Statement statement = prepare(
+        db_, "SELECT posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data FROM misure "
+             "ORDER BY posizione, riferimento");
+    if (!statement) {
+        loaded.error = reasonOf(db_);
+        return loaded;
+    }
+    sqlite3_stmt* s = statement.get();
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(s)) == SQLITE_ROW) {
+        MeasurementRow row;
+        row.posizione = sqlite3_column_int64(s, 0);
+        row.riferimento = columnText(s, 1);
+        row.dP = columnReal(s, 2);
+        row.muP = columnText(s, 3);
+        row.setting = columnText(s, 4);
+        row.flow = columnReal(s, 5);
+        row.muQ = columnText(s, 6);
+        row.verdict = columnVerdict(s, 7);
+        row.date = columnText(s, 8);
+        loaded.rows.push_back(std::move(row));
+    }
+    if (step != SQLITE_DONE) {
+        loaded.rows.clear();
+        loaded.error = reasonOf(db_);
+    }
+    return loaded;
+}
+
+const MeasurementRow* findMeasurement(const std::vector<MeasurementRow>& rows, std::int64_t posizione,
+                                      const std::string& riferimento)
+{
+    for (const MeasurementRow& row : rows)
+        if (row.posizione == posizione && row.riferimento == riferimento)
+            return &row;
+    return nullptr;
+}

@@ -1,0 +1,122 @@
+#include "db/measurement_store.h"
+
+#include "tests/db/product_db_fixture.h"
+#include "tests/support/fixture_db.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+MeasurementRow measured(std::int64_t posizione, std::string designation, float flow,
+                        MeasurementVerdict verdict = MeasurementVerdict::None)
+{
+    MeasurementRow row;
+    row.posizione = posizione;
+    row.riferimento = std::move(designation);
+    row.dP = 125.5f;
+    row.muP = "mbar";
+    row.setting = "3,70";
+    row.flow = flow;
+    row.muQ = "l/s";
+    row.verdict = verdict;
+    row.date = "2026-12-10";
+    return row;
+}
+
+class MeasurementStoreTest : public ProductDbFixture {
+protected:
+    void SetUp() override { openWith(fixture::projectsSchema()); }
+    MeasurementStore store() { return MeasurementStore(db.handle()); }
+};
+
+TEST_F(MeasurementStoreTest, AFileWithoutTheTableHoldsNoneUntilTheFirstRecording)
+{
+    const auto before = store().load();
+    EXPECT_FALSE(before.error);
+    EXPECT_TRUE(before.rows.empty());
+    EXPECT_FALSE(store().remove(1, "Room 1"));
+    EXPECT_FALSE(store().removeAll());
+    EXPECT_EQ(fixture::queryText(file(), "SELECT count(*) FROM sqlite_master WHERE name = 'misure'"), "0");
+
+    EXPECT_FALSE(store().record(measured(1, "Room 1", 0.5f)));
+    EXPECT_EQ(store().load().rows.size(), 1u);
+}
+
+TEST_F(MeasurementStoreTest, EveryFieldAndVerdictReadsBackAsRecorded)
+{
+    for (const MeasurementVerdict verdict :
+         {MeasurementVerdict::None, MeasurementVerdict::Sufficient, MeasurementVerdict::Insufficient}) {
+        const MeasurementRow row = measured(3, "Pump's room; \"north\"", 1.25f, verdict);
+        ASSERT_FALSE(store().record(row));
+        const auto loaded = store().load();
+        ASSERT_EQ(loaded.rows.size(), 1u);
+        const MeasurementRow& back = loaded.rows[0];
+        EXPECT_EQ(back.posizione, 3);
+        EXPECT_EQ(back.riferimento, row.riferimento);
+        EXPECT_FLOAT_EQ(back.dP, 125.5f);
+        EXPECT_EQ(back.muP, "mbar");
+        EXPECT_EQ(back.setting, "3,70");
+        EXPECT_FLOAT_EQ(back.flow, 1.25f);
+        EXPECT_EQ(back.muQ, "l/s");
+        EXPECT_EQ(back.verdict, verdict);
+        EXPECT_EQ(back.date, "2026-12-10");
+    }
+}
+
+TEST_F(MeasurementStoreTest, AValveIsTheNumberAndTheDesignationTogether)
+{
+    ASSERT_FALSE(store().record(measured(1, "Room 1", 0.5f)));
+    ASSERT_FALSE(store().record(measured(1, "Room 2", 0.6f)));
+    ASSERT_FALSE(store().record(measured(2, "Room 1", 0.7f)));
+    // Recording again replaces that valve's measurement only.
+    ASSERT_FALSE(store().record(measured(1, "Room 1", 0.9f)));
+    auto rows = store().load().rows;
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_FLOAT_EQ(findMeasurement(rows, 1, "Room 1")->flow, 0.9f);
+    EXPECT_FLOAT_EQ(findMeasurement(rows, 1, "Room 2")->flow, 0.6f);
+    EXPECT_EQ(findMeasurement(rows, 3, "Room 1"), nullptr);
+
+    ASSERT_FALSE(store().remove(1, "Room 1"));
+    rows = store().load().rows;
+    EXPECT_EQ(rows.size(), 2u);
+    EXPECT_EQ(findMeasurement(rows, 1, "Room 1"), nullptr);
+
+    ASSERT_FALSE(store().removeAll());
+    EXPECT_TRUE(store().load().rows.empty());
+}
+
+TEST_F(MeasurementStoreTest, ValuesThatAreNoNumbersReadAsNotANumber)
+{
+    ASSERT_FALSE(store().record(measured(1, "A", 0.5f)));
+    fixture::execute(file(), "INSERT INTO misure VALUES (2, 'B', 'NaN', 'kPa', '', 1e39, 'l/s', NULL, '');"
+                             "INSERT INTO misure VALUES (3, 'C', 1e308, 'kPa', '', NULL, 'l/s', 1, '');");
+    const auto rows = store().load().rows;
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_TRUE(std::isnan(findMeasurement(rows, 2, "B")->dP));
+    EXPECT_TRUE(std::isnan(findMeasurement(rows, 2, "B")->flow));
+    EXPECT_TRUE(std::isnan(findMeasurement(rows, 3, "C")->dP));
+    EXPECT_TRUE(std::isnan(findMeasurement(rows, 3, "C")->flow));
+}
+
+TEST_F(MeasurementStoreTest, FailuresAnswerWithTheDatabasesReason)
+{
+    ASSERT_FALSE(store().record(measured(1, "A", 0.5f)));
+    ProductDb readOnly(errors);
+    ASSERT_TRUE(readOnly.openReadOnly(file()));
+    MeasurementStore locked(readOnly.handle());
+    const auto failure = locked.record(measured(2, "B", 0.5f));
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("readonly"), std::string::npos) << *failure;
+    EXPECT_TRUE(locked.remove(1, "A"));
+    EXPECT_EQ(locked.load().rows.size(), 1u);
+
+    MeasurementStore unconnected(nullptr);
+    EXPECT_TRUE(unconnected.record(measured(1, "A", 0.5f)));
+    EXPECT_TRUE(unconnected.load().error);
+    EXPECT_TRUE(errors.str().empty());
+}
+
+} // namespace
