@@ -115,4 +115,10 @@ LanguageTexts kEnglishTexts = {
     /* 110 */ u"Page %s of %s",
     /* 111 */ u"Printed on %s",
     /* 112 */ u"Presetting curve",
+    /* 113 */ u"Record measurement",
+    /* 114 */ u"Click the measured valve in the valve list.",
+    /* 115 */ u"Calculate first: there is no result for the values entered.",
+    /* 116 */ u"The valve calculated (%s) is not the valve clicked in the valve list (%s).",
+    /* 117 */ u"The measurement could not be recorded: %s",
+    /* 118 */ u"Measured",
 };

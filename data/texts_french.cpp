@@ -116,4 +116,10 @@ LanguageTexts kFrenchTexts = {
     /* 110 */ u"Page %s sur %s",
     /* 111 */ u"Imprimé le %s",
     /* 112 */ u"Courbe de préréglage",
+    /* 113 */ u"Enregistrer la mesure",
+    /* 114 */ u"Cliquez sur le robinet mesuré dans la liste des robinets.",
+    /* 115 */ u"Calculez d'abord : aucun résultat pour les valeurs saisies.",
+    /* 116 */ u"Le robinet calculé (%s) n'est pas le robinet sélectionné dans la liste des robinets (%s).",
+    /* 117 */ u"La mesure n'a pas pu être enregistrée : %s",
+    /* 118 */ u"Mesuré",
 };

@@ -115,4 +115,10 @@ LanguageTexts kGermanTexts = {
     /* 110 */ u"Seite %s von %s",
     /* 111 */ u"Gedruckt am %s",
     /* 112 */ u"Voreinstellkurve",
+    /* 113 */ u"Messung speichern",
+    /* 114 */ u"Klicken Sie in der Ventilliste auf das gemessene Ventil.",
+    /* 115 */ u"Bitte zuerst berechnen: Für die eingegebenen Werte gibt es kein Ergebnis.",
+    /* 116 */ u"Das berechnete Ventil (%s) ist nicht das in der Ventilliste angeklickte Ventil (%s).",
+    /* 117 */ u"Die Messung konnte nicht gespeichert werden: %s",
+    /* 118 */ u"Gemessen",
 };

@@ -115,4 +115,10 @@ LanguageTexts kItalianTexts = {
     /* 110 */ u"Pagina %s di %s",
     /* 111 */ u"Stampato il %s",
     /* 112 */ u"Curva di preregolazione",
+    /* 113 */ u"Registra misura",
+    /* 114 */ u"Fare clic nell'elenco valvole sulla valvola misurata.",
+    /* 115 */ u"Calcolare prima: nessun risultato per i valori inseriti.",
+    /* 116 */ u"La valvola calcolata (%s) non è la valvola selezionata nell'elenco valvole (%s).",
+    /* 117 */ u"Impossibile registrare la misura: %s",
+    /* 118 */ u"Misurato",
 };

@@ -116,4 +116,10 @@ LanguageTexts kSpanishTexts = {
     /* 110 */ u"Página %s de %s",
     /* 111 */ u"Impreso el %s",
     /* 112 */ u"Curva de preajuste",
+    /* 113 */ u"Registrar medición",
+    /* 114 */ u"Haga clic en la válvula medida en la lista de válvulas.",
+    /* 115 */ u"Calcule primero: no hay resultado para los valores introducidos.",
+    /* 116 */ u"La válvula calculada (%s) no es la válvula seleccionada en la lista de válvulas (%s).",
+    /* 117 */ u"No se pudo registrar la medición: %s",
+    /* 118 */ u"Medido",
 };

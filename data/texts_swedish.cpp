@@ -116,4 +116,10 @@ LanguageTexts kSwedishTexts = {
     /* 110 */ u"Sida %s av %s",
     /* 111 */ u"Utskrivet %s",
     /* 112 */ u"Förinställningskurva",
+    /* 113 */ u"Spara mätning",
+    /* 114 */ u"Klicka på den uppmätta ventilen i ventillistan.",
+    /* 115 */ u"Beräkna först: det finns inget resultat för de angivna värdena.",
+    /* 116 */ u"Den beräknade ventilen (%s) är inte ventilen som valts i ventillistan (%s).",
+    /* 117 */ u"Mätningen kunde inte sparas: %s",
+    /* 118 */ u"Uppmätt",
 };

@@ -3,25 +3,10 @@
 
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
+#include "sizing/scale_position.h"
 
 #include <cmath>
 #include <optional>
-
-namespace {
-
-// The presetting position of a presetting on the valve's scale, truncated
-// toward zero. A presetting below the start of the scale has no position,
-// even when it lies less than one step below (the truncation alone would
-// make that position 0); neither has one on a scale without steps.
-std::optional<std::size_t> scalePosition(float presetting, float start, float step)
-{
-    const float quotient = (presetting - start) / step;
-    if (!(quotient >= 0.0f) || !(quotient < static_cast<float>(kStartupPositions)))
-        return std::nullopt;
-    return static_cast<std::size_t>(quotient);
-}
-
-} // namespace
 
 void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked)
 {
@@ -41,7 +26,7 @@ void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float pre
     std::vector<StartupRow> startup;
     const int rows = db.queryStartup(startup, valve.technicalCode, valve.model);
     const std::optional<std::size_t> position =
-        rows > 0 ? scalePosition(presetting, valve.presetStart, valve.presetStep) : std::nullopt;
+        rows > 0 ? scalePosition(presetting, valve.presetStart, valve.presetStep, kStartupPositions) : std::nullopt;
 
     state.picvCheckFound = 1;
     if (!position) {

@@ -2,6 +2,9 @@
 
 #include "app/app_state.h"
 
+#include <cstddef>
+#include <optional>
+
 class ProductDb;
 
 // The calculations of the valve families. Each takes its numbers in the
@@ -19,3 +22,8 @@ void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressure
 // with one, compute for that valve without querying the list again.
 void measureFixedOrifice(AppState& state, ProductDb& db, float measuredPressure, ChosenRow clicked);
 void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked);
+
+// The preset flow of a pressure-independent valve of picvAllRows at a
+// presetting found on it, in the current flow unit; none when the valve has
+// no preset curve or the presetting lies off its scale.
+std::optional<float> picvFlowAtPresetting(const AppState& state, ProductDb& db, std::size_t valve, float presetting);

@@ -78,6 +78,7 @@ DialogTemplate makeMainWindow()
         listView(1014, {168, 366, 593, 85}),
         ownerDrawnButton(6, {765, 364, 60, 20}),
         ownerDrawnButton(10, {765, 386, 60, 20}),
+        ownerDrawnButton(1100, {765, 408, 60, 20}), // record measurement
         ownerDrawnButton(4, {765, 430, 60, 20}),
     };
     // Not the order of the rows above: the designation comes before project

@@ -37,6 +37,7 @@ void CArveloCalcDlg::onOpen()
     limitToNumericText(controls()[kFirstInput]);
     limitToNumericText(controls()[kSecondInput]);
     setupCandidateList();
+    loadMeasurements();
     setupValveListColumns();
     refreshPage();
 }
@@ -47,7 +48,7 @@ void CArveloCalcDlg::onClick(int controlId)
         int id;
         void (*handle)(CArveloCalcDlg&);
     };
-    static const std::array<ClickHandler, 16> kHandlers{{
+    static const std::array<ClickHandler, 17> kHandlers{{
         {kSizingButton, [](CArveloCalcDlg& w) { w.state_.workMode = 0, w.state_.valveView = 0, w.refreshPage(); }},
         {kCommissioningButton,
          [](CArveloCalcDlg& w) { w.state_.workMode = 1, w.state_.valveView = 0, w.refreshPage(); }},
@@ -63,6 +64,7 @@ void CArveloCalcDlg::onClick(int controlId)
         {kDeleteTableButton, [](CArveloCalcDlg& w) { w.deleteTable(); }},
         {kDeleteValveButton, [](CArveloCalcDlg& w) { w.deleteValve(); }},
         {kExportButton, [](CArveloCalcDlg& w) { w.exportValveList(); }},
+        {kRecordMeasurementButton, [](CArveloCalcDlg& w) { w.recordMeasurement(); }},
         {kFlowCalculationButton, [](CArveloCalcDlg& w) { w.flowCalculationHandOver(); }},
         {kCloseButton, [](CArveloCalcDlg& w) { w.end(kResultOk); }},
     }};
@@ -73,6 +75,8 @@ void CArveloCalcDlg::onClick(int controlId)
 
 void CArveloCalcDlg::onTextChanged(int controlId)
 {
+    if (controlId == kFirstInput || controlId == kSecondInput)
+        measuredValve_.reset(); // the result shown no longer answers the inputs
     if (controlId == kFirstInput)
         numericFieldChanged(controls(), kFirstInput, fields.flowInput);
     else if (controlId == kSecondInput)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "db/measurement_row.h"
 #include "resources/layouts/dialog_units.h"
 #include "sizing/selection_fields.h"
 #include "ui/main/content_scroller.h"
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class CurveWindows;
 class ProductDb;
@@ -99,8 +101,20 @@ private:
     void reloadValveList();
     void showPresettingCurve();
 
+    // The commissioning record: a measurement on page 4 or 9 stored for the
+    // valve clicked in the valve list.
+    void refreshMeasurementButton();
+    void noteMeasuredValve();
+    void loadMeasurements();
+    MeasurementRow measurementOnPage(const ProjectRow& valve);
+    void recordMeasurement();
+
     AppState& state_;
     ProductDb& db_;
     MainWindowServices services_;
     ResultsPanelModel panel_;
+    // The material number of the valve whose measurement the page shows,
+    // until the page or its inputs change.
+    std::optional<std::string> measuredValve_;
+    std::vector<MeasurementRow> measurements_;
 };

@@ -59,6 +59,7 @@ inline constexpr int kValveList = 1014;
 inline constexpr int kDeleteTableButton = 6;
 inline constexpr int kDeleteValveButton = 10;
 inline constexpr int kExportButton = 4;
+inline constexpr int kRecordMeasurementButton = 1100;
 
 // The About item of the window menu.
 inline constexpr int kAboutCommand = 16;

@@ -49,6 +49,7 @@ void CArveloCalcDlg::calculate()
     if (fields.candidateIndex >= static_cast<std::int32_t>(panel_.texts().candidates.size()))
         fields.candidateIndex = -1;
     showResultsPanel();
+    noteMeasuredValve();
 }
 
 void CArveloCalcDlg::showResultsPanel()

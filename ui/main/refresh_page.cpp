@@ -88,6 +88,7 @@ void CArveloCalcDlg::refreshPage()
     refreshSelectionFrames();
     if (!isGroupPage(state_.valveView))
         refreshTypePart();
+    refreshMeasurementButton();
 }
 
 void CArveloCalcDlg::setModeButtons()

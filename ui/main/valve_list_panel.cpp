@@ -5,8 +5,11 @@
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
 #include "ui/main/commissioning_protocol.h"
+#include "db/measurement_store.h"
 #include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
+#include "ui/main/measurement_cell.h"
+#include "ui/main/measurement_texts.h"
 #include "ui/main/protocol_printer.h"
 #include "ui/main/save_file_chooser.h"
 #include "ui/main/valve_list_columns.h"
@@ -29,6 +32,8 @@ constexpr int kTextDesignationExists = 105;
 constexpr int kTextSelectValve = 106;
 constexpr int kTextEnterProjectAndCustomer = 107;
 constexpr int kTextCommissioningProtocol = 109;
+// The column beside the list's own 14 that marks a measured valve.
+constexpr int kMeasuredColumnWidth = 90;
 
 // A name ending in ".pdf" (any case) asks for the protocol, whatever filter
 // the dialog showed.
@@ -48,6 +53,7 @@ void CArveloCalcDlg::setupValveListColumns()
     list.columns.clear();
     for (const ValveListColumn& column : kValveListColumns)
         list.columns.push_back({text(column.headerTextId), column.width, false});
+    list.columns.push_back({text(MeasurementText::kMeasuredHeader), kMeasuredColumnWidth, false});
     valveListIndex = -1;
 }
 
@@ -55,8 +61,11 @@ void CArveloCalcDlg::fillValveList()
 {
     ControlState& list = controls()[kValveList];
     list.rows.clear();
-    for (const ProjectRow& row : state_.projects)
-        list.rows.push_back({-1, valveListCells(row, state_.languageIndex)});
+    for (const ProjectRow& row : state_.projects) {
+        std::vector<std::u16string> cells = valveListCells(row, state_.languageIndex);
+        cells.push_back(measuredCell(row, findMeasurement(measurements_, row.posizione, row.riferimento)));
+        list.rows.push_back({-1, std::move(cells)});
+    }
     const bool exists = valveListIndex >= 0 && static_cast<std::size_t>(valveListIndex) < list.rows.size();
     list.selectedRow = exists ? valveListIndex : -1;
 }
@@ -65,6 +74,7 @@ void CArveloCalcDlg::reloadValveList()
 {
     state_.projects.clear();
     db_.loadProjects(state_.projects);
+    loadMeasurements();
     fillValveList();
 }
 
@@ -107,13 +117,17 @@ void CArveloCalcDlg::addToValveList()
     db_.loadProjects(fresh);
     state_.pendingRow.posizione = nextPosition(fresh);
     state_.pendingRow.riferimento = designation;
+    // A measurement left behind by an earlier valve of this number and
+    // designation must not pass for the new valve's.
+    MeasurementStore(db_.handle()).remove(state_.pendingRow.posizione, designation);
     db_.insertProject(state_.pendingRow);
     reloadValveList();
 }
 
 void CArveloCalcDlg::deleteTable()
 {
-    db_.deleteProject(std::nullopt);
+    if (db_.deleteProject(std::nullopt) == 0)
+        MeasurementStore(db_.handle()).removeAll();
     reloadValveList();
 }
 
@@ -125,8 +139,11 @@ void CArveloCalcDlg::deleteValve()
     }
     std::vector<ProjectRow> fresh;
     db_.loadProjects(fresh);
-    if (static_cast<std::size_t>(valveListIndex) < fresh.size())
-        db_.deleteProject(fresh[static_cast<std::size_t>(valveListIndex)].posizione);
+    if (static_cast<std::size_t>(valveListIndex) < fresh.size()) {
+        const ProjectRow& valve = fresh[static_cast<std::size_t>(valveListIndex)];
+        if (db_.deleteProject(valve.posizione) == 0)
+            MeasurementStore(db_.handle()).remove(valve.posizione, valve.riferimento);
+    }
     reloadValveList();
     valveListIndex = -1;
 }

@@ -65,6 +65,7 @@ const Placed kMainWindowControls[] = {
     {1014, ControlClass::ListView, {168, 366, 593, 85}, kBorder},
     {6, ControlClass::OwnerDrawnButton, {765, 364, 60, 20}, kNoStyle},
     {10, ControlClass::OwnerDrawnButton, {765, 386, 60, 20}, kNoStyle},
+    {1100, ControlClass::OwnerDrawnButton, {765, 408, 60, 20}, kNoStyle}, // record measurement
     {4, ControlClass::OwnerDrawnButton, {765, 430, 60, 20}, kNoStyle},
 };
 

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, SettingsSaveReturnsToTheStartPageWithFreshLists)
         EXPECT_EQ(window.valveListIndex, -1);
         EXPECT_EQ(window.fields.candidateIndex, -1);
         EXPECT_EQ(window.fields.flowInput, "");
-        EXPECT_EQ(control(kValveList).columns.size(), 14u);
+        EXPECT_EQ(control(kValveList).columns.size(), 14u + 1u); // the list's own and the measured mark
     }
     EXPECT_EQ(windows.opened, 3);
 }
