@@ -4,6 +4,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
+#include "db/measurement_store.h"
 #include "ui/main/fluid_name.h"
 
 #include <array>
@@ -18,8 +19,9 @@ constexpr int kTextExportFailed = 108;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
-// Measured pressure, setting, flow, date and signature: filled in by hand.
-constexpr int kHandWrittenFields = 5;
+// Measured pressure, setting, flow, date and signature: recorded by the
+// program or filled in by hand.
+constexpr int kSiteFields = 5;
 
 std::string number(float value) { return formatPointDecimal(static_cast<double>(value)); }
 
@@ -56,10 +58,9 @@ void appendHeader(std::string& out, int languageIndex)
     appendLine(out, headers.data(), headers.size());
 }
 
-void appendRow(std::string& out, const ProjectRow& row, int languageIndex)
+void appendRow(std::string& out, const ProjectRow& row, int languageIndex, const MeasurementRow* measured)
 {
-    // The hand-written fields stay empty.
-    const std::array<std::string, 14 + kHandWrittenFields> fields = {
+    std::array<std::string, 14 + kSiteFields> fields = {
         std::to_string(row.posizione),
         row.nome_tipo,
         row.dimensione,
@@ -75,20 +76,27 @@ void appendRow(std::string& out, const ProjectRow& row, int languageIndex)
         shownNumber(row.apertura),
         row.riferimento,
     };
+    if (measured) {
+        fields[14] = withUnit(measured->dP, measured->muP);
+        fields[15] = shownNumber(measured->setting);
+        fields[16] = withUnit(measured->flow, measured->muQ);
+        fields[17] = measured->date;
+    }
     appendLine(out, fields.data(), fields.size());
 }
 
 } // namespace
 
 std::string valveListExport(std::u16string_view projectName, std::u16string_view customerName,
-                            int languageIndex, const std::vector<ProjectRow>& projects)
+                            int languageIndex, const std::vector<ProjectRow>& projects,
+                            const std::vector<MeasurementRow>& measurements)
 {
     std::string out(kByteOrderMark);
     appendNameBlock(out, languageIndex, kTextProject, projectName);
     appendNameBlock(out, languageIndex, kTextCustomer, customerName);
     appendHeader(out, languageIndex);
     for (const ProjectRow& row : projects)
-        appendRow(out, row, languageIndex);
+        appendRow(out, row, languageIndex, findMeasurement(measurements, row.posizione, row.riferimento));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/measurement_row.h"
 #include "db/project_row.h"
 
 #include <filesystem>
@@ -15,9 +16,12 @@
 // The project and customer names come as the edit fields hold them (UTF-16)
 // and go into the file whole. A field holding a semicolon, a quote or a line
 // break is quoted, so that it stays one cell; every other field is written
-// as it is.
+// as it is. The last five fields of a measured valve hold its measurement:
+// dP with its unit, setting, flow with its unit, date, and an empty
+// signature; a valve not measured leaves them empty, to fill in by hand.
 std::string valveListExport(std::u16string_view projectName, std::u16string_view customerName,
-                            int languageIndex, const std::vector<ProjectRow>& projects);
+                            int languageIndex, const std::vector<ProjectRow>& projects,
+                            const std::vector<MeasurementRow>& measurements = {});
 
 // The message for an export that could not be saved, with the file's path
 // as chosen and the system's reason, in a language.

@@ -167,7 +167,7 @@ void CArveloCalcDlg::exportValveList()
         isProtocolFile(*file)
             ? services_.protocols.protocolPdf(
                   commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate()))
-            : valveListExport(project, customer, state_.languageIndex, state_.projects);
+            : valveListExport(project, customer, state_.languageIndex, state_.projects, measurements_);
     if (const auto failure = writeFileAtomically(*file, bytes)) {
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,38 @@ TEST(ValveListExport, SemicolonQuoteAndLineBreakStayInOneQuotedField)
     EXPECT_EQ(lines[0], std::vector<std::string>{"Project:Nord; Bau 2"});
     ASSERT_EQ(lines[5].size(), 19u);
     EXPECT_EQ(lines[5][13], "Pump A; floor 2\r\nleft");
+}
+
+TEST(ValveListExport, AMeasuredValveCarriesItsMeasurementInTheSiteFields)
+{
+    const std::vector<ProjectRow> rows = rowsOfEachKind();
+    MeasurementRow measured;
+    measured.posizione = rows[1].posizione;
+    measured.riferimento = rows[1].riferimento;
+    measured.dP = 12.5f;
+    measured.muP = "kPa";
+    measured.setting = "2,50";
+    measured.flow = 0.245f;
+    measured.muQ = "l/s";
+    measured.date = "2026-12-10";
+    // Same number, other designation: another valve's measurement.
+    MeasurementRow stranger = measured;
+    stranger.riferimento = "elsewhere";
+    stranger.posizione = rows[0].posizione;
+
+    const std::string plain = valveListExport(u"P", u"C", kEnglish, rows);
+    const std::string bytes = valveListExport(u"P", u"C", kEnglish, rows, {measured, stranger});
+    const auto lines = records(bytes);
+    const auto plainLines = records(plain);
+    ASSERT_EQ(lines.size(), plainLines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 6) // the second valve's line
+            continue;
+        EXPECT_EQ(lines[i], plainLines[i]) << "line " << i + 1;
+    }
+    const std::vector<std::string> site(lines[6].begin() + 14, lines[6].end());
+    EXPECT_EQ(site, (std::vector<std::string>{"12.50 (kPa)", "2.50", "0.25 (l/s)", "2026-12-10", ""}));
+    EXPECT_TRUE(std::equal(lines[6].begin(), lines[6].begin() + 14, plainLines[6].begin()));
 }
 
 TEST(ValveListExport, VeryLongNamesGoIntoTheFileWhole)
