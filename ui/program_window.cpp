@@ -1,7 +1,7 @@
 #include "ui/program_window.h"
 
 ProgramWindow::ProgramWindow(AppState& state, ProductDb& db, bool nativeFileDialog)
-    : state_(state), db_(db), files_(nativeFileDialog), logic_(state, db, {messages_, windows_, files_, protocols_, curves_, {}})
+    : state_(state), db_(db), files_(nativeFileDialog), protocols_(true), logic_(state, db, {messages_, windows_, files_, protocols_, curves_, {}})
 {
 }
 

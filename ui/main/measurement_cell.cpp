@@ -4,10 +4,12 @@
 #include "data/text_format.h"
 #include "ui/main/measurement_judgement.h"
 
-std::string signedPercentText(float deviationPercent)
+std::string signedDecimalText(float deviationPercent)
 {
-    return (deviationPercent > 0.0f ? "+" : "") + formatCommaDecimal(deviationPercent) + " %";
+    return (deviationPercent > 0.0f ? "+" : "") + formatCommaDecimal(deviationPercent);
 }
+
+std::string signedPercentText(float deviationPercent) { return signedDecimalText(deviationPercent) + " %"; }
 
 std::u16string measuredCell(const ProjectRow& design, const MeasurementRow* measured)
 {

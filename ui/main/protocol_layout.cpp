@@ -8,9 +8,9 @@ namespace {
 
 // Millimetres on a 277-mm table: No., type, size, material number, dP,
 // flow, fluid, supply, return, power, presetting, Kv, opening, designation;
-// then dP, setting and flow as measured, date, signature.
-constexpr std::array<double, 19> kColumnWeights{7,  20, 11, 19, 14, 14, 14, 12, 12, 13,
-                                                12, 10, 11, 32, 14, 13, 14, 11, 14};
+// then dP, setting and flow as measured, deviation, result, date, signature.
+constexpr std::array<double, 21> kColumnWeights{6, 16, 10, 17, 11, 14, 11, 11, 10, 10, 13,
+                                                9, 10, 21, 13, 12, 14, 12, 17, 15, 12};
 
 } // namespace
 
@@ -28,7 +28,18 @@ double protocolRowHeight(int mostLines, double lineHeight, double padding, doubl
     return std::max(minimumHeight, std::max(mostLines, 1) * lineHeight + 2.0 * padding);
 }
 
-std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace)
+double fittingFontSize(double baseSize, double minimumSize, const std::vector<double>& longestWordWidths,
+                       const std::vector<double>& columnInnerWidths)
+{
+    double size = baseSize;
+    for (std::size_t i = 0; i < longestWordWidths.size() && i < columnInnerWidths.size(); ++i)
+        if (longestWordWidths[i] > columnInnerWidths[i])
+            size = std::min(size, baseSize * columnInnerWidths[i] / longestWordWidths[i]);
+    return std::max(size, minimumSize);
+}
+
+std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace,
+                                            double closingHeight)
 {
     std::vector<ProtocolPageRows> pages{{0, 0}};
     double used = 0.0;
@@ -40,5 +51,7 @@ std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeight
         used += rowHeights[row];
         ++pages.back().count;
     }
+    if (closingHeight > 0.0 && used + closingHeight > pageSpace)
+        pages.push_back({rowHeights.size(), 0});
     return pages;
 }

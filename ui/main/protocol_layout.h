@@ -5,14 +5,20 @@
 
 // The arithmetic of the printed protocol's table, in millimetres.
 
-// The 19 column widths across tableWidth, in the proportions of an A4
-// landscape page: the list's 14 columns, then the five site columns wide
+// The 21 column widths across tableWidth, in the proportions of an A4
+// landscape page: the list's 14 columns, then the seven site columns wide
 // enough to write in by hand.
 std::vector<double> protocolColumnWidths(double tableWidth);
 
 // A row holds its tallest cell (lines of wrapped text) with padding above
 // and below, and is never lower than a hand can write in.
 double protocolRowHeight(int mostLines, double lineHeight, double padding, double minimumHeight);
+
+// The largest size up to baseSize at which every header's longest word fits
+// its column, so that headers break between words only. Widths are those of
+// the words at baseSize; a size is never below minimumSize.
+double fittingFontSize(double baseSize, double minimumSize, const std::vector<double>& longestWordWidths,
+                       const std::vector<double>& columnInnerWidths);
 
 // The rows on one page: from first, count of them.
 struct ProtocolPageRows {
@@ -22,5 +28,8 @@ struct ProtocolPageRows {
 
 // Fills pages in order with as many whole rows as fit in pageSpace; a row
 // taller than a page gets a page of its own. No rows still make one page,
-// with the headers alone.
-std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace);
+// with the headers alone. The closing block (summary and sign-off) follows
+// the last row; where it does not fit below it, it gets a page of its own
+// (count 0).
+std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace,
+                                            double closingHeight = 0.0);

@@ -2,12 +2,14 @@
 
 #include "ui/main/commissioning_protocol.h"
 
+#include <optional>
 #include <string>
 
 // Turns the protocol's texts into the bytes of a printable document; the
-// view draws a PDF, tests keep what they were given.
+// view draws a PDF, tests keep what they were given. Nothing when the user
+// cancelled a long protocol.
 class ProtocolPrinter {
 public:
     virtual ~ProtocolPrinter() = default;
-    virtual std::string protocolPdf(const CommissioningProtocol& protocol) = 0;
+    virtual std::optional<std::string> protocolPdf(const CommissioningProtocol& protocol) = 0;
 };

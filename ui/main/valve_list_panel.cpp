@@ -163,12 +163,14 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
-    const std::string bytes =
+    const std::optional<std::string> bytes =
         isProtocolFile(*file)
-            ? services_.protocols.protocolPdf(
-                  commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate()))
+            ? services_.protocols.protocolPdf(commissioningProtocol(project, customer, state_.languageIndex,
+                                                                    state_.projects, measurements_, todayIsoDate()))
             : valveListExport(project, customer, state_.languageIndex, state_.projects, measurements_);
-    if (const auto failure = writeFileAtomically(*file, bytes)) {
+    if (!bytes)
+        return; // a protocol the user cancelled leaves no file
+    if (const auto failure = writeFileAtomically(*file, *bytes)) {
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;
     }

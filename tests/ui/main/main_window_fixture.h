@@ -51,7 +51,7 @@ public:
 // bytes that stand for the document.
 class RecordedProtocols : public ProtocolPrinter {
 public:
-    std::string protocolPdf(const CommissioningProtocol& protocol) override
+    std::optional<std::string> protocolPdf(const CommissioningProtocol& protocol) override
     {
         printed.push_back(protocol);
         return "%PDF printed protocol";

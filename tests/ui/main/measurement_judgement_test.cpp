@@ -60,8 +60,9 @@ TEST(MeasurementJudgement, FlowAgainstDesignAndPressureVerdict)
         const MeasurementJudgement judgement = judgeMeasurement(design, &measured);
         EXPECT_EQ(judgement.mark, c.mark) << c.name;
         ASSERT_EQ(judgement.deviationPercent.has_value(), c.deviation.has_value()) << c.name;
-        if (c.deviation)
+        if (c.deviation) {
             EXPECT_NEAR(*judgement.deviationPercent, *c.deviation, 1e-4f) << c.name;
+        }
         EXPECT_EQ(measuredCell(design, &measured), c.cell) << c.name;
     }
 }

@@ -10,19 +10,46 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
+// Text as a reader extracts it, without blanks and line breaks, and with
+// the typesetter's ligatures spelt out again.
 std::string withoutSpaces(const std::string& text)
 {
     std::string out;
     for (const char c : text)
         if (c != ' ' && c != '\n' && c != '\r' && c != '\f' && c != '\t')
             out += c;
+    using Ligature = std::pair<std::string, std::string>;
+    for (const auto& [ligature, letters] : {Ligature{"\xEF\xAC\x80", "ff"}, Ligature{"\xEF\xAC\x81", "fi"},
+                                            Ligature{"\xEF\xAC\x82", "fl"}, Ligature{"\xEF\xAC\x83", "ffi"},
+                                            Ligature{"\xEF\xAC\x84", "ffl"}})
+        for (std::size_t at = out.find(ligature); at != std::string::npos; at = out.find(ligature, at))
+            out.replace(at, ligature.size(), letters);
     return out;
+}
+
+constexpr std::size_t kResultColumn = 14 + 4;
+
+std::vector<std::string> words(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::string word;
+    for (const char c : text + " ") {
+        if (c == ' ' || c == '\n') {
+            if (!word.empty())
+                result.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return result;
 }
 
 // 120 valves; one designation of four-byte characters, one of 127 bytes
@@ -56,9 +83,29 @@ struct LanguageCase {
     const char* pageCounter; // with the page and the count
 };
 
+// Every third valve measured, a tenth of its design flow too high.
+std::vector<MeasurementRow> someMeasurements(const std::vector<ProjectRow>& rows)
+{
+    std::vector<MeasurementRow> measurements;
+    for (std::size_t i = 0; i < rows.size(); i += 3) {
+        MeasurementRow measured;
+        measured.posizione = rows[i].posizione;
+        measured.riferimento = rows[i].riferimento;
+        measured.dP = 98.0f;
+        measured.muP = "mbar";
+        measured.setting = "3,70";
+        measured.flow = i % 2 ? 0.62f : 0.53f;
+        measured.muQ = "l/s";
+        measured.date = "2026-12-10";
+        measurements.push_back(measured);
+    }
+    return measurements;
+}
+
 TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
 {
     const std::vector<ProjectRow> rows = manyValves();
+    const std::vector<MeasurementRow> measurements = someMeasurements(rows);
     ASSERT_EQ(rows[41].riferimento.size(), 127u);
     const LanguageCase cases[] = {{3, "Seite %d von %d"}, {6, "Страница %d из %d"}};
     for (const LanguageCase& c : cases) {
@@ -66,8 +113,9 @@ TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
         const std::filesystem::path file = folder.path() / "protocol.pdf";
         QtProtocolPrinter printer;
         const CommissioningProtocol protocol =
-            commissioningProtocol(u"Schule Nord", u"Stadtwerke", c.language, rows, u"2025-03-14");
-        ASSERT_FALSE(writeFileAtomically(file, printer.protocolPdf(protocol)));
+            commissioningProtocol(u"Schule Nord " + std::u16string(300, u'W'), u"Stadtwerke", c.language, rows,
+                                  measurements, u"2025-03-14");
+        ASSERT_FALSE(writeFileAtomically(file, printer.protocolPdf(protocol).value()));
         if (const char* keep = std::getenv("REZU_KEEP_PROTOCOL"))
             std::filesystem::copy_file(file, std::string(keep) + std::to_string(c.language) + ".pdf",
                                        std::filesystem::copy_options::overwrite_existing);
@@ -88,9 +136,15 @@ TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
             char counter[64];
             std::snprintf(counter, sizeof counter, c.pageCounter, page, pages);
             EXPECT_NE(text.find(counter), std::string::npos) << c.language << " page " << page;
-            for (const std::u16string* line : {&protocol.headers.front(), &protocol.headers.back(),
-                                               &protocol.projectLine, &protocol.title})
-                EXPECT_NE(text.find(utf16ToUtf8(*line)), std::string::npos)
+            // The long project name ends in an ellipsis before the counter;
+            // a page of valves repeats the table's headers.
+            const std::u16string projectStart = protocol.projectLine.substr(0, protocol.projectLine.find(u'W') + 10);
+            const bool valves = text.find("AR11-025-01") != std::string::npos;
+            EXPECT_TRUE(valves || page == pages) << c.language << " page " << page;
+            for (const std::u16string* line : {&protocol.headers.front(), &protocol.headers.back(), &projectStart,
+                                               &protocol.title})
+                EXPECT_TRUE(text.find(utf16ToUtf8(*line)) != std::string::npos ||
+                            (!valves && line != &projectStart && line != &protocol.title))
                     << c.language << " page " << page << ": " << utf16ToUtf8(*line);
         }
         const std::string all = withoutSpaces(commandOutput("pdftotext -enc UTF-8 '" + file.string() + "' -"));
@@ -105,6 +159,47 @@ TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
         EXPECT_NE(all.find("Bad"), std::string::npos);
         EXPECT_NE(all.find("Strang7"), std::string::npos);
         EXPECT_NE(commandOutput("pdffonts '" + file.string() + "'").find("Math"), std::string::npos);
+
+        // The summary and the sign-off close the last page; the banner is
+        // embedded once however many pages show it.
+        const std::string lastPage = commandOutput("pdftotext -enc UTF-8 -f " + std::to_string(pages) + " -l " +
+                                                   std::to_string(pages) + " '" + file.string() + "' -");
+        EXPECT_NE(withoutSpaces(lastPage).find(withoutSpaces(utf16ToUtf8(protocol.summaryLine))), std::string::npos)
+            << lastPage;
+        for (const auto& field : protocol.signOffFields)
+            EXPECT_NE(lastPage.find(utf16ToUtf8(field.first)), std::string::npos) << utf16ToUtf8(field.first);
+        for (const ProtocolSignature& signature : protocol.signatures)
+            EXPECT_NE(lastPage.find(utf16ToUtf8(signature.party)), std::string::npos);
+        const std::string images = commandOutput("pdfimages -list '" + file.string() + "' | awk '$3 == \"image\" { print $11 }' | sort -u");
+        EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 1) << images;
+    }
+}
+
+// In every language, each word of the headers and of the result column
+// stands whole on the page: the headers shrink to fit rather than break a
+// word, and the columns are wide enough for the words of a result.
+TEST(ProtocolPdf, HeadersAndResultsBreakBetweenWordsInEveryLanguage)
+{
+    const std::vector<ProjectRow> valves = manyValves();
+    const std::vector<ProjectRow> rows(valves.begin(), valves.begin() + 3);
+    std::vector<MeasurementRow> measurements = someMeasurements(rows);
+    measurements.push_back(measurements.front());
+    measurements.back().posizione = rows[1].posizione;
+    measurements.back().riferimento = rows[1].riferimento;
+    measurements.back().verdict = MeasurementVerdict::Insufficient;
+    for (int language = 0; language < 7; ++language) {
+        TempFolder folder;
+        const std::filesystem::path file = folder.path() / "protocol.pdf";
+        const CommissioningProtocol protocol =
+            commissioningProtocol(u"Schule", u"Stadt", language, rows, measurements, u"2026-12-10");
+        ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
+        const std::string page = withoutSpaces(commandOutput("pdftotext -enc UTF-8 -f 1 -l 1 '" + file.string() + "' -"));
+        std::vector<std::u16string> texts = protocol.headers;
+        texts.push_back(protocol.rows[0][kResultColumn]);
+        texts.push_back(protocol.rows[1][kResultColumn]);
+        for (const std::u16string& text : texts)
+            for (const std::string& word : words(utf16ToUtf8(text)))
+                EXPECT_NE(page.find(word), std::string::npos) << language << ": " << word;
     }
 }
 
