@@ -115,4 +115,11 @@ LanguageTexts kEnglishTexts = {
     /* 110 */ u"Page %s of %s",
     /* 111 */ u"Printed on %s",
     /* 112 */ u"Presetting curve",
+    /* 113 */ u"The valve could not be added to the valve list: %s",
+    /* 114 */ u"The valve list could not be changed: %s",
+    /* 115 */ u"The valve list could not be read: %s\nThe list shown is the one last read.",
+    /* 116 */ u"Nothing was exported, because the valve list could not be read: %s",
+    /* 117 */ u"The valve list was changed by another program since it was shown. Nothing was deleted; the list now shows the stored valves.",
+    /* 118 */ u"the database file was deleted or replaced while the program was running",
+    /* 119 */ u"The presetting curve of this valve cannot be drawn: the catalogue holds no usable values for it.",
 };

@@ -116,4 +116,11 @@ LanguageTexts kFrenchTexts = {
     /* 110 */ u"Page %s sur %s",
     /* 111 */ u"Imprimé le %s",
     /* 112 */ u"Courbe de préréglage",
+    /* 113 */ u"Impossible d'ajouter le robinet à la liste des robinets\u00A0: %s",
+    /* 114 */ u"Impossible de modifier la liste des robinets\u00A0: %s",
+    /* 115 */ u"Impossible de lire la liste des robinets\u00A0: %s\nLa liste affichée est la dernière lue.",
+    /* 116 */ u"Rien n'a été exporté, car la liste des robinets n'a pas pu être lue\u00A0: %s",
+    /* 117 */ u"La liste des robinets a été modifiée par un autre programme depuis son affichage. Rien n'a été supprimé\u00A0; la liste affiche maintenant les robinets enregistrés.",
+    /* 118 */ u"le fichier de la base de données a été supprimé ou remplacé pendant l'exécution du programme",
+    /* 119 */ u"Impossible de tracer la courbe de préréglage de ce robinet\u00A0: le catalogue ne contient aucune valeur exploitable.",
 };

@@ -115,4 +115,11 @@ LanguageTexts kGermanTexts = {
     /* 110 */ u"Seite %s von %s",
     /* 111 */ u"Gedruckt am %s",
     /* 112 */ u"Voreinstellkurve",
+    /* 113 */ u"Das Ventil konnte nicht in die Ventilliste aufgenommen werden: %s",
+    /* 114 */ u"Die Ventilliste konnte nicht geändert werden: %s",
+    /* 115 */ u"Die Ventilliste konnte nicht gelesen werden: %s\nAngezeigt wird die zuletzt gelesene Liste.",
+    /* 116 */ u"Es wurde nichts exportiert, weil die Ventilliste nicht gelesen werden konnte: %s",
+    /* 117 */ u"Die Ventilliste wurde seit der Anzeige von einem anderen Programm geändert. Es wurde nichts gelöscht; die Liste zeigt jetzt die gespeicherten Ventile.",
+    /* 118 */ u"die Datenbankdatei wurde gelöscht oder ersetzt, während das Programm lief",
+    /* 119 */ u"Die Voreinstellkurve dieses Ventils kann nicht gezeichnet werden: Der Katalog enthält dafür keine brauchbaren Werte.",
 };

@@ -115,4 +115,11 @@ LanguageTexts kItalianTexts = {
     /* 110 */ u"Pagina %s di %s",
     /* 111 */ u"Stampato il %s",
     /* 112 */ u"Curva di preregolazione",
+    /* 113 */ u"Impossibile aggiungere la valvola all'elenco valvole: %s",
+    /* 114 */ u"Impossibile modificare l'elenco valvole: %s",
+    /* 115 */ u"Impossibile leggere l'elenco valvole: %s\nL'elenco mostrato è l'ultimo letto.",
+    /* 116 */ u"Nessun file esportato, perché non è stato possibile leggere l'elenco valvole: %s",
+    /* 117 */ u"L'elenco valvole è stato modificato da un altro programma dopo essere stato mostrato. Non è stato eliminato nulla; l'elenco ora mostra le valvole memorizzate.",
+    /* 118 */ u"il file del database è stato eliminato o sostituito mentre il programma era in esecuzione",
+    /* 119 */ u"Impossibile disegnare la curva di preregolazione di questa valvola: il catalogo non contiene valori utilizzabili.",
 };

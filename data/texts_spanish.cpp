@@ -116,4 +116,11 @@ LanguageTexts kSpanishTexts = {
     /* 110 */ u"Página %s de %s",
     /* 111 */ u"Impreso el %s",
     /* 112 */ u"Curva de preajuste",
+    /* 113 */ u"No se ha podido añadir la válvula a la lista de válvulas: %s",
+    /* 114 */ u"No se ha podido modificar la lista de válvulas: %s",
+    /* 115 */ u"No se ha podido leer la lista de válvulas: %s\nLa lista mostrada es la última leída.",
+    /* 116 */ u"No se ha exportado nada, porque no se ha podido leer la lista de válvulas: %s",
+    /* 117 */ u"Otro programa ha modificado la lista de válvulas desde que se mostró. No se ha borrado nada; la lista muestra ahora las válvulas guardadas.",
+    /* 118 */ u"el archivo de la base de datos se ha borrado o sustituido mientras el programa estaba en ejecución",
+    /* 119 */ u"No se puede dibujar la curva de preajuste de esta válvula: el catálogo no contiene valores utilizables.",
 };

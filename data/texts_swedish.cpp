@@ -116,4 +116,11 @@ LanguageTexts kSwedishTexts = {
     /* 110 */ u"Sida %s av %s",
     /* 111 */ u"Utskrivet %s",
     /* 112 */ u"Förinställningskurva",
+    /* 113 */ u"Ventilen kunde inte läggas till i ventillistan: %s",
+    /* 114 */ u"Ventillistan kunde inte ändras: %s",
+    /* 115 */ u"Ventillistan kunde inte läsas: %s\nListan som visas är den senast lästa.",
+    /* 116 */ u"Ingenting exporterades, eftersom ventillistan inte kunde läsas: %s",
+    /* 117 */ u"Ventillistan har ändrats av ett annat program sedan den visades. Ingenting raderades; listan visar nu de sparade ventilerna.",
+    /* 118 */ u"databasfilen raderades eller ersattes medan programmet kördes",
+    /* 119 */ u"Förinställningskurvan för denna ventil kan inte ritas: katalogen innehåller inga användbara värden för den.",
 };

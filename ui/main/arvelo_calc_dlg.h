@@ -97,6 +97,8 @@ private:
     void deleteValve();
     void exportValveList();
     void reloadValveList();
+    // A message box with a fault text and the database's reason.
+    void tellDatabaseFailure(int textId);
     void showPresettingCurve();
 
     AppState& state_;

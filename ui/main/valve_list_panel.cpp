@@ -11,6 +11,7 @@
 #include "ui/main/save_file_chooser.h"
 #include "ui/main/valve_list_columns.h"
 #include "ui/main/valve_list_export.h"
+#include "ui/main/valve_list_fault_texts.h"
 #include "ui/main/write_file_atomically.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include <vector>
 
 using namespace MainWindowId;
+using namespace ValveListFaultText;
 
 namespace {
 
@@ -61,10 +63,21 @@ void CArveloCalcDlg::fillValveList()
     list.selectedRow = exists ? valveListIndex : -1;
 }
 
+void CArveloCalcDlg::tellDatabaseFailure(int textId)
+{
+    services_.messages.showMessage(databaseFailureText(state_.languageIndex, textId, db_.lastFailure()));
+}
+
+// A list that could not be read whole is never shown: the screen keeps the
+// last list read, which is also the list a click on a row refers to.
 void CArveloCalcDlg::reloadValveList()
 {
-    state_.projects.clear();
-    db_.loadProjects(state_.projects);
+    std::vector<ProjectRow> loaded;
+    if (!db_.loadProjects(loaded)) {
+        tellDatabaseFailure(kListNotRead);
+        return;
+    }
+    state_.projects = std::move(loaded);
     fillValveList();
 }
 
@@ -98,22 +111,34 @@ void CArveloCalcDlg::addToValveList()
         return;
     }
     std::vector<ProjectRow> sameDesignation;
-    db_.findProjectsByDesignation(designation, sameDesignation);
+    if (!db_.findProjectsByDesignation(designation, sameDesignation)) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
     if (!sameDesignation.empty()) {
         services_.messages.showMessage(text(kTextDesignationExists));
         return;
     }
     std::vector<ProjectRow> fresh;
-    db_.loadProjects(fresh);
+    if (!db_.loadProjects(fresh)) {
+        tellDatabaseFailure(kAddFailed); // numbered blind, the row could repeat a number
+        return;
+    }
     state_.pendingRow.posizione = nextPosition(fresh);
     state_.pendingRow.riferimento = designation;
-    db_.insertProject(state_.pendingRow);
+    if (db_.insertProject(state_.pendingRow) != 0) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
     reloadValveList();
 }
 
 void CArveloCalcDlg::deleteTable()
 {
-    db_.deleteProject(std::nullopt);
+    if (db_.deleteProject(std::nullopt) != 0) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
     reloadValveList();
 }
 
@@ -124,9 +149,15 @@ void CArveloCalcDlg::deleteValve()
         return;
     }
     std::vector<ProjectRow> fresh;
-    db_.loadProjects(fresh);
-    if (static_cast<std::size_t>(valveListIndex) < fresh.size())
-        db_.deleteProject(fresh[static_cast<std::size_t>(valveListIndex)].posizione);
+    if (!db_.loadProjects(fresh)) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
+    if (static_cast<std::size_t>(valveListIndex) < fresh.size() &&
+        db_.deleteProject(fresh[static_cast<std::size_t>(valveListIndex)].posizione) != 0) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
     reloadValveList();
     valveListIndex = -1;
 }
