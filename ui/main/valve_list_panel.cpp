@@ -148,16 +148,19 @@ void CArveloCalcDlg::deleteValve()
         services_.messages.showMessage(text(kTextSelectValve));
         return;
     }
-    std::vector<ProjectRow> fresh;
-    if (!db_.loadProjects(fresh)) {
+    // The valve the user saw in that row, by its number and designation: a
+    // table another program changed since must not lose a different valve.
+    const auto clicked = static_cast<std::size_t>(valveListIndex);
+    const ShownRowDeletion outcome =
+        clicked < state_.projects.size()
+            ? db_.deleteShownProject(state_.projects[clicked].posizione, state_.projects[clicked].riferimento)
+            : ShownRowDeletion::ChangedSinceShown;
+    if (outcome == ShownRowDeletion::Failed) {
         tellDatabaseFailure(kChangeFailed);
         return;
     }
-    if (static_cast<std::size_t>(valveListIndex) < fresh.size() &&
-        db_.deleteProject(fresh[static_cast<std::size_t>(valveListIndex)].posizione) != 0) {
-        tellDatabaseFailure(kChangeFailed);
-        return;
-    }
+    if (outcome == ShownRowDeletion::ChangedSinceShown)
+        services_.messages.showMessage(text(kChangedSinceShown));
     reloadValveList();
     valveListIndex = -1;
 }
