@@ -180,11 +180,18 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
+    // The file holds the list as the table holds it now (another program
+    // may have changed it since the list was shown), or is not written.
+    std::vector<ProjectRow> stored;
+    if (!db_.loadProjects(stored)) {
+        tellDatabaseFailure(kExportNotRead);
+        return;
+    }
     const std::string bytes =
         isProtocolFile(*file)
             ? services_.protocols.protocolPdf(
-                  commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate()))
-            : valveListExport(project, customer, state_.languageIndex, state_.projects);
+                  commissioningProtocol(project, customer, state_.languageIndex, stored, todayIsoDate()))
+            : valveListExport(project, customer, state_.languageIndex, stored);
     if (const auto failure = writeFileAtomically(*file, bytes)) {
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;
