@@ -124,6 +124,9 @@ std::vector<WindowFault> windowFaults()
     };
 }
 
+void PrintTo(const WindowFault& fault, std::ostream* out) { *out << fault.name; }
+void PrintTo(Action action, std::ostream* out) { *out << int(action); }
+
 using FaultCase = std::tuple<WindowFault, Action>;
 
 class ValveListWindowFaultTest : public ValveListWindowTest, public testing::WithParamInterface<FaultCase> {};
