@@ -4,6 +4,7 @@
 
 #include "db/product_db.h"
 #include "tests/db/product_db_fixture.h"
+#include "tests/db/statement_log.h"
 #include "tests/support/fixture_db.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,18 @@ TEST_F(ProductDbFixture, TwoConnectionsDeletingTheSameValve)
     ASSERT_TRUE(db.loadProjects(rows));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].riferimento, "A");
+}
+
+// The check and the deletion in one write transaction; the deletion is the
+// valve list's own statement.
+TEST_F(ProductDbFixture, DeletesWithTheValveListStatementInsideOneTransaction)
+{
+    openWith(fixture::projectsSchema() + "INSERT INTO progetti (posizione, riferimento) VALUES (1, 'A'), (2, 'B');");
+    StatementLog log(db.handle());
+    EXPECT_EQ(db.deleteShownProject(2, "B"), ShownRowDeletion::Deleted);
+    EXPECT_EQ(log.statements(),
+              (std::vector<std::string>{"BEGIN IMMEDIATE", "SELECT posizione, riferimento FROM progetti",
+                                        "DELETE FROM progetti WHERE posizione = '2'", "COMMIT"}));
 }
 
 // A delete that cannot take the write lock fails and keeps everything.
