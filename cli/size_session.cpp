@@ -107,6 +107,9 @@ std::string SizeSession::run(const Duty& duty, const RunSettings& settings, Size
     fillOutcome(state, panel.texts(), duty, outcome);
     if (curveSvg) {
         const std::optional<PresettingCurve> curve = presettingCurve(state, db_, duty.view);
+        if (curve && !curveIsDrawable(*curve))
+            return "the presetting curve of " + curve->model + " " + curve->nominalSize + " (" + curve->technicalCode +
+                   ") cannot be drawn: the catalogue holds values for it that are not finite numbers or too large";
         *curveSvg = curve ? presettingCurveSvg(*curve, state.languageIndex, flowUnitLabel(state)) : std::string();
     }
     return {};

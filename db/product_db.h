@@ -14,12 +14,27 @@
 
 class RowReader;
 
+// Why the last statement on the valve list failed: the database's (or the
+// system's) reason, or that the file the list was read from is no longer
+// the file at its path (deleted or replaced while the program runs).
+struct DbFailure {
+    std::string reason;
+    bool fileReplaced = false;
+};
+
+// How deleting the valve of a shown row ended.
+enum class ShownRowDeletion { Deleted, ChangedSinceShown, Failed };
+
 // The program's only door to DB/mvd.db: every statement it sends, and the
 // conversion of the rows into records. A failing statement writes one line
 // "SQL error <label>: <message>" to the error stream and keeps the rows read
-// before the failure; the user sees nothing of it.
+// before the failure; the valve list statements also report whether they
+// worked, so that the window can tell the user.
 class ProductDb {
 public:
+    // How long a statement waits for another program's lock before failing.
+    static constexpr int kBusyTimeoutMs = 5000;
+
     explicit ProductDb(std::ostream& errors = std::cerr);
 
     // Opens (creating an empty file when it is missing but its folder
@@ -30,6 +45,8 @@ public:
     bool openReadOnly(const std::filesystem::path& file);
     bool isOpen() const { return db_ != nullptr; }
     sqlite3* handle() const { return db_.get(); }
+    // Tests shorten the wait for a lock that is never released.
+    void setBusyTimeout(int milliseconds);
 
     // True when the database has a table named fluidi.
     bool checkFluidTable();
@@ -49,16 +66,32 @@ public:
     int queryStartup(std::vector<StartupRow>& rows, const std::string& technicalCode, const std::string& model);
 
     // The valve list (table progetti). Loading and the look-up append to
-    // the list; insert and delete return 0, or -1 after the error line.
-    void loadProjects(std::vector<ProjectRow>& rows);
-    void findProjectsByDesignation(const std::string& designation, std::vector<ProjectRow>& rows);
+    // the list and return false when the table could not be read whole;
+    // insert and delete return 0, or -1 after the error line. The statement
+    // that finds the file deleted or replaced since it was opened fails
+    // (the user has not seen the list the new file holds); the connection
+    // then follows the file at the path.
+    bool loadProjects(std::vector<ProjectRow>& rows);
+    bool findProjectsByDesignation(const std::string& designation, std::vector<ProjectRow>& rows);
     // Texts are cut to their fields first.
     int insertProject(const ProjectRow& row);
     // Deletes every row numbered posizione, or the whole list with nullopt.
     int deleteProject(std::optional<std::uint16_t> posizione);
+    // Deletes the valve a list showed as number `shown` with `designation`,
+    // in one transaction: only when exactly one stored number shows so
+    // with that designation and no other designation shares that number.
+    ShownRowDeletion deleteShownProject(std::uint16_t shown, const std::string& designation);
+    // The reason of the last valve list statement that failed.
+    const DbFailure& lastFailure() const { return failure_; }
 
 private:
+    SqliteHandle openHandle(const std::filesystem::path& file, int flags) const;
     bool openWith(const std::filesystem::path& file, int flags);
+    // Before a valve list statement: follows a file that was deleted or
+    // replaced to what is at its path now; false (after the error line)
+    // when the statement must not run. Writes also need a writable file.
+    bool followFile(const char* errorLabel, bool writing);
+    bool fail(const char* errorLabel, DbFailure failure);
 
     using RowHandler = std::function<void(const RowReader&)>;
     // Runs one statement; false after writing the error line.
@@ -66,4 +99,9 @@ private:
 
     std::ostream& errors_;
     SqliteHandle db_;
+    std::filesystem::path file_;
+    bool queryOnly_ = false;
+    bool fileLost_ = false; // deleted, and the user told so
+    int busyTimeoutMs_ = kBusyTimeoutMs;
+    DbFailure failure_;
 };

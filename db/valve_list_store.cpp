@@ -12,10 +12,12 @@ std::uint16_t nextPosition(const std::vector<ProjectRow>& freshlyLoaded)
 int appendToValveList(ProductDb& db, ProjectRow row, std::vector<ProjectRow>& projects)
 {
     std::vector<ProjectRow> current;
-    db.loadProjects(current);
+    if (!db.loadProjects(current))
+        return -1; // a number after an unknown last row could repeat one
     row.posizione = nextPosition(current);
     const int result = db.insertProject(row);
-    projects.clear();
-    db.loadProjects(projects);
+    std::vector<ProjectRow> reloaded;
+    if (db.loadProjects(reloaded))
+        projects = std::move(reloaded);
     return result;
 }

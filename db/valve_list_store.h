@@ -13,6 +13,7 @@ class ProductDb;
 std::uint16_t nextPosition(const std::vector<ProjectRow>& freshlyLoaded);
 
 // Numbers row after the table's current last row, inserts it and reloads
-// projects from the table. Returns insertProject's 0 or -1; projects shows
-// the table's content either way.
+// projects from the table. Returns insertProject's 0 or -1 (also -1 when
+// the table could not be read to number the row); projects keeps the last
+// list read successfully.
 int appendToValveList(ProductDb& db, ProjectRow row, std::vector<ProjectRow>& projects);

@@ -3,6 +3,7 @@
 
 #include "tests/cli/cli_catalogue.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/fixture_db.h"
 #include "tests/support/temp_folder.h"
 
 #include <nlohmann/json.hpp>
@@ -291,6 +292,20 @@ TEST(ArveloSize, WritesNoCurveWithoutAChosenValve)
             << arguments;
         EXPECT_FALSE(std::filesystem::exists(folder.path() / "curve.svg")) << arguments;
     }
+}
+
+// A catalogue value beyond single precision would put "inf" into the
+// picture: no file, a reason, and a failed run.
+TEST(ArveloSize, ACurveThatCannotBeDrawnIsNotWritten)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    fixture::execute(folder.path() / "DB" / "mvd.db", "UPDATE preset SET p38 = 1e308 WHERE codice_tecnico = 'AQ-025'");
+    const ProgramRun run = arveloSize(folder.path(), "fixed --flow 0,5 --dp 100 --curve curve.svg");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "arvelo-size: the presetting curve of Arvelo Quarz DN 25 (AQ-025) cannot be drawn: the catalogue "
+                       "holds values for it that are not finite numbers or too large\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "curve.svg"));
 }
 
 TEST(ArveloSize, HelpNamesTheWholeNumberOptionsAsIntegers)

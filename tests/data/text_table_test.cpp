@@ -391,6 +391,7 @@ bool genuinelyIdentical(int language, int id)
     const std::pair<int, int> words[] = {
         {kFrench, 66}, // "Date"
         {kFrench, 67}, // "Signature"
+        {kGerman, 140}, // "Name"
     };
     for (const auto& [wordLanguage, wordId] : words)
         if (wordLanguage == language && wordId == id)

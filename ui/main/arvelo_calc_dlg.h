@@ -99,6 +99,8 @@ private:
     void deleteValve();
     void exportValveList();
     void reloadValveList();
+    // A message box with a fault text and the database's reason.
+    void tellDatabaseFailure(int textId);
     void showPresettingCurve();
 
     // The commissioning record: a measurement on page 4 or 9 stored for the

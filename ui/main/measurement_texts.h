@@ -3,11 +3,11 @@
 // Texts of the commissioning record.
 namespace MeasurementText {
 
-inline constexpr int kRecordButton = 113;
-inline constexpr int kClickMeasuredValve = 114;
-inline constexpr int kCalculateFirst = 115;
-inline constexpr int kOtherValve = 116;
-inline constexpr int kNotRecorded = 117;
-inline constexpr int kMeasuredHeader = 118;
+inline constexpr int kRecordButton = 120;
+inline constexpr int kClickMeasuredValve = 121;
+inline constexpr int kCalculateFirst = 122;
+inline constexpr int kOtherValve = 123;
+inline constexpr int kNotRecorded = 124;
+inline constexpr int kMeasuredHeader = 125;
 
 } // namespace MeasurementText

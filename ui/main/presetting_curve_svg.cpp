@@ -103,7 +103,18 @@ void appendOperatingPoint(std::ostringstream& out, const PlotPoint& at, const st
     out << "</g>\n";
 }
 
+bool showable(const CurvePoint& point)
+{
+    return formatResultNumber(point.presetting) != "---" && formatResultNumber(point.value) != "---";
+}
+
 } // namespace
+
+bool curveIsDrawable(const PresettingCurve& curve)
+{
+    return !curve.points.empty() && showable(curve.operatingPoint) &&
+           std::all_of(curve.points.begin(), curve.points.end(), showable);
+}
 
 std::string presettingCurveSvg(const PresettingCurve& curve, int languageIndex, const std::string& flowUnit)
 {
@@ -136,8 +147,8 @@ std::string presettingCurveSvg(const PresettingCurve& curve, int languageIndex, 
     out << "\"/>\n";
 
     const PlotPoint marked = plotPoint(x, y, kArea, curve.operatingPoint.presetting, curve.operatingPoint.value);
-    appendOperatingPoint(out, marked, presettingCaption + " " + formatCommaDecimal(curve.operatingPoint.presetting),
-                         valueCaption + " " + formatCommaDecimal(curve.operatingPoint.value) + " (" + unit + ")");
+    appendOperatingPoint(out, marked, presettingCaption + " " + formatResultNumber(curve.operatingPoint.presetting),
+                         valueCaption + " " + formatResultNumber(curve.operatingPoint.value) + " (" + unit + ")");
 
     out << "<g font-size=\"13\" fill=\"#202020\">\n";
     appendText(out, kArea.left + kArea.width / 2.0, kArea.top + kArea.height + 44.0, "middle", presettingCaption);

@@ -1,6 +1,7 @@
 #include "ui/main/arvelo_calc_dlg.h"
 
 #include "app/unit_conversion.h"
+#include "app/user_messages.h"
 #include "data/text_format.h"
 #include "ui/main/curve_windows.h"
 #include "ui/main/main_window_ids.h"
@@ -11,6 +12,7 @@ using namespace MainWindowId;
 namespace {
 
 constexpr int kTextPresettingCurve = 112;
+constexpr int kTextCurveNotDrawable = 119;
 
 } // namespace
 
@@ -29,6 +31,10 @@ void CArveloCalcDlg::showPresettingCurve()
     const std::optional<PresettingCurve> curve = presettingCurve(state_, db_, state_.valveView);
     if (!curve)
         return;
+    if (!curveIsDrawable(*curve)) {
+        services_.messages.showMessage(text(kTextCurveNotDrawable));
+        return;
+    }
     const std::u16string caption =
         text(kTextPresettingCurve) + u" – " + utf8ToUtf16(curve->model + " " + curve->nominalSize);
     services_.curves.showCurve(caption, presettingCurveSvg(*curve, state_.languageIndex, flowUnitLabel(state_)));

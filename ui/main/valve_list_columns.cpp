@@ -8,11 +8,13 @@ namespace {
 
 std::u16string wide(const std::string& text) { return utf8ToUtf16(text); }
 
+// A stored value no window can show (another program's 1e39, a NaN) reads
+// "---", as in the results panel.
 std::u16string withUnit(float value, const std::string& unit)
 {
     if (value == 0.0f)
         return {};
-    return utf8ToUtf16(formatCommaDecimal(value) + " (" + unit + ")");
+    return utf8ToUtf16(formatResultNumber(value) + " (" + unit + ")");
 }
 
 } // namespace

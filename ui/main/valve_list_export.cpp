@@ -19,11 +19,17 @@ constexpr int kTextExportFailed = 108;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNoNumber = "---";
 // Measured pressure, setting, flow, date and signature: recorded by the
 // program or filled in by hand.
 constexpr int kSiteFields = 5;
 
-std::string number(float value) { return formatPointDecimal(static_cast<double>(value)); }
+// A value no window can show (infinite, NaN, absurdly long) is "---" here too.
+std::string number(float value)
+{
+    const std::string shown = formatResultNumber(value);
+    return shown == kNoNumber ? shown : formatPointDecimal(static_cast<double>(value));
+}
 
 std::string withUnit(float value, std::string_view unit)
 {

@@ -2,10 +2,10 @@
 
 #include "app/user_messages.h"
 #include "data/text_format.h"
+#include "db/measurement_store.h"
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
 #include "ui/main/commissioning_protocol.h"
-#include "db/measurement_store.h"
 #include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/measurement_cell.h"
@@ -14,6 +14,7 @@
 #include "ui/main/save_file_chooser.h"
 #include "ui/main/valve_list_columns.h"
 #include "ui/main/valve_list_export.h"
+#include "ui/main/valve_list_fault_texts.h"
 #include "ui/main/write_file_atomically.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include <vector>
 
 using namespace MainWindowId;
+using namespace ValveListFaultText;
 
 namespace {
 
@@ -70,10 +72,21 @@ void CArveloCalcDlg::fillValveList()
     list.selectedRow = exists ? valveListIndex : -1;
 }
 
+void CArveloCalcDlg::tellDatabaseFailure(int textId)
+{
+    services_.messages.showMessage(databaseFailureText(state_.languageIndex, textId, db_.lastFailure()));
+}
+
+// A list that could not be read whole is never shown: the screen keeps the
+// last list read, which is also the list a click on a row refers to.
 void CArveloCalcDlg::reloadValveList()
 {
-    state_.projects.clear();
-    db_.loadProjects(state_.projects);
+    std::vector<ProjectRow> loaded;
+    if (!db_.loadProjects(loaded)) {
+        tellDatabaseFailure(kListNotRead);
+        return;
+    }
+    state_.projects = std::move(loaded);
     loadMeasurements();
     fillValveList();
 }
@@ -108,26 +121,38 @@ void CArveloCalcDlg::addToValveList()
         return;
     }
     std::vector<ProjectRow> sameDesignation;
-    db_.findProjectsByDesignation(designation, sameDesignation);
+    if (!db_.findProjectsByDesignation(designation, sameDesignation)) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
     if (!sameDesignation.empty()) {
         services_.messages.showMessage(text(kTextDesignationExists));
         return;
     }
     std::vector<ProjectRow> fresh;
-    db_.loadProjects(fresh);
+    if (!db_.loadProjects(fresh)) {
+        tellDatabaseFailure(kAddFailed); // numbered blind, the row could repeat a number
+        return;
+    }
     state_.pendingRow.posizione = nextPosition(fresh);
     state_.pendingRow.riferimento = designation;
     // A measurement left behind by an earlier valve of this number and
     // designation must not pass for the new valve's.
     MeasurementStore(db_.handle()).remove(state_.pendingRow.posizione, designation);
-    db_.insertProject(state_.pendingRow);
+    if (db_.insertProject(state_.pendingRow) != 0) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
     reloadValveList();
 }
 
 void CArveloCalcDlg::deleteTable()
 {
-    if (db_.deleteProject(std::nullopt) == 0)
-        MeasurementStore(db_.handle()).removeAll();
+    if (db_.deleteProject(std::nullopt) != 0) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
+    MeasurementStore(db_.handle()).removeAll();
     reloadValveList();
 }
 
@@ -137,13 +162,21 @@ void CArveloCalcDlg::deleteValve()
         services_.messages.showMessage(text(kTextSelectValve));
         return;
     }
-    std::vector<ProjectRow> fresh;
-    db_.loadProjects(fresh);
-    if (static_cast<std::size_t>(valveListIndex) < fresh.size()) {
-        const ProjectRow& valve = fresh[static_cast<std::size_t>(valveListIndex)];
-        if (db_.deleteProject(valve.posizione) == 0)
-            MeasurementStore(db_.handle()).remove(valve.posizione, valve.riferimento);
+    // The valve the user saw in that row, by its number and designation: a
+    // table another program changed since must not lose a different valve.
+    const auto clicked = static_cast<std::size_t>(valveListIndex);
+    const ShownRowDeletion outcome =
+        clicked < state_.projects.size()
+            ? db_.deleteShownProject(state_.projects[clicked].posizione, state_.projects[clicked].riferimento)
+            : ShownRowDeletion::ChangedSinceShown;
+    if (outcome == ShownRowDeletion::Failed) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
     }
+    if (outcome == ShownRowDeletion::ChangedSinceShown)
+        services_.messages.showMessage(text(kChangedSinceShown));
+    if (outcome == ShownRowDeletion::Deleted)
+        MeasurementStore(db_.handle()).remove(state_.projects[clicked].posizione, state_.projects[clicked].riferimento);
     reloadValveList();
     valveListIndex = -1;
 }
@@ -163,11 +196,23 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
+    // The file holds the list as the table holds it now (another program
+    // may have changed it since the list was shown), or is not written.
+    std::vector<ProjectRow> stored;
+    if (!db_.loadProjects(stored)) {
+        tellDatabaseFailure(kExportNotRead);
+        return;
+    }
+    const MeasurementStore::Loaded measured = MeasurementStore(db_.handle()).load();
+    if (measured.error) {
+        services_.messages.showMessage(formatText(text(kExportNotRead), {utf8ToUtf16(*measured.error)}));
+        return;
+    }
     const std::optional<std::string> bytes =
         isProtocolFile(*file)
-            ? services_.protocols.protocolPdf(commissioningProtocol(project, customer, state_.languageIndex,
-                                                                    state_.projects, measurements_, todayIsoDate()))
-            : valveListExport(project, customer, state_.languageIndex, state_.projects, measurements_);
+            ? services_.protocols.protocolPdf(commissioningProtocol(project, customer, state_.languageIndex, stored,
+                                                                    measured.rows, todayIsoDate()))
+            : valveListExport(project, customer, state_.languageIndex, stored, measured.rows);
     if (!bytes)
         return; // a protocol the user cancelled leaves no file
     if (const auto failure = writeFileAtomically(*file, *bytes)) {

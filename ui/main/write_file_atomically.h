@@ -9,4 +9,12 @@
 // folder, flushed to the disk, then renamed over the target. On failure the
 // partial file is removed, an earlier file of that name stays as it was, and
 // the system's reason is returned; nothing is returned on success.
+// A target that is a symbolic link is written through to the file it points
+// to; a replaced file keeps its permissions (and, where allowed, its owner).
+// The temporary file has a short name of its own (any target name that the
+// folder takes works), and temporary files of this writer left behind by a
+// killed program in that folder are removed.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// The names this writer gives its temporary files.
+bool isAtomicWriteTemporary(std::string_view fileName);

@@ -65,10 +65,24 @@ public:
     std::vector<std::pair<std::u16string, std::string>> shown;
 };
 
+// The main window's logic with its database, its state and every service
+// it calls recorded or answered by the test.
+struct AnsweredMainWindow {
+    std::ostringstream errors;
+    ProductDb db{errors};
+    AppState state;
+    RecordedMessages messages;
+    AnsweredWindows windows;
+    AnsweredSaveFile files;
+    RecordedProtocols protocols;
+    RecordedCurves curves;
+    CArveloCalcDlg window{state, db, {messages, windows, files, protocols, curves, {}}};
+};
+
 // The main window's logic, opened after start-up on the program's own
 // catalogue (German, l/s, mbar), with its message boxes, modal windows and
 // save-file dialog answered by the test.
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public testing::Test, protected AnsweredMainWindow {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
@@ -82,13 +96,4 @@ protected:
     void useEnglishAndCubicMetresPerHour();
 
     TempFolder folder;
-    std::ostringstream errors;
-    ProductDb db{errors};
-    AppState state;
-    RecordedMessages messages;
-    AnsweredWindows windows;
-    AnsweredSaveFile files;
-    RecordedProtocols protocols;
-    RecordedCurves curves;
-    CArveloCalcDlg window{state, db, {messages, windows, files, protocols, curves, {}}};
 };
