@@ -115,4 +115,12 @@ LanguageTexts kEnglishTexts = {
     /* 110 */ u"Page %s of %s",
     /* 111 */ u"Printed on %s",
     /* 112 */ u"Presetting curve",
+    /* 113 */ u"Valve found",
+    /* 114 */ u"No valve fits",
+    /* 115 */ u"dP sufficient",
+    /* 116 */ u"required: %s",
+    /* 117 */ u"Warning: the valve is at or beyond full opening (100 %).",
+    /* 118 */ u"Warning: the required value lies below the start of the presetting scale.",
+    /* 119 */ u"Measured dP (%s)",
+    /* 120 */ u"No minimum dP is known for this presetting",
 };

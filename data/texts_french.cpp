@@ -116,4 +116,12 @@ LanguageTexts kFrenchTexts = {
     /* 110 */ u"Page %s sur %s",
     /* 111 */ u"Imprimé le %s",
     /* 112 */ u"Courbe de préréglage",
+    /* 113 */ u"Robinet trouvé",
+    /* 114 */ u"Aucun robinet ne convient",
+    /* 115 */ u"dP suffisant",
+    /* 116 */ u"requis : %s",
+    /* 117 */ u"Attention : le robinet est à l'ouverture maximale ou au-delà (100 %).",
+    /* 118 */ u"Attention : la valeur requise est inférieure au début de l'échelle de préréglage.",
+    /* 119 */ u"dP mesuré (%s)",
+    /* 120 */ u"Aucun dP min. connu pour ce préréglage",
 };

@@ -115,4 +115,12 @@ LanguageTexts kGermanTexts = {
     /* 110 */ u"Seite %s von %s",
     /* 111 */ u"Gedruckt am %s",
     /* 112 */ u"Voreinstellkurve",
+    /* 113 */ u"Ventil gefunden",
+    /* 114 */ u"Kein Ventil passt",
+    /* 115 */ u"dP ausreichend",
+    /* 116 */ u"erforderlich: %s",
+    /* 117 */ u"Warnung: Das Ventil ist voll geöffnet oder darüber (100 %).",
+    /* 118 */ u"Warnung: Der erforderliche Wert liegt unter dem Anfang der Voreinstellskala.",
+    /* 119 */ u"Gemessener dP (%s)",
+    /* 120 */ u"Für diese Voreinstellung ist kein Mindest-dP bekannt",
 };

@@ -115,4 +115,12 @@ LanguageTexts kItalianTexts = {
     /* 110 */ u"Pagina %s di %s",
     /* 111 */ u"Stampato il %s",
     /* 112 */ u"Curva di preregolazione",
+    /* 113 */ u"Valvola trovata",
+    /* 114 */ u"Nessuna valvola adatta",
+    /* 115 */ u"dP sufficiente",
+    /* 116 */ u"richiesto: %s",
+    /* 117 */ u"Attenzione: la valvola è alla massima apertura o oltre (100 %).",
+    /* 118 */ u"Attenzione: il valore richiesto è sotto l'inizio della scala di preregolazione.",
+    /* 119 */ u"dP misurato (%s)",
+    /* 120 */ u"Nessun dP minimo noto per questa preregolazione",
 };

@@ -116,4 +116,12 @@ LanguageTexts kSpanishTexts = {
     /* 110 */ u"Página %s de %s",
     /* 111 */ u"Impreso el %s",
     /* 112 */ u"Curva de preajuste",
+    /* 113 */ u"Válvula encontrada",
+    /* 114 */ u"Ninguna válvula es adecuada",
+    /* 115 */ u"dP suficiente",
+    /* 116 */ u"necesario: %s",
+    /* 117 */ u"Atención: la válvula está en la apertura total o más allá (100 %).",
+    /* 118 */ u"Atención: el valor necesario está por debajo del inicio de la escala de preajuste.",
+    /* 119 */ u"dP medida (%s)",
+    /* 120 */ u"No se conoce una dP mínima para este preajuste",
 };

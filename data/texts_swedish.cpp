@@ -116,4 +116,12 @@ LanguageTexts kSwedishTexts = {
     /* 110 */ u"Sida %s av %s",
     /* 111 */ u"Utskrivet %s",
     /* 112 */ u"Förinställningskurva",
+    /* 113 */ u"Ventil hittad",
+    /* 114 */ u"Ingen ventil passar",
+    /* 115 */ u"dP tillräcklig",
+    /* 116 */ u"krävs: %s",
+    /* 117 */ u"Varning: ventilen är helt öppen eller mer (100 %).",
+    /* 118 */ u"Varning: det krävda värdet ligger under förinställningsskalans början.",
+    /* 119 */ u"Uppmätt dP (%s)",
+    /* 120 */ u"Ingen lägsta dP är känd för denna förinställning",
 };

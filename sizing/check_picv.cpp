@@ -1,27 +1,11 @@
 #include "sizing/result_kind.h"
+#include "sizing/scale_position.h"
 #include "sizing/valve_families.h"
 
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
 
 #include <cmath>
-#include <optional>
-
-namespace {
-
-// The presetting position of a presetting on the valve's scale, truncated
-// toward zero. A presetting below the start of the scale has no position,
-// even when it lies less than one step below (the truncation alone would
-// make that position 0); neither has one on a scale without steps.
-std::optional<std::size_t> scalePosition(float presetting, float start, float step)
-{
-    const float quotient = (presetting - start) / step;
-    if (!(quotient >= 0.0f) || !(quotient < static_cast<float>(kStartupPositions)))
-        return std::nullopt;
-    return static_cast<std::size_t>(quotient);
-}
-
-} // namespace
 
 void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked)
 {
