@@ -63,8 +63,8 @@ Duty file (--batch):
   Semicolon-separated UTF-8 with a header line naming its columns among view
   (required), flow, dp, pick, flow_unit, pressure_unit, fluid; an empty cell or a
   missing column takes the command line's value. The results have a header line and
-  one line per duty, with the columns
-  line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error
+  one line per duty, with the columns line, view, found, chosen, model, code, size,
+  candidates, status, result1, result2, result3, details, error,
   then the duty as understood: flow, dp, pick, flow_unit, pressure_unit, fluid;
   then presetting, kv, kv_required, opening_percent, result_flow, result_flow_unit,
   dp_min, dp_min_unit, verdict, material_number, nominal_size, warnings, each
