@@ -70,6 +70,8 @@ Duty file (--batch):
   dp_min, dp_min_unit, verdict, material_number, nominal_size, warnings, each
   filled where the view shows it; or, with --json, one JSON object per line.
   Header names and unit labels match in any case; blanks around a cell are dropped.
+  A line longer than 4096 bytes is refused. The duty file is read before --out
+  is written, whole or not at all; --out never replaces the duty file.
 
 Exit status:
   0  every calculation ran (finding no valve is a result)

@@ -93,8 +93,9 @@ public:
     {
         SizeOutcome::Echo& echo = outcome_.duty;
         echo.heading = text(state_.workMode == 1 ? kTextCommissioning : kTextSizing) + " - " + text(figures.valveType);
-        echo.flow = withCommaDecimal(duty_.flowText);
-        echo.dp = withCommaDecimal(duty_.dpText);
+        // An input the view does not read was not understood as anything.
+        echo.flow = figures.flowCaption != kNone ? withCommaDecimal(duty_.flowText) : std::string();
+        echo.dp = figures.dpCaption != kNone ? withCommaDecimal(duty_.dpText) : std::string();
         echo.pick = duty_.pick;
         echo.fluid = duty_.fluidIndex;
         echo.fluidName = utf16ToUtf8(fluidName(duty_.fluidIndex, state_.languageIndex));

@@ -38,8 +38,8 @@ struct SizeOutcome {
     // command line or the duty file at hand.
     struct Echo {
         std::string heading; // work mode and valve type, in the chosen language
-        std::string flow;    // the numbers as read, with a decimal comma
-        std::string dp;
+        std::string flow;    // the numbers as read, with a decimal comma; empty
+        std::string dp;      // where the view does not read them
         std::optional<std::size_t> pick;
         std::uint8_t fluid = 0;
         std::string fluidName;
