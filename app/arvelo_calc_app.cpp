@@ -12,7 +12,7 @@ CArveloCalcApp::CArveloCalcApp(int& argc, char** argv) : QApplication(argc, argv
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(QStringLiteral("Arvelo Rezu"));
     // Lets a Wayland desktop match the window to its menu entry and icon.
-    setDesktopFileName(QStringLiteral("com.arvelo.Rezu"));
+    setDesktopFileName(QStringLiteral("com.arvelo.rezu"));
     setWindowIcon(programIcon());
     registerApplicationFonts();
 }

@@ -1,9 +1,12 @@
 #include "cli/batch.h"
 
+#include "cli/argument_text.h"
 #include "cli/csv_fields.h"
+#include "cli/printable_text.h"
 #include "cli/outcome_output.h"
 #include "cli/result_columns.h"
 #include "cli/size_session.h"
+#include "cli/text_lines.h"
 
 #include <array>
 #include <istream>
@@ -29,23 +32,39 @@ constexpr std::array<Column, 7> kColumns{{
 constexpr std::string_view kCsvHeader =
     "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error";
 
-std::string trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
+enum class LineRead { Line, TooLong, End };
 
-bool readLine(std::istream& in, std::string& line)
+// One line without its line end, holding at most kMaxDutyLineBytes: the
+// rest of a longer line is read past and dropped, so that one endless line
+// cannot take the memory.
+LineRead readLine(std::istream& in, std::string& line)
 {
-    if (!std::getline(in, line))
-        return false;
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    bool tooLong = false;
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        any = true;
+        if (c == '\n')
+            break;
+        if (line.size() <= kMaxDutyLineBytes) // one byte more: a CR before the line feed
+            line += static_cast<char>(c);
+        else
+            tooLong = true;
+    }
+    if (!any)
+        return LineRead::End;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    return true;
+    return tooLong || line.size() > kMaxDutyLineBytes ? LineRead::TooLong : LineRead::Line;
 }
+
+std::string tooLongMessage()
+{
+    return "longer than " + std::to_string(kMaxDutyLineBytes) + " bytes; a duty line is far shorter";
+}
+
+bool startsWith(const std::string& text, std::string_view start) { return text.compare(0, start.size(), start) == 0; }
 
 // The header's columns, by position; empty on error.
 std::vector<const Column*> headerColumns(const std::string& header, std::string& error)
@@ -53,10 +72,10 @@ std::vector<const Column*> headerColumns(const std::string& header, std::string&
     std::vector<const Column*> columns;
     bool view = false;
     for (const std::string& cell : splitCsvLine(header)) {
-        const std::string name = trimmed(cell);
+        const std::string name = trimmedText(cell);
         const Column* found = nullptr;
         for (const Column& column : kColumns)
-            if (column.name == name)
+            if (equalsIgnoringCase(column.name, name))
                 found = &column;
         if (!found) {
             error = "line 1: unknown column '" + name +
@@ -78,10 +97,11 @@ std::vector<const Column*> headerColumns(const std::string& header, std::string&
 
 std::string errorLine(std::size_t lineNumber, const std::string& message, bool json)
 {
-    const std::string text = "line " + std::to_string(lineNumber) + ": " + message;
+    const std::string text = printableText("line " + std::to_string(lineNumber) + ": " + message);
     if (json)
         return jsonLine(nlohmann::ordered_json{{"line", lineNumber}, {"error", text}});
-    return std::to_string(lineNumber) + std::string(13, ';') + csvCell(text) + std::string(kResultColumnCount, ';');
+    return std::to_string(lineNumber) + std::string(13, ';') + csvCell(onOneLine(text)) +
+           std::string(kResultColumnCount, ';');
 }
 
 std::string resultLine(std::size_t lineNumber, const SizeOutcome& outcome, bool json)
@@ -99,9 +119,9 @@ std::string resultLine(std::size_t lineNumber, const SizeOutcome& outcome, bool 
           chosen ? chosen->code : std::string(), chosen ? chosen->size : std::string(),
           std::to_string(outcome.candidates.size()), outcome.status, outcome.result1, outcome.result2,
           outcome.result3, outcome.details, std::string()})
-        line += ";" + csvCell(cell);
+        line += ";" + csvCell(onOneLine(cell));
     for (const std::string& cell : resultColumnCells(outcome))
-        line += ";" + csvCell(cell);
+        line += ";" + csvCell(onOneLine(cell));
     return line;
 }
 
@@ -119,7 +139,7 @@ std::string dutyLine(std::size_t lineNumber, const std::string& line,
                          json);
     DutyTexts texts;
     for (std::size_t i = 0; i < cells.size(); ++i)
-        texts.*(columns[i]->cell) = trimmed(cells[i]);
+        texts.*(columns[i]->cell) = trimmedText(cells[i]);
     Duty duty;
     std::string error = resolveDuty(overlaid(commandLine, texts), duty);
     SizeOutcome outcome;
@@ -138,11 +158,22 @@ BatchReport runBatch(std::istream& in, std::ostream& out, SizeSession& session, 
 {
     BatchReport report;
     std::string header;
-    if (!readLine(in, header)) {
+    const LineRead headerRead = readLine(in, header);
+    if (headerRead == LineRead::End) {
         report.fatal = "the duty file is empty (it needs a header line)";
         return report;
     }
-    if (header.rfind("\xEF\xBB\xBF", 0) == 0) // spreadsheets start UTF-8 files with a byte-order mark
+    // Windows programs save "Unicode text" as UTF-16: say so rather than
+    // reporting an unknown column of NUL bytes.
+    if (startsWith(header, "\xFF\xFE") || startsWith(header, "\xFE\xFF")) {
+        report.fatal = "the duty file is UTF-16 (it starts with a UTF-16 byte-order mark); save it as UTF-8";
+        return report;
+    }
+    if (headerRead == LineRead::TooLong) {
+        report.fatal = "line 1: " + tooLongMessage();
+        return report;
+    }
+    if (startsWith(header, "\xEF\xBB\xBF")) // spreadsheets start UTF-8 files with a byte-order mark
         header.erase(0, 3);
     const std::vector<const Column*> columns = headerColumns(header, report.fatal);
     if (columns.empty())
@@ -151,11 +182,17 @@ BatchReport runBatch(std::istream& in, std::ostream& out, SizeSession& session, 
     if (!json)
         out << kCsvHeader << ';' << resultColumnHeader() << '\n';
     std::string line;
-    for (std::size_t lineNumber = 2; readLine(in, line); ++lineNumber) {
-        if (trimmed(line).empty())
+    for (std::size_t lineNumber = 2;; ++lineNumber) {
+        const LineRead read = readLine(in, line);
+        if (read == LineRead::End)
+            break;
+        if (read == LineRead::Line && trimmedText(line).empty())
             continue;
-        bool failed = false;
-        out << dutyLine(lineNumber, line, columns, session, commandLine, settings, json, failed) << '\n';
+        bool failed = true;
+        out << (read == LineRead::TooLong
+                    ? errorLine(lineNumber, tooLongMessage(), json)
+                    : dutyLine(lineNumber, line, columns, session, commandLine, settings, json, failed))
+            << '\n';
         ++report.duties;
         report.failed += failed ? 1 : 0;
     }

@@ -22,12 +22,12 @@ std::string unitLabels(const std::vector<UnitEntry>& units)
     return list;
 }
 
-// Position of a label in a unit table, compared exactly ("Kg/h" has a capital K).
+// Position of a label in a unit table; no two labels differ in case only.
 std::string resolveUnit(const std::string& label, const std::vector<UnitEntry>& units, const char* what,
                         std::uint8_t& index)
 {
     for (std::size_t i = 0; i < units.size(); ++i) {
-        if (units[i].label == label) {
+        if (equalsIgnoringCase(units[i].label, label)) {
             index = static_cast<std::uint8_t>(i);
             return {};
         }
@@ -99,17 +99,26 @@ std::string resolvePressureBound(const std::string& text, const char* option, st
     return {};
 }
 
+DutyTexts trimmed(DutyTexts texts)
+{
+    for (std::string* text : {&texts.view, &texts.flow, &texts.dp, &texts.pick, &texts.flowUnit,
+                              &texts.pressureUnit, &texts.fluid})
+        *text = trimmedText(*text);
+    return texts;
+}
+
 } // namespace
 
-std::string resolveDuty(const DutyTexts& texts, Duty& duty)
+std::string resolveDuty(const DutyTexts& typed, Duty& duty)
 {
     duty = Duty{};
+    const DutyTexts texts = trimmed(typed);
     if (texts.view.empty())
         return "no view given (one of: " + viewNameList() + ")";
     const auto view = viewOfName(texts.view);
     if (!view)
         return "unknown view '" + texts.view + "' (one of: " + viewNameList() + ")";
-    duty.viewName = texts.view;
+    duty.viewName = nameOfView(*view);
     duty.view = *view;
 
     std::string error;
@@ -122,6 +131,8 @@ std::string resolveDuty(const DutyTexts& texts, Duty& duty)
         if (!duty.pick)
             return "pick '" + texts.pick + "' is not a row number (0 for the first row)";
     }
+    if (!duty.pick && viewNeedsPick(duty.view))
+        return missingPickMessage(duty.viewName);
     if (!texts.flowUnit.empty() &&
         !(error = resolveUnit(texts.flowUnit, flowUnitTable(), "flow", duty.flowUnitIndex)).empty())
         return error;
@@ -137,9 +148,22 @@ std::string resolveDuty(const DutyTexts& texts, Duty& duty)
     return {};
 }
 
-std::string resolveRunSettings(const RunSettingTexts& texts, RunSettings& settings)
+std::string missingPickMessage(const std::string& viewName)
+{
+    return viewName + " calculates for one valve of the candidate list: give its row with --pick N (0 is the "
+                      "first row; run it with --pick 0 to see the list)";
+}
+
+std::string resolveRunSettings(const RunSettingTexts& typed, RunSettings& settings)
 {
     settings = RunSettings{};
+    settings.languageIndex = typed.defaultLanguage;
+    RunSettingTexts texts = typed;
+    for (std::string* text : {&texts.language, &texts.dpMin, &texts.dpMax})
+        *text = trimmedText(*text);
+    for (std::vector<std::string>* choices : {&texts.preferred, &texts.alternative})
+        for (std::string& choice : *choices)
+            choice = trimmedText(choice);
     if (!texts.language.empty()) {
         const auto language = parseIndexText(texts.language, TextTable::languageCount - 1);
         if (!language)

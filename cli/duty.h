@@ -40,11 +40,15 @@ struct RunSettings {
     std::optional<float> dpMax;
 };
 
-// Each returns an empty text on success, else a one-line message.
+// Each returns an empty text on success, else a one-line message. Blanks
+// around a text are dropped; view names and unit labels match in any case.
+// A commissioning view without a pick is refused with missingPickMessage.
 std::string resolveDuty(const DutyTexts& texts, Duty& duty);
+std::string missingPickMessage(const std::string& viewName);
 
 struct RunSettingTexts {
     std::string language;
+    std::uint8_t defaultLanguage = 3; // without a language: German, as every start of the window
     std::vector<std::string> preferred;   // KIND=NAME
     std::vector<std::string> alternative;
     std::string dpMin;

@@ -2,9 +2,13 @@
 // the command line, for many circuits at once and for scripted checks.
 
 #include "app/program_version.h"
+#include "cli/argument_text.h"
 #include "cli/batch.h"
+#include "cli/catalogue_search.h"
 #include "cli/duty.h"
+#include "cli/locale_language.h"
 #include "cli/outcome_output.h"
+#include "cli/printable_text.h"
 #include "cli/size_session.h"
 #include "cli/view_names.h"
 #include "ui/main/write_file_atomically.h"
@@ -12,16 +16,23 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
-int fail(const std::string& message)
+// Messages quote what was typed or read: nothing of it may steer the terminal.
+int fail(const std::string& message, int status = 1)
 {
-    std::cerr << "arvelo-size: " << message << '\n';
-    return 1;
+    std::cerr << "arvelo-size: " << printableText(message) << '\n';
+    return status;
 }
+
+// A usage the help rules out, as a missing --pick of a commissioning view.
+constexpr int kUsageStatus = 2;
 
 // What the options alone do not tell: the views, the duty file and the exit status.
 constexpr const char* kHelpFooter = R"(Views:
@@ -35,10 +46,16 @@ constexpr const char* kHelpFooter = R"(Views:
                presetting? --flow holds the presetting, --dp the pressure; needs --pick
   dpcv         differential pressure controller (Arvelo Statra); reads --flow, --dp
 
-Every run starts from the defaults of a fresh start of the window: German, l/s, mbar,
-water, dPmin 1 kPa, dPmax 6 kPa and the default models. The catalogue is read only.
+Every run starts from the defaults of a fresh start of the window: l/s, mbar,
+water, dPmin 1 kPa, dPmax 6 kPa and the default models. The language follows the
+locale (LC_ALL, LC_MESSAGES, LANG) when it is one of the seven, else English.
 
-Unit labels, spelt exactly:
+Catalogue, read only: --db PATH, else the first that exists of
+  $REZU_WORKDIR/DB/mvd.db, ~/ArveloRezu/DB/mvd.db, DB/mvd.db
+The program arvelo-rezu makes the second on its first start; arvelo-catalogue PATH
+makes one anywhere.
+
+Unit labels, in any case:
   flow      kg/s Kg/h l/s l/min l/h m3/s m3/h GPM In3/min Ft3/min
   pressure  kPa daPa bar mH2O atm kg/cm2 PSI ftH2O mbar
 
@@ -46,20 +63,25 @@ Duty file (--batch):
   Semicolon-separated UTF-8 with a header line naming its columns among view
   (required), flow, dp, pick, flow_unit, pressure_unit, fluid; an empty cell or a
   missing column takes the command line's value. The results have a header line and
-  one line per duty, with the columns
-  line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error
-  then presetting, kv, opening_percent, flow, flow_unit, dp_min, pressure_unit,
-  verdict, material_number, nominal_size, each filled where the view shows it;
-  or, with --json, one JSON object per line.
+  one line per duty, with the columns line, view, found, chosen, model, code, size,
+  candidates, status, result1, result2, result3, details, error,
+  then the duty as understood: flow, dp, pick, flow_unit, pressure_unit, fluid;
+  then presetting, kv, kv_required, opening_percent, result_flow, result_flow_unit,
+  dp_min, dp_min_unit, verdict, material_number, nominal_size, warnings, each
+  filled where the view shows it; or, with --json, one JSON object per line.
+  Header names and unit labels match in any case; blanks around a cell are dropped.
+  A line longer than 4096 bytes is refused. The duty file is read before --out
+  is written, whole or not at all; --out never replaces the duty file.
 
 Exit status:
   0  every calculation ran (finding no valve is a result)
-  1  a one-line error on standard error; in batch mode, any line failed)";
+  1  a one-line error on standard error; in batch mode, any line failed
+  2  fixed-check or picv-check without --pick)";
 
 struct Arguments {
     DutyTexts duty;
     RunSettingTexts settings;
-    std::string database = "DB/mvd.db";
+    std::string database; // empty: search the usual places
     std::string batchFile;
     std::string outFile;
     std::string curveFile;
@@ -94,9 +116,12 @@ void declareOptions(CLI::App& app, Arguments& args)
     app.add_option("--dp-min", args.settings.dpMin, "Lower pressure-drop bound of fixed-orifice valves, kPa (1)");
     app.add_option("--dp-max", args.settings.dpMax, "Upper pressure-drop bound of fixed-orifice valves, kPa (6)");
     addWholeNumberOption(app, "--language", args.settings.language,
-                         "0 Italian, 1 English, 2 Spanish, 3 German (default), 4 French, 5 Swedish, 6 Russian");
+                         "0 Italian, 1 English, 2 Spanish, 3 German, 4 French, 5 Swedish, 6 Russian "
+                         "(default: the locale's, else English)");
     app.add_flag("--json", args.json, "Print JSON (one object per duty)");
-    app.add_option("--db", args.database, "Catalogue database (default DB/mvd.db below the current folder)");
+    app.add_option("--db", args.database,
+                   "Catalogue database (default: the first of $REZU_WORKDIR/DB/mvd.db, ~/ArveloRezu/DB/mvd.db, "
+                   "DB/mvd.db)");
     CLI::Option* batch = app.add_option("--batch", args.batchFile, "Semicolon-separated duty file, one duty per line");
     app.add_option("--out", args.outFile, "Write the batch results to this file")->needs(batch);
     app.add_option("--curve", args.curveFile,
@@ -104,11 +129,19 @@ void declareOptions(CLI::App& app, Arguments& args)
         ->excludes(batch);
 }
 
-int runOne(SizeSession& session, const Arguments& args, const RunSettings& settings)
+// The duty of a single run, checked before any file is opened.
+int checkDuty(const DutyTexts& texts, Duty& duty)
 {
-    Duty duty;
-    if (const std::string error = resolveDuty(args.duty, duty); !error.empty())
-        return fail(error);
+    const std::string error = resolveDuty(texts, duty);
+    if (error.empty())
+        return 0;
+    const auto view = viewOfName(trimmedText(texts.view));
+    const bool pickMissing = view && viewNeedsPick(*view) && trimmedText(texts.pick).empty();
+    return fail(error, pickMissing ? kUsageStatus : 1);
+}
+
+int runOne(SizeSession& session, const Arguments& args, const Duty& duty, const RunSettings& settings)
+{
     SizeOutcome outcome;
     std::string curveSvg;
     const bool wantsCurve = !args.curveFile.empty();
@@ -128,24 +161,35 @@ int runOne(SizeSession& session, const Arguments& args, const RunSettings& setti
     return 0;
 }
 
+// The duty file is read and checked before the output is touched; the output
+// is written whole or not at all, so a failed run leaves an earlier result
+// file as it was, and never replaces the duty file itself (under whatever
+// name or link it is given).
 int runFile(SizeSession& session, const Arguments& args, const RunSettings& settings)
 {
     std::ifstream in(args.batchFile, std::ios::binary);
     if (!in)
         return fail("cannot read the duty file " + args.batchFile);
-    std::ofstream file;
-    if (!args.outFile.empty()) {
-        file.open(args.outFile, std::ios::binary | std::ios::trunc);
-        if (!file)
-            return fail("cannot write " + args.outFile);
+    std::error_code error;
+    if (!args.outFile.empty() && std::filesystem::equivalent(args.batchFile, args.outFile, error))
+        return fail("--out " + args.outFile + " is the duty file itself; the results would replace the duties");
+    if (args.outFile.empty()) {
+        const BatchReport report = runBatch(in, std::cout, session, args.duty, settings, args.json);
+        if (!report.fatal.empty())
+            return fail(args.batchFile + ": " + report.fatal);
+        std::cout.flush();
+        if (!std::cout)
+            return fail("writing the results failed");
+        return report.failed == 0 ? 0 : 1;
     }
-    std::ostream& out = args.outFile.empty() ? std::cout : file;
-    const BatchReport report = runBatch(in, out, session, args.duty, settings, args.json);
+    std::ostringstream results;
+    const BatchReport report = runBatch(in, results, session, args.duty, settings, args.json);
     if (!report.fatal.empty())
-        return fail(args.batchFile + ": " + report.fatal);
-    out.flush();
-    if (!out)
-        return fail("writing the results failed");
+        return fail(args.batchFile + ": " + report.fatal + "; " + args.outFile + " was not written");
+    if (in.bad())
+        return fail("reading the duty file " + args.batchFile + " failed; " + args.outFile + " was not written");
+    if (const auto failure = writeFileAtomically(args.outFile, results.str()))
+        return fail("cannot write " + args.outFile + ": " + *failure);
     return report.failed == 0 ? 0 : 1;
 }
 
@@ -166,24 +210,40 @@ int main(int argc, char** argv)
         return fail(error.what()); // one line, as every other error
     }
 
+    args.settings.defaultLanguage =
+        localeLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     RunSettings settings;
     if (const std::string error = resolveRunSettings(args.settings, settings); !error.empty())
         return fail(error);
-    if (args.batchFile.empty() && args.duty.view.empty())
+    if (args.batchFile.empty() && trimmedText(args.duty.view).empty())
         return fail("no view given (one of: " + viewNameList() + "), and no --batch file");
-    if (!args.batchFile.empty()) {
+    Duty duty;
+    if (args.batchFile.empty()) {
+        if (const int status = checkDuty(args.duty, duty))
+            return status;
+    } else {
         // The command line's texts are the defaults of every batch line:
-        // check them once here, with a stand-in view where none is given.
+        // check them once here, with a stand-in view and pick where none
+        // is given (the lines may give them).
         DutyTexts defaults = args.duty;
-        if (defaults.view.empty())
+        if (trimmedText(defaults.view).empty())
             defaults.view = "fixed";
-        Duty checked;
-        if (const std::string error = resolveDuty(defaults, checked); !error.empty())
+        if (trimmedText(defaults.pick).empty())
+            defaults.pick = "0";
+        if (const std::string error = resolveDuty(defaults, duty); !error.empty())
             return fail(error);
     }
 
+    std::string database = args.database;
+    if (database.empty()) {
+        const auto candidates = catalogueCandidates(std::getenv("REZU_WORKDIR"), std::getenv("HOME"));
+        const auto found = firstExistingCatalogue(candidates);
+        if (!found)
+            return fail(noCatalogueMessage(candidates));
+        database = found->string();
+    }
     SizeSession session(std::cerr);
-    if (const std::string error = session.open(args.database); !error.empty())
+    if (const std::string error = session.open(database); !error.empty())
         return fail(error);
-    return args.batchFile.empty() ? runOne(session, args, settings) : runFile(session, args, settings);
+    return args.batchFile.empty() ? runOne(session, args, duty, settings) : runFile(session, args, settings);
 }

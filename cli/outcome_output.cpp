@@ -1,6 +1,34 @@
 #include "cli/outcome_output.h"
 
+#include "cli/comma_number.h"
+#include "cli/text_lines.h"
+
 #include <sstream>
+
+namespace {
+
+nlohmann::ordered_json numberOrNull(const std::string& text)
+{
+    const std::optional<double> value = commaNumber(text);
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json dutyJson(const SizeOutcome& outcome)
+{
+    const SizeOutcome::Echo& duty = outcome.duty;
+    nlohmann::ordered_json object;
+    object["view"] = outcome.view;
+    object["flow"] = numberOrNull(duty.flow);
+    object["flow_unit"] = outcome.flowUnit;
+    object["dp"] = numberOrNull(duty.dp);
+    object["pressure_unit"] = outcome.pressureUnit;
+    object["fluid"] = duty.fluid;
+    object["fluid_name"] = duty.fluidName;
+    object["pick"] = duty.pick ? nlohmann::ordered_json(*duty.pick) : nlohmann::ordered_json(nullptr);
+    return object;
+}
+
+} // namespace
 
 nlohmann::ordered_json outcomeJson(const SizeOutcome& outcome)
 {
@@ -19,6 +47,16 @@ nlohmann::ordered_json outcomeJson(const SizeOutcome& outcome)
     object["fields"] = nlohmann::ordered_json::array();
     for (const SizeOutcome::Field& field : outcome.fields)
         object["fields"].push_back({{"label", field.label}, {"value", field.value}});
+
+    object["duty"] = dutyJson(outcome);
+    object["results"] = nlohmann::ordered_json::object();
+    for (const SizeOutcome::Number& number : outcome.numbers)
+        object["results"][number.name] = {
+            {"value", number.value ? nlohmann::ordered_json(*number.value) : nlohmann::ordered_json(nullptr)},
+            {"unit", number.unit}};
+    object["verdict"] = outcome.verdict;
+    object["warnings"] = outcome.warnings;
+    object["details_lines"] = nonEmptyLines(outcome.details);
     return object;
 }
 
@@ -30,18 +68,18 @@ std::string jsonLine(const nlohmann::ordered_json& object)
 
 namespace {
 
-// The panel's line breaks (CR LF) as the terminal's, each line indented.
-std::string indentedLines(const std::string& text)
+// The details as "caption: value" lines: a line ending in ':' is the
+// caption of the line after it.
+std::vector<std::string> detailPairs(const std::string& details)
 {
-    std::string out = "  ";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        out += text[i];
-        if (text[i] == '\n')
-            out += "  ";
+    std::vector<std::string> pairs;
+    const std::vector<std::string> lines = nonEmptyLines(details);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool caption = lines[i].back() == ':' && i + 1 < lines.size() && lines[i + 1].back() != ':';
+        pairs.push_back(caption ? lines[i] + " " + lines[i + 1] : lines[i]);
+        i += caption ? 1 : 0;
     }
-    return out;
+    return pairs;
 }
 
 } // namespace
@@ -49,16 +87,26 @@ std::string indentedLines(const std::string& text)
 std::string outcomeText(const SizeOutcome& outcome)
 {
     std::ostringstream out;
-    out << "view: " << outcome.view << '\n';
-    out << "candidates: " << outcome.candidates.size() << '\n';
+    out << outcome.duty.heading << " (" << outcome.view << ")\n";
+    for (const SizeOutcome::Field& line : outcome.duty.lines)
+        out << "  " << line.label << ": " << line.value << '\n';
+    out << '\n';
     for (std::size_t i = 0; i < outcome.candidates.size(); ++i) {
         const SizeOutcome::Candidate& row = outcome.candidates[i];
         out << (outcome.chosen == i ? "* " : "  ") << i << "  " << row.model << " | " << row.code << " | "
             << row.size << '\n';
     }
-    out << "status: " << outcome.status << '\n';
-    for (const SizeOutcome::Field& field : outcome.fields)
-        out << field.label << ": " << field.value << '\n';
-    out << "details:\n" << indentedLines(outcome.details) << '\n';
+    if (!outcome.candidates.empty())
+        out << '\n';
+    if (outcome.chosen) {
+        out << outcome.status << ": " << outcome.candidates[*outcome.chosen].model << '\n';
+        for (const std::string& pair : detailPairs(outcome.details))
+            out << "  " << pair << '\n';
+    }
+    for (const SizeOutcome::Field& line : outcome.report)
+        out << line.label << ": " << line.value << '\n';
+    out << '\n' << outcome.verdict << '\n';
+    for (const std::string& warning : outcome.warnings)
+        out << warning << '\n';
     return out.str();
 }

@@ -8,51 +8,52 @@
 namespace {
 
 enum Column : std::size_t {
+    DutyFlow,
+    DutyDp,
+    DutyPick,
+    DutyFlowUnit,
+    DutyPressureUnit,
+    DutyFluid,
     Presetting,
     Kv,
+    KvRequired,
     OpeningPercent,
-    Flow,
-    FlowUnit,
+    ResultFlow,
+    ResultFlowUnit,
     DpMin,
-    PressureUnit,
+    DpMinUnit,
     Verdict,
     MaterialNumber,
     NominalSize,
+    Warnings,
 };
 
 constexpr std::array<std::string_view, kResultColumnCount> kColumnNames{
-    "presetting",    "kv",      "opening_percent", "flow",         "flow_unit", "dp_min",
-    "pressure_unit", "verdict", "material_number", "nominal_size",
+    "flow",         "dp",          "pick",          "flow_unit",       "pressure_unit", "fluid",
+    "presetting",   "kv",          "kv_required",   "opening_percent", "result_flow",   "result_flow_unit",
+    "dp_min",       "dp_min_unit", "verdict",       "material_number", "nominal_size",  "warnings",
+};
+
+// Where each result number goes, and the column that names its unit (a
+// unit column is filled only beside its value).
+struct NumberColumn {
+    std::string_view name;
+    std::size_t value;
+    std::size_t unit;
 };
 
 constexpr std::size_t kNoColumn = kResultColumnCount;
 
-// Where each view's result1 to result3 go; a field the view hides goes nowhere.
-struct ViewColumns {
-    std::int32_t view;
-    std::array<std::size_t, 3> fields;
-};
-
-constexpr std::array<ViewColumns, 6> kViewColumns{{
-    {3, {Presetting, Kv, OpeningPercent}},
-    {4, {kNoColumn, Flow, kNoColumn}},
-    {5, {Presetting, Kv, OpeningPercent}},
-    {8, {Presetting, Flow, DpMin}},
-    {9, {kNoColumn, Verdict, kNoColumn}},
-    {10, {kNoColumn, kNoColumn, kNoColumn}},
+constexpr std::array<NumberColumn, 6> kNumberColumns{{
+    {"presetting", Presetting, kNoColumn},
+    {"kv", Kv, kNoColumn},
+    {"kv_required", KvRequired, kNoColumn},
+    {"opening_percent", OpeningPercent, kNoColumn},
+    {"flow", ResultFlow, ResultFlowUnit},
+    {"dp_min", DpMin, DpMinUnit},
 }};
 
-// A unit column is filled only beside the value it qualifies.
-struct UnitColumn {
-    std::size_t value;
-    std::size_t unit;
-    std::string SizeOutcome::*label;
-};
-
-constexpr std::array<UnitColumn, 2> kUnitColumns{{
-    {Flow, FlowUnit, &SizeOutcome::flowUnit},
-    {DpMin, PressureUnit, &SizeOutcome::pressureUnit},
-}};
+constexpr std::int32_t kPicvCheckView = 9;
 
 } // namespace
 
@@ -67,19 +68,27 @@ std::string resultColumnHeader()
 std::array<std::string, kResultColumnCount> resultColumnCells(const SizeOutcome& outcome)
 {
     std::array<std::string, kResultColumnCount> cells;
-    const auto view = viewOfName(outcome.view);
-    const std::array<const std::string*, 3> results{&outcome.result1, &outcome.result2, &outcome.result3};
-    for (const ViewColumns& entry : kViewColumns)
-        if (view == entry.view)
-            for (std::size_t i = 0; i < results.size(); ++i)
-                if (entry.fields[i] != kNoColumn)
-                    cells[entry.fields[i]] = *results[i];
-    for (const UnitColumn& unit : kUnitColumns)
-        if (!cells[unit.value].empty())
-            cells[unit.unit] = outcome.*unit.label;
+    cells[DutyFlow] = outcome.duty.flow;
+    cells[DutyDp] = outcome.duty.dp;
+    cells[DutyPick] = outcome.duty.pick ? std::to_string(*outcome.duty.pick) : std::string();
+    cells[DutyFlowUnit] = outcome.flowUnit;
+    cells[DutyPressureUnit] = outcome.pressureUnit;
+    cells[DutyFluid] = std::to_string(outcome.duty.fluid);
+    for (const SizeOutcome::Number& number : outcome.numbers)
+        for (const NumberColumn& column : kNumberColumns)
+            if (column.name == number.name) {
+                cells[column.value] = number.text;
+                if (column.unit != kNoColumn && !number.text.empty())
+                    cells[column.unit] = number.unit;
+            }
+    // The check's verdict as the window shows it in its flow field.
+    if (viewOfName(outcome.view) == kPicvCheckView)
+        cells[Verdict] = outcome.result2;
     if (outcome.chosen) {
         cells[MaterialNumber] = outcome.candidates[*outcome.chosen].code;
         cells[NominalSize] = outcome.candidates[*outcome.chosen].size;
     }
+    for (const std::string& warning : outcome.warnings)
+        cells[Warnings] += (cells[Warnings].empty() ? "" : " | ") + warning;
     return cells;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,4 +33,30 @@ struct SizeOutcome {
     std::vector<Field> fields; // the shown result fields, in display order
     std::string flowUnit;      // labels of the duty's units
     std::string pressureUnit;
+
+    // The duty as the calculation understood it, for readers without the
+    // command line or the duty file at hand.
+    struct Echo {
+        std::string heading; // work mode and valve type, in the chosen language
+        std::string flow;    // the numbers as read, with a decimal comma; empty
+        std::string dp;      // where the view does not read them
+        std::optional<std::size_t> pick;
+        std::uint8_t fluid = 0;
+        std::string fluidName;
+        std::vector<Field> lines; // the inputs the view reads, captioned with their units
+    };
+    Echo duty;
+
+    // A result as a number (none for "---"), with its unit: presetting, kv,
+    // kv_required, opening_percent, flow, dp_min.
+    struct Number {
+        std::string name;
+        std::string text; // as shown
+        std::optional<double> value;
+        std::string unit;
+    };
+    std::vector<Number> numbers;
+    std::vector<Field> report;         // the result lines a person reads, captions with units
+    std::string verdict;               // in plain words
+    std::vector<std::string> warnings; // a valve at full opening or below its scale
 };

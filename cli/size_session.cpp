@@ -1,6 +1,7 @@
 #include "cli/size_session.h"
 
 #include "app/unit_conversion.h"
+#include "cli/outcome_figures.h"
 #include "cli/startup_state.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
@@ -77,7 +78,8 @@ std::string SizeSession::open(const fs::path& database)
 {
     std::error_code error;
     if (!fs::is_regular_file(database, error))
-        return "no catalogue database at " + database.string();
+        return "no catalogue database at " + database.string() + "; make one with 'arvelo-catalogue " +
+               database.string() + "'";
     if (!db_.openReadOnly(database))
         return "cannot open the catalogue database " + database.string();
     if (!db_.checkFluidTable())
@@ -105,6 +107,7 @@ std::string SizeSession::run(const Duty& duty, const RunSettings& settings, Size
         runSelection(state, db_, fields, panel);
     }
     fillOutcome(state, panel.texts(), duty, outcome);
+    addFigures(state, db_, duty, outcome);
     if (curveSvg) {
         const std::optional<PresettingCurve> curve = presettingCurve(state, db_, duty.view);
         if (curve && !curveIsDrawable(*curve))

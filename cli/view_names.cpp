@@ -1,5 +1,7 @@
 #include "cli/view_names.h"
 
+#include "cli/argument_text.h"
+
 #include <array>
 
 namespace {
@@ -23,10 +25,20 @@ constexpr std::array<ViewName, 6> kViewNames{{
 std::optional<std::int32_t> viewOfName(std::string_view name)
 {
     for (const ViewName& entry : kViewNames)
-        if (entry.name == name)
+        if (equalsIgnoringCase(entry.name, name))
             return entry.view;
     return std::nullopt;
 }
+
+std::string nameOfView(std::int32_t view)
+{
+    for (const ViewName& entry : kViewNames)
+        if (entry.view == view)
+            return std::string(entry.name);
+    return {};
+}
+
+bool viewNeedsPick(std::int32_t view) { return view == 4 || view == 9; }
 
 std::string viewNameList()
 {

@@ -143,4 +143,12 @@ LanguageTexts kEnglishTexts = {
     /* 138 */ u"Contractor",
     /* 139 */ u"Client",
     /* 140 */ u"Name",
+    /* 141 */ u"Valve found",
+    /* 142 */ u"No valve fits",
+    /* 143 */ u"dP sufficient",
+    /* 144 */ u"required: %s",
+    /* 145 */ u"Warning: the valve is at or beyond full opening (100 %).",
+    /* 146 */ u"Warning: the required value lies below the start of the presetting scale.",
+    /* 147 */ u"Measured dP (%s)",
+    /* 148 */ u"No minimum dP is known for this presetting",
 };

@@ -144,4 +144,12 @@ LanguageTexts kFrenchTexts = {
     /* 138 */ u"Installateur",
     /* 139 */ u"Maître d'ouvrage",
     /* 140 */ u"Nom",
+    /* 141 */ u"Robinet trouvé",
+    /* 142 */ u"Aucun robinet ne convient",
+    /* 143 */ u"dP suffisant",
+    /* 144 */ u"requis : %s",
+    /* 145 */ u"Attention : le robinet est à l'ouverture maximale ou au-delà (100 %).",
+    /* 146 */ u"Attention : la valeur requise est inférieure au début de l'échelle de préréglage.",
+    /* 147 */ u"dP mesuré (%s)",
+    /* 148 */ u"Aucun dP min. connu pour ce préréglage",
 };

@@ -143,4 +143,12 @@ LanguageTexts kGermanTexts = {
     /* 138 */ u"Auftragnehmer",
     /* 139 */ u"Auftraggeber",
     /* 140 */ u"Name",
+    /* 141 */ u"Ventil gefunden",
+    /* 142 */ u"Kein Ventil passt",
+    /* 143 */ u"dP ausreichend",
+    /* 144 */ u"erforderlich: %s",
+    /* 145 */ u"Warnung: Das Ventil ist voll geöffnet oder darüber (100 %).",
+    /* 146 */ u"Warnung: Der erforderliche Wert liegt unter dem Anfang der Voreinstellskala.",
+    /* 147 */ u"Gemessener dP (%s)",
+    /* 148 */ u"Für diese Voreinstellung ist kein Mindest-dP bekannt",
 };

@@ -143,4 +143,12 @@ LanguageTexts kItalianTexts = {
     /* 138 */ u"Installatore",
     /* 139 */ u"Committente",
     /* 140 */ u"Nome",
+    /* 141 */ u"Valvola trovata",
+    /* 142 */ u"Nessuna valvola adatta",
+    /* 143 */ u"dP sufficiente",
+    /* 144 */ u"richiesto: %s",
+    /* 145 */ u"Attenzione: la valvola è alla massima apertura o oltre (100 %).",
+    /* 146 */ u"Attenzione: il valore richiesto è sotto l'inizio della scala di preregolazione.",
+    /* 147 */ u"dP misurato (%s)",
+    /* 148 */ u"Nessun dP minimo noto per questa preregolazione",
 };

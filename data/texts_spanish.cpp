@@ -144,4 +144,12 @@ LanguageTexts kSpanishTexts = {
     /* 138 */ u"Instalador",
     /* 139 */ u"Cliente",
     /* 140 */ u"Nombre",
+    /* 141 */ u"Válvula encontrada",
+    /* 142 */ u"Ninguna válvula es adecuada",
+    /* 143 */ u"dP suficiente",
+    /* 144 */ u"necesario: %s",
+    /* 145 */ u"Atención: la válvula está en la apertura total o más allá (100 %).",
+    /* 146 */ u"Atención: el valor necesario está por debajo del inicio de la escala de preajuste.",
+    /* 147 */ u"dP medida (%s)",
+    /* 148 */ u"No se conoce una dP mínima para este preajuste",
 };

@@ -144,4 +144,12 @@ LanguageTexts kSwedishTexts = {
     /* 138 */ u"Entreprenör",
     /* 139 */ u"Beställare",
     /* 140 */ u"Namn",
+    /* 141 */ u"Ventil hittad",
+    /* 142 */ u"Ingen ventil passar",
+    /* 143 */ u"dP tillräcklig",
+    /* 144 */ u"krävs: %s",
+    /* 145 */ u"Varning: ventilen är helt öppen eller mer (100 %).",
+    /* 146 */ u"Varning: det krävda värdet ligger under förinställningsskalans början.",
+    /* 147 */ u"Uppmätt dP (%s)",
+    /* 148 */ u"Ingen lägsta dP är känd för denna förinställning",
 };

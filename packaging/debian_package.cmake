@@ -24,6 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The launcher reports a failure as a desktop notification when it can.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libnotify-bin)
 set(CPACK_STRIP_FILES ON)
+# Stripping keeps the compilers' .comment and .note sections, which Debian's
+# own builds remove; strip_comment_sections.cmake does that in the staging
+# folder before the package is made.
+set(CPACK_ARVELO_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_comment_sections.cmake)
 # Directories as Debian expects them, whatever the umask of the build.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -1,4 +1,5 @@
 #include "sizing/result_kind.h"
+#include "sizing/scale_position.h"
 #include "sizing/valve_families.h"
 
 #include "app/unit_conversion.h"

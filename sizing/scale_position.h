@@ -8,10 +8,4 @@
 // A presetting below the start of the scale has no position, even when it
 // lies less than one step below (the truncation alone would make that
 // position 0); neither has one on a scale without steps.
-inline std::optional<std::size_t> scalePosition(float presetting, float start, float step, std::size_t positions)
-{
-    const float quotient = (presetting - start) / step;
-    if (!(quotient >= 0.0f) || !(quotient < static_cast<float>(positions)))
-        return std::nullopt;
-    return static_cast<std::size_t>(quotient);
-}
+std::optional<std::size_t> scalePosition(float presetting, float start, float step, std::size_t positions);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -35,12 +36,21 @@ std::string quoted(const std::string& text)
     return result + "'";
 }
 
-// Runs the program in folder with the arguments (already quoted for the shell).
-ProgramRun arveloSize(const std::filesystem::path& folder, const std::string& arguments)
+// A German user's environment whose home holds no catalogue: the place
+// and the language come from the test alone.
+const std::string kGermanUser = "LANG=de_DE.UTF-8";
+
+// Runs the program in folder with the arguments (already quoted for the
+// shell), HOME set to the folder and the locale and working-folder variables
+// cleared but for the assignments in environment.
+ProgramRun arveloSize(const std::filesystem::path& folder, const std::string& arguments,
+                      const std::string& environment = kGermanUser)
 {
     const std::filesystem::path errFile = folder / "stderr.txt";
-    const std::string command = "cd " + quoted(folder.string()) + " && " + quoted(ARVELO_SIZE_PATH) + " " + arguments +
-                                " 2>" + quoted(errFile.string());
+    const std::string command = "cd " + quoted(folder.string()) +
+                                " && env -u LC_ALL -u LC_MESSAGES -u LANG -u REZU_WORKDIR HOME=" +
+                                quoted(folder.string()) + " " + environment + " " + quoted(ARVELO_SIZE_PATH) + " " +
+                                arguments + " 2>" + quoted(errFile.string());
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -69,7 +79,8 @@ TEST(ArveloSize, PrintsTheResultsAsOneJsonObject)
     for (const auto& item : result.items())
         keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"view", "found", "chosen", "candidates", "status", "result1", "result2",
-                                              "result3", "details", "fields"}));
+                                              "result3", "details", "fields", "duty", "results", "verdict",
+                                              "warnings", "details_lines"}));
     EXPECT_EQ(result["found"], true);
     EXPECT_EQ(result["chosen"], 0);
     EXPECT_EQ(result["candidates"][0],
@@ -94,9 +105,38 @@ TEST(ArveloSize, JsonFieldsLeaveOutWhatTheViewHides)
     EXPECT_EQ(nlohmann::json::parse(controller.out)["fields"], nlohmann::json::array());
 }
 
+// What scripts read: the old fields as texts, the added ones as numbers with
+// their units beside them, the duty echoed, the details as lines.
+TEST(ArveloSize, JsonGivesNumbersAsNumbersWithTheirUnits)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const ProgramRun run = arveloSize(folder.path(), "picv --flow 0.5 --pressure-unit kpa --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto result = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(result["result1"].is_string());
+    EXPECT_EQ(result["duty"], nlohmann::json::parse(R"json({"view":"picv","flow":0.5,"flow_unit":"l/s","dp":null,
+        "pressure_unit":"kPa","fluid":0,"fluid_name":"Wasser","pick":null})json"));
+    EXPECT_EQ(result["results"], nlohmann::json::parse(R"json({"presetting":{"value":0.5,"unit":""},
+        "flow":{"value":0.5,"unit":"l/s"},"dp_min":{"value":20.0,"unit":"kPa"}})json"));
+    for (const auto& [name, number] : result["results"].items())
+        EXPECT_TRUE(number["value"].is_number_float()) << name;
+    EXPECT_EQ(result["verdict"], "Ventil gefunden");
+    EXPECT_EQ(result["warnings"], nlohmann::json::array());
+    EXPECT_EQ(result["details_lines"], nlohmann::json::parse(R"json(["Mat.-Nr.:","AF-1","Nennweite:","DN 20",
+        "Durchflussbereich (l/s):","0,10 - 1,00"])json"));
+
+    const ProgramRun none = arveloSize(folder.path(), "fixed --flow 0,5 --dp 0 --json");
+    ASSERT_EQ(none.status, 0) << none.err;
+    const auto nothing = nlohmann::json::parse(none.out);
+    EXPECT_TRUE(nothing["results"]["kv"]["value"].is_null()) << "--- is no number";
+    EXPECT_EQ(nothing["result2"], "---");
+    EXPECT_EQ(nothing["verdict"], "Kein Ventil passt");
+}
+
 struct TextOutputCase {
     const char* arguments;
-    const char* resultLines; // between the status line and the details
+    const char* resultLines; // from the chosen valve on
 };
 
 TEST(ArveloSize, TextOutputCaptionsEachShownResultAsTheWindowDoes)
@@ -105,20 +145,33 @@ TEST(ArveloSize, TextOutputCaptionsEachShownResultAsTheWindowDoes)
     writeCliCatalogue(folder.path());
     const TextOutputCase cases[] = {
         {"fixed --flow 0,5 --dp 100",
-         "status: Baureihe\nVoreinstellung: 3,70\nKv-Wert: 5,70\nÖffnung (%): 46,25\ndetails:\n"},
+         "Auslegung - Statisches Strangregulierventil: Arvelo Quarz (fixed)\n"
+         "  Durchflussmenge (l/s): 0,5\n  dP Ventil (mbar): 100\n  Medium: Wasser\n\n"
+         "* 0  Arvelo Quarz | AQ-025 | DN 25\n  1  Arvelo Quarz | AQ-032 | DN 32\n\n"
+         "Baureihe: Arvelo Quarz\n  Materialnummer: AQ-025\n  Nennweite: DN 25\n"
+         "Voreinstellung: 3,70\nKv-Wert (m³/h): 5,70 (erforderlich: 5,69)\nÖffnung (%): 46,25\n\n"
+         "Ventil gefunden\n"},
         {"fixed-check --dp 25 --pick 0 --pressure-unit kPa --flow-unit m3/h",
-         "status: Baureihe\nDurchflussmenge (m3/h): 5,00\ndetails:\n"},
+         "  Gemessener dP (kPa): 25\n  Medium: Wasser\n\n"},
+        {"fixed-check --dp 25 --pick 0 --pressure-unit kPa --flow-unit m3/h",
+         "Nennweite: DN 25\nDurchflussmenge (m3/h): 5,00\n\nVentil gefunden\n"},
         {"picv --flow 0,5 --language 6 --pressure-unit kPa",
-         "status: Серия\nПреднастройка: 0,50\nРасход (l/s): 0,50\nМин. dP (kPa): 20,00\ndetails:\n"},
+         "Преднастройка: 0,50\nРасход (l/s): 0,50\nМин. dP (kPa): 20,00\n\nКлапан найден\n"},
         {"picv-check --flow 0,5 --dp 250 --pick 0 --language 1",
-         "status: Type series\nFlow rate (l/s): OK\ndetails:\n"},
-        {"dpcv --flow 1 --dp 100", "status: Baureihe\ndetails:\n"},
+         "Commissioning - Pressure-independent control valve: Arvelo Flumen (picv-check)\n"
+         "  Presetting: 0,5\n  Measured dP (mbar): 250\n"},
+        {"picv-check --flow 0,5 --dp 250 --pick 0 --language 1", "dP Min (mbar): 200,00\n\ndP sufficient\n"},
+        {"picv-check --flow 0,5 --dp 150 --pick 0 --language 4",
+         "dP min. (mbar): 200,00\n\ndP insuffisant\n"},
+        {"dpcv --flow 1 --dp 100", "Durchflussbereich (l/s): 0,10 - 2,00\n\nVentil gefunden\n"},
+        {"fixed --flow 0,5 --dp 0", "Öffnung (%): ---\n\nKein Ventil passt\n"},
     };
     for (const TextOutputCase& c : cases) {
         const ProgramRun run = arveloSize(folder.path(), c.arguments);
         ASSERT_EQ(run.status, 0) << c.arguments << ": " << run.err;
         EXPECT_NE(run.out.find(c.resultLines), std::string::npos) << c.arguments << ":\n" << run.out;
         EXPECT_EQ(run.out.find("result"), std::string::npos) << c.arguments << ":\n" << run.out;
+        EXPECT_EQ(run.out.find("status"), std::string::npos) << c.arguments << ":\n" << run.out;
     }
 }
 
@@ -131,7 +184,7 @@ TEST(ArveloSize, PrintsCandidatesWithTheChosenOneMarked)
     EXPECT_NE(run.out.find("  0  Arvelo Statra-A | AS-1 | DN 25\n* 1  Arvelo Statra-B | AS-2 | DN 25\n"),
               std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("status: Type series\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nType series: Arvelo Statra-B\n"), std::string::npos) << run.out;
 }
 
 TEST(ArveloSize, RunsABatchFileIntoAnOutputFile)
@@ -148,6 +201,95 @@ TEST(ArveloSize, RunsABatchFileIntoAnOutputFile)
     EXPECT_EQ(nlohmann::json::parse(first)["result1"], "3,70");
     EXPECT_EQ(nlohmann::json::parse(second)["error"],
               "line 3: flow 'x' is not a number (digits with a decimal comma or point)");
+}
+
+struct BatchFileCase {
+    const char* name;
+    std::string duties;    // the duty file's bytes
+    std::string arguments; // besides --batch duties.csv
+    int status;
+    const char* errorPart; // of standard error
+};
+
+// The duty file is read and checked before anything is written, and the
+// output is replaced whole or not at all: neither the duties nor an earlier
+// result file are ever lost.
+TEST(ArveloSize, ABatchRunNeverDestroysItsFiles)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const std::string goodDuties = "view;flow;dp\nfixed;0,5;100\n";
+    const std::string earlier = "earlier results\n";
+    const BatchFileCase cases[] = {
+        {"the same name", goodDuties, "--out duties.csv", 1, "--out duties.csv is the duty file itself"},
+        {"another spelling", goodDuties, "--out ./sub/../duties.csv", 1, "is the duty file itself"},
+        {"a hard link", goodDuties, "--out linked.csv", 1, "is the duty file itself"},
+        {"a symbolic link", goodDuties, "--out symlinked.csv", 1, "is the duty file itself"},
+        {"a header typo", "view;flwo\nfixed;1\n", "--out results.csv", 1,
+         "duties.csv: line 1: unknown column 'flwo' (columns: view, flow, dp, pick, flow_unit, pressure_unit, fluid); "
+         "results.csv was not written"},
+        {"UTF-16", std::string("\xFF\xFEv\0i\0e\0w\0\n\0", 12), "--out results.csv", 1,
+         "the duty file is UTF-16 (it starts with a UTF-16 byte-order mark); save it as UTF-8"},
+        {"an endless header", std::string(5000, ';') + "\nfixed\n", "--out results.csv", 1,
+         "duties.csv: line 1: longer than 4096 bytes"},
+        {"an empty file", "", "--out results.csv", 1, "the duty file is empty"},
+    };
+    for (const BatchFileCase& c : cases) {
+        std::filesystem::remove_all(folder.path() / "sub");
+        std::filesystem::create_directory(folder.path() / "sub");
+        for (const char* name : {"linked.csv", "symlinked.csv"})
+            std::filesystem::remove(folder.path() / name);
+        std::ofstream(folder.path() / "duties.csv", std::ios::binary) << c.duties;
+        std::ofstream(folder.path() / "results.csv", std::ios::binary) << earlier;
+        std::filesystem::create_hard_link(folder.path() / "duties.csv", folder.path() / "linked.csv");
+        std::filesystem::create_symlink("duties.csv", folder.path() / "symlinked.csv");
+
+        const ProgramRun run = arveloSize(folder.path(), "--batch duties.csv " + c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(fileBytes(folder.path() / "duties.csv"), c.duties) << c.name;
+        EXPECT_EQ(fileBytes(folder.path() / "results.csv"), earlier) << c.name;
+    }
+
+    std::ofstream(folder.path() / "duties.csv", std::ios::binary) << goodDuties;
+    const ProgramRun run = arveloSize(folder.path(), "--batch duties.csv --out results.csv");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(fileBytes(folder.path() / "results.csv").find("\n2;fixed;1;0;Arvelo Quarz;AQ-025"), std::string::npos);
+}
+
+// Text read from a file or typed is shown with its control characters
+// escaped: a duty file cannot rewrite the terminal through a message.
+TEST(ArveloSize, MessagesShowControlCharactersEscaped)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    std::ofstream(folder.path() / "duties.csv", std::ios::binary)
+        << "view;\x1b[2J\x1b]0;owned\x07\n"
+        << "fixed\n";
+    ProgramRun run = arveloSize(folder.path(), "--batch duties.csv");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "arvelo-size: duties.csv: line 1: unknown column '\\x1b[2J\\x1b]0' (columns: view, flow, dp, "
+                       "pick, flow_unit, pressure_unit, fluid)\n");
+
+    std::ofstream(folder.path() / "duties.csv", std::ios::binary)
+        << "view;flow\n"
+        << "fixed;\x1b[31m\xC2\x9B" "1\n"
+        << "fixed;" << std::string(20000, ';') << "\n"
+        << "fixed;0,5\n";
+    run = arveloSize(folder.path(), "--batch duties.csv --json");
+    EXPECT_EQ(run.status, 1);
+    std::istringstream lines(run.out);
+    std::vector<std::string> errors;
+    for (std::string line; std::getline(lines, line);)
+        errors.push_back(nlohmann::json::parse(line).value("error", ""));
+    ASSERT_EQ(errors.size(), 3u) << run.out;
+    EXPECT_EQ(errors[0], "line 2: flow '\\x1b[31m\\u009b1' is not a number (digits with a decimal comma or point)");
+    EXPECT_EQ(errors[1], "line 3: longer than 4096 bytes; a duty line is far shorter");
+    EXPECT_EQ(errors[2], "") << "the lines after a long one go on";
+
+    run = arveloSize(folder.path(), "\"$(printf 'fixed\\033[1A')\" --flow 1");
+    EXPECT_EQ(run.err, "arvelo-size: unknown view 'fixed\\x1b[1A' (one of: fixed, fixed-check, variable, picv, "
+                       "picv-check, dpcv)\n");
 }
 
 struct BeyondFloatCase {
@@ -198,7 +340,8 @@ TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
         {"", "arvelo-size: no view given (one of: fixed, fixed-check, variable, picv, picv-check, dpcv), and no --batch "
              "file\n"},
         {"--batch missing.csv", "arvelo-size: cannot read the duty file missing.csv\n"},
-        {"fixed --db other.db", "arvelo-size: no catalogue database at other.db\n"},
+        {"fixed --db other.db",
+         "arvelo-size: no catalogue database at other.db; make one with 'arvelo-catalogue other.db'\n"},
         {"fixed --out results.csv", "arvelo-size: --out requires --batch\n"},
         {"fixed --pick first", "arvelo-size: Could not convert: --pick = first\n"},
         {"fixed --fluid 1,5", "arvelo-size: Could not convert: --fluid = 1,5\n"},
@@ -317,13 +460,108 @@ TEST(ArveloSize, HelpNamesTheWholeNumberOptionsAsIntegers)
         EXPECT_NE(run.out.find(option), std::string::npos) << option << " in\n" << run.out;
 }
 
-TEST(ArveloSize, AMissingDatabaseCreatesNothing)
+TEST(ArveloSize, AMissingDatabaseCreatesNothingAndSaysWhereToPutOne)
 {
     TempFolder folder;
-    const ProgramRun run = arveloSize(folder.path(), "picv --flow 1");
+    const std::string home = folder.path().string();
+    const ProgramRun run = arveloSize(folder.path(), "picv --flow 1", "REZU_WORKDIR=/nowhere/rezu");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "arvelo-size: no catalogue database at DB/mvd.db\n");
+    EXPECT_EQ(run.err, "arvelo-size: no catalogue database found (tried /nowhere/rezu/DB/mvd.db, " + home +
+                           "/ArveloRezu/DB/mvd.db, DB/mvd.db); start arvelo-rezu once, or make one with "
+                           "'arvelo-catalogue /nowhere/rezu/DB/mvd.db', or name one with --db PATH\n");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "no DB, DataLog or Export folder";
+}
+
+struct SearchOrderCase {
+    std::vector<const char*> catalogues; // folders below the test folder holding DB/mvd.db
+    const char* environment;
+    const char* found; // the folder whose catalogue is read
+};
+
+// Without --db: the launcher's working folder (REZU_WORKDIR, else
+// ~/ArveloRezu), then DB/mvd.db below the current folder. Each catalogue
+// here holds another fixed-orifice valve, so the answer tells which one was
+// read.
+TEST(ArveloSize, FindsTheCatalogueWhereTheLauncherPutsIt)
+{
+    TempFolder folder;
+    const std::string root = folder.path().string();
+    for (const char* place : {"work", "home/ArveloRezu", "current"}) {
+        std::filesystem::create_directories(folder.path() / place);
+        writeCliCatalogue(folder.path() / place);
+        fixture::execute(folder.path() / place / "DB" / "mvd.db",
+                         std::string("UPDATE fobv SET codice_tecnico = '") + place + "' WHERE dimensione = 'DN 25';");
+    }
+    const std::string work = "REZU_WORKDIR=" + root + "/work HOME=" + root + "/home";
+    const std::string home = "HOME=" + root + "/home";
+    const SearchOrderCase cases[] = {
+        {{"work", "home/ArveloRezu", "current"}, "", "work"},
+        {{"home/ArveloRezu", "current"}, "", "home/ArveloRezu"},
+        {{"current"}, "", "current"},
+        {{"work", "current"}, "REZU_WORKDIR=", "current"}, // set but empty: no place
+    };
+    for (const SearchOrderCase& c : cases) {
+        for (const char* place : {"work", "home/ArveloRezu", "current"}) {
+            const auto file = folder.path() / place / "DB" / "mvd.db";
+            const auto hidden = folder.path() / place / "DB" / "hidden.db";
+            const bool wanted = std::find_if(c.catalogues.begin(), c.catalogues.end(), [&](const char* p) {
+                                    return std::string(p) == place;
+                                }) != c.catalogues.end();
+            if (wanted && std::filesystem::exists(hidden))
+                std::filesystem::rename(hidden, file);
+            if (!wanted && std::filesystem::exists(file))
+                std::filesystem::rename(file, hidden);
+        }
+        const std::string environment = std::string(c.environment) == "" ? work : home + " " + c.environment;
+        const ProgramRun run = arveloSize(folder.path() / "current", "fixed --flow 0,5 --dp 100 --json", environment);
+        ASSERT_EQ(run.status, 0) << c.found << ": " << run.err;
+        EXPECT_NE(run.out.find(std::string("\"code\":\"") + c.found + "\""), std::string::npos) << c.found;
+    }
+}
+
+struct LocaleCase {
+    const char* environment;
+    const char* arguments;
+    const char* verdict;
+};
+
+// The language of the locale's messages category when it is one of the
+// seven, else English; --language wins.
+TEST(ArveloSize, SpeaksTheLanguageOfTheLocale)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    const LocaleCase cases[] = {
+        {"", "", "Valve found"},
+        {"LANG=C", "", "Valve found"},
+        {"LANG=ja_JP.UTF-8", "", "Valve found"},
+        {"LANG=it_IT.UTF-8", "", "Valvola trovata"},
+        {"LANG=sv_SE", "", "Ventil hittad"},
+        {"LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8", "", "Robinet trouvé"},
+        {"LC_MESSAGES=fr_FR.UTF-8 LC_ALL=ru_RU.UTF-8", "", "Клапан найден"},
+        {"LC_ALL=C LANG=de_DE.UTF-8", "", "Valve found"},
+        {"LANG=es_ES@euro", "", "Válvula encontrada"},
+        {"LANG=ru_RU.UTF-8", "--language 3", "Ventil gefunden"},
+    };
+    for (const LocaleCase& c : cases) {
+        const ProgramRun run =
+            arveloSize(folder.path(), std::string("fixed --flow 0,5 --dp 100 --json ") + c.arguments, c.environment);
+        ASSERT_EQ(run.status, 0) << c.environment << ": " << run.err;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["verdict"], c.verdict) << c.environment;
+    }
+}
+
+TEST(ArveloSize, ACheckWithoutAPickIsRefusedAsHelpSays)
+{
+    TempFolder folder;
+    for (const char* view : {"fixed-check", "picv-check", "PICV-check"}) {
+        const ProgramRun run = arveloSize(folder.path(), std::string(view) + " --dp 100");
+        EXPECT_EQ(run.status, 2) << view;
+        EXPECT_NE(run.err.find("calculates for one valve of the candidate list: give its row with --pick N"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 TEST(ArveloSize, AnswersHelpAndVersionWithoutACatalogue)

@@ -72,12 +72,14 @@ TEST_F(BatchTest, MissingColumnsAndEmptyCellsTakeTheCommandLine)
     const auto lines = run("view;dp\nfixed-check;\nfixed-check;\"25\"\n", false, {"", "", "250", "0", "", "kPa"});
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error;"
-                        "presetting;kv;opening_percent;flow;flow_unit;dp_min;pressure_unit;verdict;material_number;"
-                        "nominal_size");
+                        "flow;dp;pick;flow_unit;pressure_unit;fluid;"
+                        "presetting;kv;kv_required;opening_percent;result_flow;result_flow_unit;dp_min;dp_min_unit;"
+                        "verdict;material_number;nominal_size;warnings");
     std::ostringstream all;
     for (const std::string& line : lines)
         all << line << '\n';
-    EXPECT_NE(all.str().find("2;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;4,39;;\"Materialnummer:"),
+    EXPECT_NE(all.str().find("2;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;4,39;;"
+                             "Materialnummer: | AQ-025 | Nennweite: | DN 25;;;250;0;l/s;kPa;0;"),
               std::string::npos)
         << all.str() << "250 kPa across kvs 10";
     EXPECT_NE(all.str().find("3;fixed-check;1;0;Arvelo Quarz;AQ-025;DN 25;2;Baureihe;;1,39;;"), std::string::npos)
@@ -85,52 +87,41 @@ TEST_F(BatchTest, MissingColumnsAndEmptyCellsTakeTheCommandLine)
     EXPECT_EQ(report.failed, 0u);
 }
 
-// Output lines joined into CSV records: a quoted details cell spans lines.
-std::vector<std::string> csvRecords(const std::vector<std::string>& lines)
-{
-    std::vector<std::string> records;
-    bool open = false;
-    for (const std::string& line : lines) {
-        if (open)
-            records.back() += "\n" + line;
-        else
-            records.push_back(line);
-        open = open != (std::count(line.begin(), line.end(), '"') % 2 == 1);
-    }
-    return records;
-}
-
 struct NamedColumnsCase {
     const char* duty;
     std::map<std::string, std::string> filled; // every other named column is empty
 };
 
-const char* const kNamedColumns[] = {"presetting", "kv",      "opening_percent", "flow", "flow_unit", "dp_min",
-                                     "pressure_unit", "verdict", "material_number", "nominal_size"};
+const char* const kNamedColumns[] = {"presetting",  "kv",         "kv_required", "opening_percent",
+                                     "result_flow", "result_flow_unit", "dp_min", "dp_min_unit",
+                                     "verdict",     "material_number",  "nominal_size", "warnings"};
 
 TEST_F(BatchTest, NamedColumnsHoldWhatEachViewShows)
 {
     const NamedColumnsCase cases[] = {
         {"fixed;0,5;100;;",
-         {{"presetting", "3,70"}, {"kv", "5,70"}, {"opening_percent", "46,25"}, {"material_number", "AQ-025"},
-          {"nominal_size", "DN 25"}}},
+         {{"presetting", "3,70"}, {"kv", "5,70"}, {"kv_required", "5,69"}, {"opening_percent", "46,25"},
+          {"material_number", "AQ-025"}, {"nominal_size", "DN 25"}}},
         {"fixed-check;;25;0;kPa",
-         {{"flow", "1,39"}, {"flow_unit", "l/s"}, {"material_number", "AQ-025"}, {"nominal_size", "DN 25"}}},
-        {"fixed-check;;25;;kPa", {{"flow", "---"}, {"flow_unit", "l/s"}}},
-        {"variable;0,5;100;;",
-         {{"presetting", "3,50"}, {"kv", "5,68"}, {"opening_percent", "87,50"}, {"material_number", "AV-1"},
+         {{"result_flow", "1,39"}, {"result_flow_unit", "l/s"}, {"material_number", "AQ-025"},
           {"nominal_size", "DN 25"}}},
+        {"fixed;0,5;0;;",
+         {{"presetting", "---"}, {"kv", "---"}, {"kv_required", "---"}, {"opening_percent", "---"}}},
+        {"variable;0,5;100;;",
+         {{"presetting", "3,50"}, {"kv", "5,68"}, {"kv_required", "5,69"}, {"opening_percent", "87,50"},
+          {"material_number", "AV-1"}, {"nominal_size", "DN 25"}}},
         {"picv;0,5;;;kPa",
-         {{"presetting", "0,50"}, {"flow", "0,50"}, {"flow_unit", "l/s"}, {"dp_min", "20,00"},
-          {"pressure_unit", "kPa"}, {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
+         {{"presetting", "0,50"}, {"result_flow", "0,50"}, {"result_flow_unit", "l/s"}, {"dp_min", "20,00"},
+          {"dp_min_unit", "kPa"}, {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
         {"picv-check;0,5;150;0;",
-         {{"verdict", "dP nicht ausreichend"}, {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
+         {{"dp_min", "200,00"}, {"dp_min_unit", "mbar"}, {"verdict", "dP nicht ausreichend"},
+          {"material_number", "AF-1"}, {"nominal_size", "DN 20"}}},
         {"dpcv;1;100;1;", {{"material_number", "AS-2"}, {"nominal_size", "DN 25"}}},
     };
     std::string file = "view;flow;dp;pick;pressure_unit\n";
     for (const NamedColumnsCase& c : cases)
         file += std::string(c.duty) + "\n";
-    const auto lines = csvRecords(run(file, false));
+    const auto lines = run(file, false);
     ASSERT_EQ(lines.size(), std::size(cases) + 1);
     const std::vector<std::string> header = splitCsvLine(lines[0]);
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -160,8 +151,57 @@ TEST_F(BatchTest, AHeaderThatCannotBeReadStopsTheFile)
     EXPECT_EQ(report.fatal, "");
     EXPECT_EQ(report.failed, 1u);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "2;;;;;;;;;;;;;line 2: 2 cells, but the header names 1 column;;;;;;;;;;")
-        << "24 fields like the header";
+    EXPECT_EQ(lines[1], "2;;;;;;;;;;;;;line 2: 2 cells, but the header names 1 column;;;;;;;;;;;;;;;;;;")
+        << "32 fields like the header";
+}
+
+// A spreadsheet or a line-by-line script reads one record per line: no line
+// break inside a cell, every line ending the same way, each line as many
+// cells as the header; the duty echoed under the duty file's column names.
+TEST_F(BatchTest, EveryResultIsOneLineEndingLikeTheOthers)
+{
+    const std::string file = "View ; FLOW;Dp;Pick;Flow_Unit\r\n"
+                             "dpcv;1;100;;\r\n"
+                             "fixed-check;;25;0;M3/H\r\n"
+                             "picv;0,5;;;\r\n"
+                             "fixed;x;;;\r\n"
+                             "picv-check;0,5;;;\r\n";
+    for (const bool json : {false, true}) {
+        std::istringstream in(file);
+        std::ostringstream out;
+        report = runBatch(in, out, session, {}, RunSettings{}, json);
+        const std::string text = out.str();
+        EXPECT_EQ(text.find('\r'), std::string::npos) << text;
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.back(), '\n');
+        const auto lines = run(file, json);
+        ASSERT_EQ(lines.size(), json ? 5u : 6u) << text;
+        if (json) {
+            for (const std::string& line : lines)
+                EXPECT_TRUE(nlohmann::json::accept(line)) << line;
+            const auto result = nlohmann::json::parse(lines[0]);
+            EXPECT_EQ(result["details_lines"][0], "Mat.-Nr.:");
+            EXPECT_EQ(result["duty"]["dp"], 100.0);
+            continue;
+        }
+        const std::vector<std::string> header = splitCsvLine(lines[0]);
+        for (const std::string& line : lines)
+            EXPECT_EQ(splitCsvLine(line).size(), header.size()) << line;
+        const auto cell = [&](std::size_t line, const char* column) {
+            return splitCsvLine(lines[line])[std::find(header.begin(), header.end(), column) - header.begin()];
+        };
+        EXPECT_EQ(cell(1, "details"), "Mat.-Nr.: | AS-1 | Nennweite: | DN 25 | Durchflussbereich (l/s): | 0,10 - 2,00");
+        EXPECT_EQ(cell(2, "flow_unit"), "m3/h");
+        EXPECT_EQ(cell(2, "dp"), "25");
+        EXPECT_EQ(cell(2, "pick"), "0");
+        EXPECT_EQ(cell(3, "flow"), "0,5");
+        EXPECT_EQ(cell(3, "dp"), "") << "picv reads no pressure";
+        EXPECT_EQ(cell(2, "flow"), "") << "fixed-check reads no flow";
+        EXPECT_EQ(cell(3, "fluid"), "0");
+        EXPECT_NE(cell(4, "error").find("flow 'x'"), std::string::npos);
+        EXPECT_NE(cell(5, "error").find("give its row with --pick N"), std::string::npos);
+    }
+    EXPECT_EQ(report.failed, 2u);
 }
 
 } // namespace

@@ -19,10 +19,16 @@ TEST(Duty, RejectsWhatTheWindowCouldNotBeGiven)
         {{"fixed", ",", ""}, "flow ',' is not a number (digits with a decimal comma or point)"},
         {{"fixed", "1", "1e3"}, "dp '1e3' is not a number (digits with a decimal comma or point)"},
         {{"fixed", "1", "1", "first"}, "pick 'first' is not a row number (0 for the first row)"},
-        {{"fixed", "1", "1", "", "kg/h"},
-         "unknown flow unit 'kg/h' (one of: kg/s, Kg/h, l/s, l/min, l/h, m3/s, m3/h, GPM, In3/min, Ft3/min)"},
-        {{"fixed", "1", "1", "", "", "psi"},
-         "unknown pressure unit 'psi' (one of: kPa, daPa, bar, mH2O, atm, kg/cm2, PSI, ftH2O, mbar)"},
+        {{"fixed", "1", "1", "", "kg/d"},
+         "unknown flow unit 'kg/d' (one of: kg/s, Kg/h, l/s, l/min, l/h, m3/s, m3/h, GPM, In3/min, Ft3/min)"},
+        {{"fixed", "1", "1", "", "", "ps i"},
+         "unknown pressure unit 'ps i' (one of: kPa, daPa, bar, mH2O, atm, kg/cm2, PSI, ftH2O, mbar)"},
+        {{"fixed-check", "", "25"},
+         "fixed-check calculates for one valve of the candidate list: give its row with --pick N (0 is the first "
+         "row; run it with --pick 0 to see the list)"},
+        {{"picv-check", "1", "25", " "},
+         "picv-check calculates for one valve of the candidate list: give its row with --pick N (0 is the first "
+         "row; run it with --pick 0 to see the list)"},
         {{"fixed", "1", "1", "", "", "", "6"}, "fluid '6' is not 0 (water) to 5 (water and glycol 50%)"},
     };
     for (const BadDutyCase& c : cases) {
@@ -34,13 +40,13 @@ TEST(Duty, RejectsWhatTheWindowCouldNotBeGiven)
 TEST(Duty, TakesTheWindowsTextsAndUnitsByLabel)
 {
     Duty duty;
-    ASSERT_EQ(resolveDuty({"picv-check"}, duty), "");
+    ASSERT_EQ(resolveDuty({"picv-check", "", "", "0"}, duty), "");
     EXPECT_EQ(duty.view, 9);
     EXPECT_EQ(duty.flowText, "0,00");
     EXPECT_EQ(duty.dpText, "100,00");
     EXPECT_EQ(duty.flowUnitIndex, 2);
     EXPECT_EQ(duty.pressureUnitIndex, 8);
-    EXPECT_FALSE(duty.pick);
+    EXPECT_EQ(duty.pick, 0u);
 
     ASSERT_EQ(resolveDuty({"dpcv", "12.5", "0,5", "3", "Kg/h", "PSI", "5"}, duty), "");
     EXPECT_EQ(duty.view, 10);
@@ -49,6 +55,45 @@ TEST(Duty, TakesTheWindowsTextsAndUnitsByLabel)
     EXPECT_EQ(duty.flowUnitIndex, 1);
     EXPECT_EQ(duty.pressureUnitIndex, 6);
     EXPECT_EQ(duty.fluidIndex, 5);
+}
+
+struct TypedByHandCase {
+    DutyTexts texts;
+    std::int32_t view;
+    std::uint8_t flowUnit;
+    std::uint8_t pressureUnit;
+};
+
+// Labels and names in another case, and blanks around any text, as people
+// type them and spreadsheets keep them.
+TEST(Duty, LabelsInAnyCaseAndBlanksAroundTextsAreUnderstood)
+{
+    const TypedByHandCase cases[] = {
+        {{"FIXED", " 0,5 ", "100\t", "", "L/S", "KPA", " 1"}, 3, 2, 0},
+        {{" Picv-Check ", "1", "20", " 0 ", "kg/h", "psi", ""}, 9, 1, 6},
+        {{"dpcv", "1", "20", "", " M3/H ", " MBAR", ""}, 10, 6, 8},
+        {{"variable", "1", "20", "", "kg/S", "Bar", ""}, 5, 0, 2},
+    };
+    for (const TypedByHandCase& c : cases) {
+        Duty duty;
+        ASSERT_EQ(resolveDuty(c.texts, duty), "") << c.texts.view;
+        EXPECT_EQ(duty.view, c.view) << c.texts.view;
+        EXPECT_EQ(duty.flowUnitIndex, c.flowUnit) << c.texts.view;
+        EXPECT_EQ(duty.pressureUnitIndex, c.pressureUnit) << c.texts.view;
+        EXPECT_EQ(duty.viewName.find_first_of(" ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos)
+            << "the name as help spells it: " << duty.viewName;
+        EXPECT_EQ(duty.flowText.find_first_of(" \t"), std::string::npos) << c.texts.view;
+        EXPECT_EQ(duty.dpText.find_first_of(" \t"), std::string::npos) << c.texts.view;
+    }
+    RunSettings settings;
+    RunSettingTexts texts;
+    texts.language = " 5 ";
+    texts.dpMin = " 2 ";
+    texts.preferred = {" variable=Arvelo Tesa "};
+    ASSERT_EQ(resolveRunSettings(texts, settings), "");
+    EXPECT_EQ(settings.languageIndex, 5);
+    EXPECT_EQ(settings.dpMin, 2.0f);
+    EXPECT_EQ(settings.preferred, (std::vector<std::pair<int, std::string>>{{1, "Arvelo Tesa"}}));
 }
 
 TEST(Duty, RunSettingsNameModelsOfTheirKind)

@@ -1,6 +1,7 @@
 #include "cli/size_session.h"
 
 #include "tests/cli/cli_catalogue.h"
+#include "tests/support/fixture_db.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,6 @@ TEST_F(SizeSessionTest, AnswersEveryView)
 {
     const ViewCase cases[] = {
         {{"fixed", "0,5", "100"}, true, 0, 2, "3,70", "5,70", "46,25"},
-        {{"fixed-check", "", "250"}, false, std::nullopt, 2, "", "---", ""},
         {{"fixed-check", "", "250", "0"}, true, 0, 2, "", "1,39", ""},
         {{"variable", "0.5", "100"}, true, 0, 1, "3,50", "5,68", "87,50"},
         {{"picv", "0,5"}, true, 0, 1, "0,50", "0,50", "200,00"},
@@ -121,15 +121,123 @@ TEST_F(SizeSessionTest, APickBeyondTheListIsAnError)
     EXPECT_EQ(session.run(duty, {}, outcome), "pick 0: the candidate list has 0 rows");
 }
 
+struct FiguresCase {
+    DutyTexts duty;
+    std::vector<std::pair<std::string, std::string>> numbers; // name, shown text
+    std::vector<std::pair<std::string, std::string>> report;  // caption, value
+    const char* verdict;
+};
+
+// What the window leaves to the reader: numbers with their units, the
+// required Kv beside the one reached, the minimum a check compared with, the
+// verdict in words.
+TEST_F(SizeSessionTest, FiguresSayWhatTheNumbersMean)
+{
+    const FiguresCase cases[] = {
+        {{"fixed", "0,5", "100"},
+         {{"presetting", "3,70"}, {"kv", "5,70"}, {"kv_required", "5,69"}, {"opening_percent", "46,25"}},
+         {{"Voreinstellung", "3,70"}, {"Kv-Wert (m³/h)", "5,70 (erforderlich: 5,69)"}, {"Öffnung (%)", "46,25"}},
+         "Ventil gefunden"},
+        {{"fixed", "0,5", "0"},
+         {{"presetting", "---"}, {"kv", "---"}, {"kv_required", "---"}, {"opening_percent", "---"}},
+         {{"Voreinstellung", "---"}, {"Kv-Wert (m³/h)", "--- (erforderlich: ---)"}, {"Öffnung (%)", "---"}},
+         "Kein Ventil passt"},
+        {{"fixed-check", "", "250", "0"}, {{"flow", "1,39"}}, {{"Durchflussmenge (l/s)", "1,39"}}, "Ventil gefunden"},
+        {{"picv", "0,5", "", "", "", "kPa"},
+         {{"presetting", "0,50"}, {"flow", "0,50"}, {"dp_min", "20,00"}},
+         {{"Voreinstellung", "0,50"}, {"Durchflussmenge (l/s)", "0,50"}, {"Mindest-dP (kPa)", "20,00"}},
+         "Ventil gefunden"},
+        {{"picv-check", "0,5", "150", "0"}, {{"dp_min", "200,00"}}, {{"Mindest-dP (mbar)", "200,00"}},
+         "dP nicht ausreichend"},
+        {{"picv-check", "0,5", "25", "0", "", "kPa"}, {{"dp_min", "20,00"}}, {{"Mindest-dP (kPa)", "20,00"}},
+         "dP ausreichend"},
+        {{"picv-check", "3", "250", "0"}, {{"dp_min", "---"}}, {{"Mindest-dP (mbar)", "---"}},
+         "Für diese Voreinstellung ist kein Mindest-dP bekannt"},
+        {{"dpcv", "1", "100"}, {}, {}, "Ventil gefunden"},
+    };
+    for (const FiguresCase& c : cases) {
+        const std::string name = c.duty.view + " " + c.duty.flow + " " + c.duty.dp;
+        const SizeOutcome outcome = run(c.duty);
+        std::vector<std::pair<std::string, std::string>> numbers, report;
+        for (const SizeOutcome::Number& number : outcome.numbers)
+            numbers.emplace_back(number.name, number.text);
+        for (const SizeOutcome::Field& line : outcome.report)
+            report.emplace_back(line.label, line.value);
+        EXPECT_EQ(numbers, c.numbers) << name;
+        EXPECT_EQ(report, c.report) << name;
+        EXPECT_EQ(outcome.verdict, c.verdict) << name;
+        EXPECT_TRUE(outcome.warnings.empty()) << name;
+    }
+}
+
+TEST_F(SizeSessionTest, NumbersCarryTheirUnitsAndTheDutyAsUnderstood)
+{
+    const SizeOutcome outcome = run({"picv", "0.5", "", "", "m3/h", "kPa", "2"});
+    std::vector<std::pair<std::string, std::string>> units;
+    for (const SizeOutcome::Number& number : outcome.numbers)
+        units.emplace_back(number.name, number.unit);
+    EXPECT_EQ(units, (std::vector<std::pair<std::string, std::string>>{
+                         {"presetting", ""}, {"flow", "m3/h"}, {"dp_min", "kPa"}}));
+    EXPECT_EQ(outcome.duty.flow, "0,5");
+    EXPECT_EQ(outcome.duty.fluid, 2);
+    EXPECT_EQ(outcome.duty.fluidName, "Wasser-Glykol 20%");
+    EXPECT_EQ(outcome.duty.heading, "Auslegung - Druckunabhängiges Regelventil: Arvelo Flumen");
+    ASSERT_EQ(outcome.duty.lines.size(), 2u) << "flow and fluid: the view reads no pressure";
+    EXPECT_EQ(outcome.duty.lines[0].label, "Durchflussmenge (m3/h)");
+
+    const SizeOutcome sized = run({"fixed", "0,5", "100"});
+    EXPECT_EQ(sized.numbers[1].unit, "m³/h");
+    EXPECT_EQ(sized.numbers[1].value, 5.7);
+    EXPECT_EQ(sized.numbers[3].unit, "%");
+    EXPECT_EQ(run({"fixed", "0,5", "0"}).numbers[0].value, std::nullopt) << "--- is no number";
+}
+
+struct WarningCase {
+    const char* dp; // mbar, at 0,5 l/s: the Kv the duty requires
+    std::vector<std::string> warnings;
+};
+
+// A valve whose scale runs from presetting 1,0 (Kv 2) to full opening at
+// 1,5 (Kv 7).
+TEST(SizeSessionWarnings, AValveAtFullOpeningOrBelowItsScaleIsPointedOut)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "DB");
+    fixture::execute(folder.path() / "DB" / "mvd.db",
+                     fixture::catalogueSchema() + fixture::sixFluids() +
+                         "INSERT INTO fobv VALUES ('Arvelo Quarz', 0.1, 20.0, 1.0, 1.5, 0.1, 'DN 25', 'AW-1', 10.0,"
+                         " 'mquarz');"
+                         "INSERT INTO preset (codice_tecnico, modello, p0, p1, p2, p3, p4, p5) VALUES ('AW-1',"
+                         " 'Arvelo Quarz', 2, 3, 4, 5, 6, 7);");
+    std::ostringstream errors;
+    SizeSession session(errors);
+    ASSERT_EQ(session.open(folder.path() / "DB" / "mvd.db"), "");
+    const WarningCase cases[] = {
+        {"57,6", {"Warnung: Das Ventil ist voll geöffnet oder darüber (100 %)."}},   // Kv 7,50
+        {"2250", {"Warnung: Der erforderliche Wert liegt unter dem Anfang der Voreinstellskala."}}, // Kv 1,20
+        {"100", {}}, // Kv 5,69
+    };
+    for (const WarningCase& c : cases) {
+        Duty duty;
+        ASSERT_EQ(resolveDuty({"fixed", "0,5", c.dp}, duty), "");
+        SizeOutcome outcome;
+        ASSERT_EQ(session.run(duty, {}, outcome), "");
+        ASSERT_TRUE(outcome.found) << c.dp;
+        EXPECT_EQ(outcome.warnings, c.warnings) << c.dp;
+    }
+}
+
 TEST(SizeSessionOpen, NeitherCreatesNorAcceptsWhatIsNoCatalogue)
 {
     TempFolder folder;
     std::ostringstream errors;
     SizeSession session(errors);
     const auto missing = folder.path() / "DB" / "mvd.db";
-    EXPECT_EQ(session.open(missing), "no catalogue database at " + missing.string());
+    const std::string noCatalogue =
+        "no catalogue database at " + missing.string() + "; make one with 'arvelo-catalogue " + missing.string() + "'";
+    EXPECT_EQ(session.open(missing), noCatalogue);
     std::filesystem::create_directory(folder.path() / "DB");
-    EXPECT_EQ(session.open(missing), "no catalogue database at " + missing.string());
+    EXPECT_EQ(session.open(missing), noCatalogue);
     EXPECT_FALSE(std::filesystem::exists(missing));
 
     std::ofstream(missing) << "not a database";

@@ -26,7 +26,7 @@ fail() {
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install"; }
 
 # --- Every installed file, and nothing else --------------------------------
-app=com.arvelo.Rezu
+app=com.arvelo.rezu
 expected="bin/arvelo-catalogue
 bin/arvelo-rezu
 bin/arvelo-size
@@ -74,11 +74,21 @@ done
 desktop="$prefix/share/applications/$app.desktop"
 metainfo="$prefix/share/metainfo/$app.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli validate --pedantic"
 grep -qx "Exec=arvelo-rezu" "$desktop" || fail "the menu entry does not start the launcher"
 grep -qx "Icon=$app" "$desktop" || fail "the menu entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" || fail "metainfo launches another entry"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo names another release than $version"
+# Name, GenericName and Comment in each of the program's seven languages.
+for key in Name GenericName Comment; do
+    for language in it es de fr sv ru; do
+        grep -q "^$key\[$language\]=." "$desktop" || fail "the menu entry has no $key[$language]"
+    done
+done
+for language in it es de fr sv ru; do
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "metainfo has no summary in $language"
+done
+grep -q "<caption>.*main window" "$metainfo" || fail "metainfo shows no captioned screenshot of the main window"
 
 # --- Versions and manual pages ---------------------------------------------------
 for tool in arvelo-size arvelo-catalogue; do
@@ -87,6 +97,13 @@ done
 for page in arvelo-size arvelo-catalogue arvelo-rezu; do
     header=$(gzip -dc "$prefix/share/man/man1/$page.1.gz" | grep -m1 '^\.TH') || fail "$page.1.gz is no manual page"
     [[ $header == *"$version"* ]] || fail "$page.1.gz names another version: $header"
+    # As lintian formats it: at 80 columns, any warning of groff counts.
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+        man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page.1.gz formats with warnings: $warnings"
+done
+for section in EXAMPLES FILES ENVIRONMENT; do
+    gzip -dc "$prefix/share/man/man1/arvelo-size.1.gz" | grep -q "^\.SH $section" || fail "arvelo-size.1 has no $section"
 done
 
 # --- The launcher ------------------------------------------------------------------
@@ -118,6 +135,8 @@ launch() {
     [ -d "$workdir/Export" ] || fail "the program did not prepare DataLog and Export"
     sleep 1
     kill -0 "$program_pid" 2>/dev/null || { cat "$tmp/launcher.err"; fail "the program did not stay up"; }
+    [ "$(ps -o comm= -p "$program_pid")" = arvelo-rezu ] && [ "$(ps -o args= -p "$program_pid")" = arvelo-rezu ] ||
+        fail "the program shows in ps as $(ps -o comm=,args= -p "$program_pid")"
     [ "$(readlink -f "/proc/$program_pid/cwd")" = "$(readlink -f "$workdir")" ] ||
         fail "the program runs in $(readlink -f "/proc/$program_pid/cwd")"
     kill "$program_pid"
@@ -130,10 +149,31 @@ valve_list() {
     sqlite3 "$database" "SELECT * FROM progetti ORDER BY rowid"
 }
 
+# Before the first start arvelo-size says where it looked and how to make a
+# catalogue; right after it, it finds the one the launcher made.
+if (cd "$tmp" && HOME="$home" "$prefix/bin/arvelo-size" fixed --flow 0,5 --dp 100 >/dev/null 2>"$tmp/size.err"); then
+    fail "arvelo-size ran without a catalogue"
+fi
+grep -q "tried $home/ArveloRezu/DB/mvd.db, DB/mvd.db).*arvelo-catalogue" "$tmp/size.err" ||
+    fail "arvelo-size gave no helpful message: $(cat "$tmp/size.err")"
+
 # First start: the working folder and its catalogue are made.
 launch
 grep -q "created the catalogue" "$tmp/launcher.out" || fail "the first start built no catalogue"
-"$prefix/bin/arvelo-size" fixed --flow 0,5 --dp 100 --db "$database" >/dev/null || fail "the catalogue built is not usable"
+(cd "$tmp" && HOME="$home" "$prefix/bin/arvelo-size" fixed --flow 0,5 --dp 100 >/dev/null) ||
+    fail "the catalogue built is not usable"
+
+# The manual's examples run as printed, in a fresh folder.
+examples="$tmp/examples"
+mkdir "$examples"
+LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$prefix/share/man/man1/arvelo-size.1.gz" 2>/dev/null | col -bx |
+    sed -n '/^EXAMPLES/,/^[A-Z]/p' | sed -n 's/^[[:space:]]*\(arvelo-size .*\|printf .*\)$/\1/p' >"$tmp/examples.sh"
+[ "$(grep -c . "$tmp/examples.sh")" -ge 5 ] || fail "the manual's examples were not found: $(cat "$tmp/examples.sh")"
+while IFS= read -r example; do
+    (cd "$examples" && HOME="$home" PATH="$prefix/bin:$PATH" bash -c "$example" >/dev/null 2>"$tmp/example.err") ||
+        fail "the manual's example failed: $example: $(cat "$tmp/example.err")"
+done <"$tmp/examples.sh"
+[ -s "$examples/results.csv" ] && [ -s "$examples/curve.svg" ] || fail "the manual's examples wrote no files"
 
 # A later start with the catalogue up to date builds nothing.
 sqlite3 "$database" "INSERT INTO progetti VALUES (1,'Arvelo Quarz','DN 25','AQ-025',10.0,0.5,0,70.0,50.0,0.0,'3,70','5,79','','Riser 1','mbar','l/s','kW','°C')"
