@@ -48,6 +48,7 @@ void ValveListWindowTest::fillProjectAndCustomer()
 {
     window.controls()[kProjectField].text = u"Schule";
     window.controls()[kCustomerField].text = u"Stadt";
+    windows.answer = [](WindowLogic&) { return WindowLogic::kResultOk; }; // the protocol's sign-off
 }
 
 std::vector<std::u16string> ValveListWindowTest::shown() const

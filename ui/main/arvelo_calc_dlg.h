@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "db/measurement_row.h"
+#include "ui/dialogs/protocol_sign_off.h"
 #include "resources/layouts/dialog_units.h"
 #include "sizing/selection_fields.h"
 #include "ui/main/content_scroller.h"
@@ -110,6 +111,8 @@ private:
     void loadMeasurements();
     MeasurementRow measurementOnPage(const ProjectRow& valve);
     void recordMeasurement();
+    // Asks for the protocol's sign-off; false when the user cancelled.
+    bool askSignOff();
 
     AppState& state_;
     ProductDb& db_;
@@ -119,4 +122,6 @@ private:
     // until the page or its inputs change.
     std::optional<std::string> measuredValve_;
     std::vector<MeasurementRow> measurements_;
+    // The protocol's sign-off as entered last, offered again the next time.
+    ProtocolSignOff signOff_;
 };

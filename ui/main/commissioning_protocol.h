@@ -2,6 +2,7 @@
 
 #include "db/measurement_row.h"
 #include "db/project_row.h"
+#include "ui/dialogs/protocol_sign_off.h"
 
 #include <string>
 #include <string_view>
@@ -11,19 +12,6 @@
 // How a valve's row of the protocol is judged: not measured, or passed or
 // failed against the flow tolerance and the pressure verdict.
 enum class ProtocolMark { None, Passed, Failed };
-
-// What the engineer enters for the sign-off; an empty field prints as a line
-// to fill in by hand.
-struct ProtocolSignOff {
-    std::u16string commissioningDate;
-    std::u16string engineer;
-    std::u16string company;
-    std::u16string instrument;
-    std::u16string calibrationDate;
-    std::u16string remarks;
-    std::u16string contractor;
-    std::u16string client;
-};
 
 // One party that signs: its caption and name (empty: written by hand).
 struct ProtocolSignature {

@@ -8,6 +8,7 @@
 #include "db/product_db.h"
 #include "sizing/result_kind.h"
 #include "sizing/valve_families.h"
+#include "ui/dialogs/sign_off_dlg.h"
 #include "ui/main/commissioning_protocol.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/measurement_texts.h"
@@ -98,4 +99,15 @@ void CArveloCalcDlg::recordMeasurement()
     }
     loadMeasurements();
     fillValveList();
+}
+
+bool CArveloCalcDlg::askSignOff()
+{
+    // The day of the last measurement, unless the user wrote another.
+    if (signOff_.commissioningDate.empty())
+        for (const MeasurementRow& measured : measurements_)
+            if (utf8ToUtf16(measured.date) > signOff_.commissioningDate)
+                signOff_.commissioningDate = utf8ToUtf16(measured.date);
+    CArveloCalcSignOffDlg dialog(state_, signOff_);
+    return services_.windows.runModal(dialog) == kResultOk;
 }

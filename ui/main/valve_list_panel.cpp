@@ -196,6 +196,9 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
+    const bool protocol = isProtocolFile(*file);
+    if (protocol && !askSignOff())
+        return;
     // The file holds the list as the table holds it now (another program
     // may have changed it since the list was shown), or is not written.
     std::vector<ProjectRow> stored;
@@ -209,9 +212,8 @@ void CArveloCalcDlg::exportValveList()
         return;
     }
     const std::optional<std::string> bytes =
-        isProtocolFile(*file)
-            ? services_.protocols.protocolPdf(commissioningProtocol(project, customer, state_.languageIndex, stored,
-                                                                    measured.rows, todayIsoDate()))
+        protocol ? services_.protocols.protocolPdf(commissioningProtocol(
+                       project, customer, state_.languageIndex, stored, measured.rows, todayIsoDate(), signOff_))
             : valveListExport(project, customer, state_.languageIndex, stored, measured.rows);
     if (!bytes)
         return; // a protocol the user cancelled leaves no file

@@ -262,6 +262,7 @@ protected:
         add(u"V1");
         type(kProjectField, u"Schule");
         type(kCustomerField, u"Stadt");
+        windows.answer = [](WindowLogic&) { return WindowLogic::kResultOk; }; // the protocol's sign-off
     }
     void add(const std::u16string& designation)
     {

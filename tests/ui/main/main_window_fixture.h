@@ -53,10 +53,13 @@ class RecordedProtocols : public ProtocolPrinter {
 public:
     std::optional<std::string> protocolPdf(const CommissioningProtocol& protocol) override
     {
+        if (cancelled)
+            return std::nullopt;
         printed.push_back(protocol);
         return "%PDF printed protocol";
     }
     std::vector<CommissioningProtocol> printed;
+    bool cancelled = false;
 };
 
 class RecordedCurves : public CurveWindows {

@@ -8,6 +8,7 @@
 #include "data/text_format.h"
 
 #include <algorithm>
+#include <filesystem>
 
 using namespace MainWindowId;
 
@@ -192,6 +193,57 @@ TEST_F(MeasurementRecord, DeletingValvesDeletesTheirMeasurements)
     EXPECT_TRUE(stored().empty());
     listFixedOrifice(u"0,3", u"V1");
     EXPECT_EQ(measuredCell(0), u"");
+}
+
+TEST_F(MeasurementRecord, TheProtocolAsksForItsSignOffOffersItAgainAndPrintsNothingWhenCancelled)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"100");
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    files.answer = folder.path() / "Export" / "protokoll.pdf";
+
+    std::vector<std::u16string> opened; // date, engineer and the engineer's caption as offered
+    const auto answer = [&](int button) {
+        return [&, button](WindowLogic& dialog) {
+            opened = {dialog.controls()[1202].text, dialog.controls()[1204].text, dialog.controls()[1203].text};
+            dialog.controls()[1204].text = u"Anna Berg";
+            dialog.onClick(button);
+            return dialog.result().value_or(0);
+        };
+    };
+    windows.answer = answer(1217); // Save
+    click(kExportButton);
+    // The day of the measurement is offered as the commissioning date.
+    EXPECT_EQ(opened, (std::vector<std::u16string>{todayIsoDate(), u"", u"Techniker"}));
+    ASSERT_EQ(protocols.printed.size(), 1u);
+    EXPECT_EQ(protocols.printed[0].signOffFields.at(0).second, todayIsoDate());
+    EXPECT_EQ(protocols.printed[0].signOffFields.at(1).second, u"Anna Berg");
+    EXPECT_EQ(lastMessage(), u"Datei im Exportordner gespeichert");
+
+    std::filesystem::remove(*files.answer);
+    messages.shown.clear();
+    windows.answer = answer(1218); // Cancel
+    click(kExportButton);
+    EXPECT_EQ(opened.at(1), u"Anna Berg");
+    EXPECT_EQ(protocols.printed.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(*files.answer));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MeasurementRecord, ACancelledProtocolLeavesNoFileAndSaysNothing)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    files.answer = folder.path() / "Export" / "protokoll.pdf";
+    windows.answer = [](WindowLogic&) { return WindowLogic::kResultOk; };
+    protocols.cancelled = true; // the user pressed Cancel in the progress dialog
+    click(kExportButton);
+    EXPECT_FALSE(std::filesystem::exists(*files.answer));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_prefs_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_um_dlg.h"
+#include "ui/dialogs/sign_off_dlg.h"
 #include "ui/fitted_text.h"
 #include "ui/window_host.h"
 
@@ -73,8 +74,11 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
         CArveloCalcSetupUmDlg unitsDialog(state, u"");
         CArveloCalcSetupPrefsDlg preferencesDialog(state, u"");
         CArveloCalcCalcDlg flowDialog(state, u"");
+        ProtocolSignOff signOff;
+        CArveloCalcSignOffDlg signOffDialog(state, signOff);
         for (WindowLogic* dialog : std::initializer_list<WindowLogic*>{&languageDialog, &unitsDialog,
-                                                                       &preferencesDialog, &flowDialog}) {
+                                                                       &preferencesDialog, &flowDialog,
+                                                                       &signOffDialog}) {
             WindowHost dialogHost(*dialog, &host());
             dialogHost.open();
             checkCaptions(dialogHost,
