@@ -115,4 +115,5 @@ LanguageTexts kEnglishTexts = {
     /* 110 */ u"Page %s of %s",
     /* 111 */ u"Printed on %s",
     /* 112 */ u"Presetting curve",
+    /* 113 */ u"Double-click to show the presetting curve",
 };

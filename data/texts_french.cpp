@@ -116,4 +116,5 @@ LanguageTexts kFrenchTexts = {
     /* 110 */ u"Page %s sur %s",
     /* 111 */ u"Imprimé le %s",
     /* 112 */ u"Courbe de préréglage",
+    /* 113 */ u"Double-cliquez pour afficher la courbe de préréglage",
 };

@@ -115,4 +115,5 @@ LanguageTexts kGermanTexts = {
     /* 110 */ u"Seite %s von %s",
     /* 111 */ u"Gedruckt am %s",
     /* 112 */ u"Voreinstellkurve",
+    /* 113 */ u"Doppelklick zeigt die Voreinstellkurve",
 };

@@ -115,4 +115,5 @@ LanguageTexts kItalianTexts = {
     /* 110 */ u"Pagina %s di %s",
     /* 111 */ u"Stampato il %s",
     /* 112 */ u"Curva di preregolazione",
+    /* 113 */ u"Doppio clic per la curva di preregolazione",
 };

@@ -116,4 +116,5 @@ LanguageTexts kSpanishTexts = {
     /* 110 */ u"Página %s de %s",
     /* 111 */ u"Impreso el %s",
     /* 112 */ u"Curva de preajuste",
+    /* 113 */ u"Doble clic para ver la curva de preajuste",
 };

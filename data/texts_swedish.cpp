@@ -116,4 +116,5 @@ LanguageTexts kSwedishTexts = {
     /* 110 */ u"Sida %s av %s",
     /* 111 */ u"Utskrivet %s",
     /* 112 */ u"Förinställningskurva",
+    /* 113 */ u"Dubbelklicka för att visa förinställningskurvan",
 };

@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdio>
 #include <functional>
@@ -61,8 +61,8 @@ public:
 
     void clickRow(int listId, int row)
     {
-        auto* list = static_cast<QTreeWidget*>(program_.host().control(listId));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+        auto* list = static_cast<QTreeView*>(program_.host().control(listId));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
         QApplication::processEvents();
     }
 
