@@ -11,14 +11,18 @@ void ControlListModel::setColumns(const std::vector<ListColumn>& columns, const 
     beginResetModel();
     columns_ = columns;
     shownHeaders_ = shownHeaders;
-    rows_.clear();
+    rows_ = {};
     endResetModel();
 }
 
-bool ControlListModel::showRows(const std::vector<ListRow>& rows)
+bool ControlListModel::showRows(const ListRows& rows)
 {
-    if (rows == rows_)
+    if (rows == rows_) {
+        // Equal rows of another copy: keeping that copy lets the next
+        // comparison end at once.
+        rows_ = rows;
         return false;
+    }
     beginResetModel();
     rows_ = rows;
     endResetModel();

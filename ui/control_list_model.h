@@ -23,8 +23,9 @@ public:
     // New columns empty the list; shownHeaders are the captions as they fit.
     void setColumns(const std::vector<ListColumn>& columns, const QStringList& shownHeaders);
     const std::vector<ListColumn>& columns() const { return columns_; }
-    // Shows rows unless they are the ones shown; true when they were new.
-    bool showRows(const std::vector<ListRow>& rows);
+    // Shows rows unless they are the ones shown (which takes no time when
+    // they are the very same); true when they were new.
+    bool showRows(const ListRows& rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,5 +36,5 @@ private:
     QList<QIcon> images_;
     std::vector<ListColumn> columns_;
     QStringList shownHeaders_;
-    std::vector<ListRow> rows_;
+    ListRows rows_;
 };
