@@ -133,6 +133,14 @@ TEST_F(MainWindowWidget, EscapeLeavesTheWindowOpenAndACandidateClickReselectsIts
     EXPECT_EQ(program->logic().fields.candidateIndex, 1);
     ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(list->selectionModel()->selectedRows().first().row(), 1);
+
+    // The arrow key chooses the next candidate as a click on it would.
+    const QString firstMaterial = shown(kValveDetails);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(program->logic().fields.candidateIndex, 2);
+    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list->selectionModel()->selectedRows().first().row(), 2);
+    EXPECT_NE(shown(kValveDetails), firstMaterial);
 }
 
 // The window opens with the first shown field focused, and the tab key
