@@ -8,7 +8,6 @@
 #include "ui/main/control_model.h"
 
 #include <map>
-#include <vector>
 
 class QComboBox;
 class QTreeView;
