@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -207,8 +208,31 @@ bool MainWindowHost::wheel(const QPoint& rotation)
     return true;
 }
 
+void MainWindowHost::bringIntoView(const QWidget* widget)
+{
+    if (!widget || !surface()->isAncestorOf(widget))
+        return;
+    const QRect shown(widget->mapTo(surface(), QPoint(0, 0)), widget->size());
+    ContentScroller& scroller = window_.contentScroller;
+    scroller.scrollHorizontal(ScrollRequest::Thumb,
+                              offsetShowing(scroller.offsetX, scroller.visibleWidth, shown.x(), shown.width()));
+    scroller.scrollVertical(ScrollRequest::Thumb,
+                            offsetShowing(scroller.offsetY, scroller.visibleHeight, shown.y(), shown.height()));
+    for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(bar == scrollArea_->horizontalScrollBar() ? scroller.offsetX : scroller.offsetY);
+    }
+    moveContent();
+}
+
 bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Once the window has moved the focus on.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            QTimer::singleShot(0, this, [this] { bringIntoView(focusWidget()); });
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         showAbout();
         return true;

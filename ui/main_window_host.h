@@ -36,6 +36,8 @@ private:
     void followScrollBar(QScrollBar& bar);
     void moveContent();
     bool wheel(const QPoint& rotation);
+    // The tab key scrolls the field it moves to into view.
+    void bringIntoView(const QWidget* widget);
 
     CArveloCalcDlg& window_;
     QAbstractScrollArea* scrollArea_ = nullptr;

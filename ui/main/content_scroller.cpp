@@ -83,3 +83,12 @@ std::optional<WheelTurn> wheelTurn(int zHorizontal, int zVertical)
         return WheelTurn{true, zHorizontal};
     return std::nullopt;
 }
+
+int offsetShowing(int offset, int visible, int start, int size)
+{
+    if (visible == 0 || (start >= offset && start + size <= offset + visible))
+        return offset;
+    if (start < offset || size > visible)
+        return start;
+    return start + size - visible;
+}

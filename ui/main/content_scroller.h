@@ -61,3 +61,9 @@ struct WheelTurn {
     int z = 0;
 };
 std::optional<WheelTurn> wheelTurn(int zHorizontal, int zVertical);
+
+// The offset along one axis that shows an item of the content (from start,
+// size long) with the least move: unchanged while the item is shown whole,
+// else with its far or near edge at the window's edge (its near edge when
+// it is larger than what is shown). Unchanged without a bar (visible 0).
+int offsetShowing(int offset, int visible, int start, int size);

@@ -132,6 +132,21 @@ TEST(ContentScroller, WheelTurnsTheBarItRotates)
     }
 }
 
+TEST(ContentScroller, OffsetShowingAnItemMovesAsLittleAsItCan)
+{
+    struct Case {
+        const char* name;
+        int offset, visible, start, size;
+        int expected;
+    };
+    // 500 pixels shown from offset 100.
+    for (const Case& c : {Case{"shown whole", 100, 500, 200, 50, 100}, Case{"beyond the far edge", 100, 500, 580, 50, 130},
+                          Case{"before the near edge", 100, 500, 80, 50, 80},
+                          Case{"larger than what is shown", 100, 500, 700, 600, 700},
+                          Case{"no bar", 0, 0, 700, 50, 0}})
+        EXPECT_EQ(offsetShowing(c.offset, c.visible, c.start, c.size), c.expected) << c.name;
+}
+
 TEST(WindowGeometry, ShownAreaLeavesRoomForTheBarsTheContentNeeds)
 {
     struct Case {

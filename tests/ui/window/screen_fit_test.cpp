@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,23 @@ TEST_F(WindowOnScreen, ScrolledToTheEndEverythingCanBeSeen)
     for (const int id : {kCandidateList, kValveList}) {
         EXPECT_LE(shownAt(id).right(), viewport.right()) << "list " << id;
         EXPECT_GE(shownAt(id).right(), viewport.left()) << "list " << id;
+    }
+}
+
+// The window opens at its top-left corner with the first shown field
+// focused; the tab key scrolls each field it moves to into view.
+TEST_F(WindowOnScreen, TabBringsTheFieldIntoView)
+{
+    EXPECT_EQ(horizontal().value(), 0);
+    EXPECT_EQ(vertical().value(), 0);
+    EXPECT_EQ(host().focusWidget(), host().control(kProjectField));
+    const QRect viewport = area().viewport()->rect();
+    for (const int id : {kCustomerField, kProjectField}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), host().control(id));
+        EXPECT_TRUE(viewport.contains(shownAt(id))) << "control " << id;
+        EXPECT_EQ(program->logic().contentScroller.offsetX, horizontal().value());
     }
 }
 
