@@ -140,6 +140,29 @@ void BM_CandidateListOfThirtyRowsShown(benchmark::State& state)
 }
 BENCHMARK(BM_CandidateListOfThirtyRowsShown)->Unit(benchmark::kMicrosecond);
 
+// A valve list of 10,000 rows refilled in the view, alternating two lists
+// that differ in their first row: what the view pays for a refill, which
+// the cells off screen must not add to.
+void BM_ValveListOfTenThousandRefilled(benchmark::State& state)
+{
+    OpenWindow window(true);
+    const ListRows shownFirst = window.logic().controls()[kValveList].rows;
+    ListRows other;
+    for (std::size_t i = 0; i < shownFirst.size(); ++i) {
+        ListRow row = shownFirst[i];
+        if (i == 0)
+            row.cells[13] = u"Anders";
+        other.push_back(std::move(row));
+    }
+    const ListRows lists[2] = {shownFirst, other};
+    int round = 0;
+    for (auto _ : state) {
+        window.logic().controls()[kValveList].rows = lists[++round % 2];
+        window.host().showModel();
+    }
+}
+BENCHMARK(BM_ValveListOfTenThousandRefilled)->Unit(benchmark::kMicrosecond);
+
 // Adding a valve to a list of 10,000: the look-up, the numbering load, the
 // insert, the reload and the refill of the list view; the list is put back
 // afterwards without being timed.
