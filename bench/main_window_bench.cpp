@@ -1,8 +1,8 @@
 // Timing of the main window offscreen: start-up to the first painted window
 // next to a bare dialog of the same size shown and painted; the page refresh;
-// a candidate list of 30 rows; and adding a valve to a list of 10,000 rows
+// a candidate list of 30 rows; adding a valve to a list of 10,000 rows
 // with the reload and the refill of the list view, next to the bare
-// statements it sends.
+// statements it sends; and a keystroke beside such a list.
 
 #include "app/app_state.h"
 #include "bench/bench_catalogue.h"
@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -138,6 +140,29 @@ void BM_CandidateListOfThirtyRowsShown(benchmark::State& state)
 }
 BENCHMARK(BM_CandidateListOfThirtyRowsShown)->Unit(benchmark::kMicrosecond);
 
+// A valve list of 10,000 rows refilled in the view, alternating two lists
+// that differ in their first row: what the view pays for a refill, which
+// the cells off screen must not add to.
+void BM_ValveListOfTenThousandRefilled(benchmark::State& state)
+{
+    OpenWindow window(true);
+    const ListRows shownFirst = window.logic().controls()[kValveList].rows;
+    ListRows other;
+    for (std::size_t i = 0; i < shownFirst.size(); ++i) {
+        ListRow row = shownFirst[i];
+        if (i == 0)
+            row.cells[13] = u"Anders";
+        other.push_back(std::move(row));
+    }
+    const ListRows lists[2] = {shownFirst, other};
+    int round = 0;
+    for (auto _ : state) {
+        window.logic().controls()[kValveList].rows = lists[++round % 2];
+        window.host().showModel();
+    }
+}
+BENCHMARK(BM_ValveListOfTenThousandRefilled)->Unit(benchmark::kMicrosecond);
+
 // Adding a valve to a list of 10,000: the look-up, the numbering load, the
 // insert, the reload and the refill of the list view; the list is put back
 // afterwards without being timed.
@@ -162,6 +187,30 @@ void BM_AddValveToTenThousand(benchmark::State& state)
     }
 }
 BENCHMARK(BM_AddValveToTenThousand)->Unit(benchmark::kMillisecond);
+
+// One character typed into the flow field beside a valve list of 10,000
+// rows: the key, the field change and the window shown again, which must
+// not depend on the length of the list. The field is emptied untimed.
+void BM_TypeIntoFlowFieldBesideTenThousand(benchmark::State& state)
+{
+    OpenWindow window(true);
+    window.logic().onClick(kStaticGroupButton);
+    window.logic().onClick(kFirstTypeButton);
+    window.host().showModel();
+    auto* field = qobject_cast<QLineEdit*>(window.host().control(kFirstInput));
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+        QApplication::sendEvent(field, &press);
+        if (field->text().size() >= 8) {
+            state.PauseTiming();
+            field->selectAll();
+            QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+            QApplication::sendEvent(field, &erase);
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_TypeIntoFlowFieldBesideTenThousand)->Unit(benchmark::kMicrosecond);
 
 // The statements alone: the look-up, loading 10,000 rows twice, the insert.
 void BM_AddValveStatementsOnly(benchmark::State& state)

@@ -151,4 +151,5 @@ LanguageTexts kEnglishTexts = {
     /* 146 */ u"Warning: the required value lies below the start of the presetting scale.",
     /* 147 */ u"Measured dP (%s)",
     /* 148 */ u"No minimum dP is known for this presetting",
+    /* 149 */ u"Double-click to show the presetting curve",
 };

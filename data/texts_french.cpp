@@ -152,4 +152,5 @@ LanguageTexts kFrenchTexts = {
     /* 146 */ u"Attention : la valeur requise est inférieure au début de l'échelle de préréglage.",
     /* 147 */ u"dP mesuré (%s)",
     /* 148 */ u"Aucun dP min. connu pour ce préréglage",
+    /* 149 */ u"Double-cliquez pour afficher la courbe de préréglage",
 };

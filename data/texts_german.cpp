@@ -151,4 +151,5 @@ LanguageTexts kGermanTexts = {
     /* 146 */ u"Warnung: Der erforderliche Wert liegt unter dem Anfang der Voreinstellskala.",
     /* 147 */ u"Gemessener dP (%s)",
     /* 148 */ u"Für diese Voreinstellung ist kein Mindest-dP bekannt",
+    /* 149 */ u"Doppelklick zeigt die Voreinstellkurve",
 };

@@ -151,4 +151,5 @@ LanguageTexts kItalianTexts = {
     /* 146 */ u"Attenzione: il valore richiesto è sotto l'inizio della scala di preregolazione.",
     /* 147 */ u"dP misurato (%s)",
     /* 148 */ u"Nessun dP minimo noto per questa preregolazione",
+    /* 149 */ u"Doppio clic per la curva di preregolazione",
 };

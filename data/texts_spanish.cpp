@@ -152,4 +152,5 @@ LanguageTexts kSpanishTexts = {
     /* 146 */ u"Atención: el valor necesario está por debajo del inicio de la escala de preajuste.",
     /* 147 */ u"dP medida (%s)",
     /* 148 */ u"No se conoce una dP mínima para este preajuste",
+    /* 149 */ u"Doble clic para ver la curva de preajuste",
 };

@@ -152,4 +152,5 @@ LanguageTexts kSwedishTexts = {
     /* 146 */ u"Varning: det krävda värdet ligger under förinställningsskalans början.",
     /* 147 */ u"Uppmätt dP (%s)",
     /* 148 */ u"Ingen lägsta dP är känd för denna förinställning",
+    /* 149 */ u"Dubbelklicka för att visa förinställningskurvan",
 };

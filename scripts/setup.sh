@@ -25,7 +25,7 @@ workdir="${REZU_WORKDIR:-$HOME/ArveloRezu}"
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev qt6-translations-l10n
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -36,14 +37,15 @@ ScrollRequest requestOf(int action)
     }
 }
 
-void setUpBar(QScrollBar& bar, const ScrollBarSetup& setup)
+void setUpBar(QScrollBar& bar, const ScrollBarSetup& setup, int offset)
 {
+    const QSignalBlocker blocker(&bar);
     // The toolkit's range ends where the page's top can go, one page before
     // the content's end.
     bar.setRange(0, setup.shown ? setup.maximum + 1 - setup.page : 0);
     bar.setPageStep(setup.page);
     bar.setSingleStep(ContentScroller::lineStep);
-    bar.setValue(0);
+    bar.setValue(offset);
 }
 
 } // namespace
@@ -56,12 +58,16 @@ MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     scrollArea_->setFrameShape(QFrame::NoFrame);
+    // The area is no tab stop of its own: the tab key visits the fields only.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     scrollArea_->viewport()->setAutoFillBackground(false);
     surface()->setParent(scrollArea_->viewport());
     surface()->move(0, 0);
     scrollArea_->viewport()->installEventFilter(this);
     resize(surface()->size());
     scrollArea_->setGeometry(rect());
+    if (QWidget* banner = control(MainWindowId::kBanner))
+        bannerTemplateLeft_ = banner->x();
 
     for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()}) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { scrollBy(*bar, action); });
@@ -74,26 +80,38 @@ void MainWindowHost::open()
     if (isOpened())
         return;
     setFont(regularFont());
-    window_.savedWindowRect = pixelRect(frameGeometry());
+    // The frame is known only once the window is shown: widths are compared
+    // without it, or showing the window would move the banner.
+    window_.savedWindowRect = pixelRect(geometry());
     setWindowIcon(programIcon());
     attachScroller();
     fitToScreen();
+    followVisibleArea();
     WindowHost::open();
     centreBanner();
 }
 
 void MainWindowHost::attachScroller()
 {
-    scrollArea_->setGeometry(rect());
-    const QRect viewport = scrollArea_->viewport()->geometry();
+    // The window's client area is the template's, at the template's size:
+    // the bars are inside it, on the scrolled area.
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const ClientSize client =
-        clientSizeWithoutScrollBars(pixelRect(scrollArea_->rect()), pixelRect(viewport), barWidth, barWidth);
+    const ClientSize client = clientSizeWithoutScrollBars(pixelRect(rect()), pixelRect(rect()), barWidth, barWidth);
     const ClientSize content = scrolledContentSize(client);
-    const auto bars = window_.contentScroller.setContentSize(content.width, content.height, client.width,
-                                                             client.height);
-    setUpBar(*scrollArea_->horizontalScrollBar(), bars.horizontal);
-    setUpBar(*scrollArea_->verticalScrollBar(), bars.vertical);
+    window_.contentScroller.setContentSize(content.width, content.height, client.width, client.height);
+}
+
+void MainWindowHost::followVisibleArea()
+{
+    scrollArea_->setGeometry(rect());
+    ContentScroller& scroller = window_.contentScroller;
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const ClientSize shown =
+        shownArea({width(), height()}, {scroller.contentWidth, scroller.contentHeight}, barWidth, barWidth);
+    const auto bars = scroller.setVisibleSize(shown.width, shown.height);
+    setUpBar(*scrollArea_->horizontalScrollBar(), bars.horizontal, scroller.offsetX);
+    setUpBar(*scrollArea_->verticalScrollBar(), bars.vertical, scroller.offsetY);
+    moveContent();
 }
 
 void MainWindowHost::fitToScreen()
@@ -109,16 +127,18 @@ void MainWindowHost::fitToScreen()
 
 void MainWindowHost::centreBanner()
 {
-    const auto shift = window_.centreBanner(pixelRect(frameGeometry()));
+    const auto shift = window_.centreBanner(pixelRect(geometry()));
     QWidget* banner = control(MainWindowId::kBanner);
-    if (shift && *shift != 0 && banner)
-        banner->move(banner->x() + *shift, banner->y());
+    if (!shift || *shift == 0 || !banner)
+        return;
+    bannerShift_ += *shift;
+    banner->move(bannerLeft(bannerTemplateLeft_, bannerShift_), banner->y());
 }
 
 void MainWindowHost::resizeEvent(QResizeEvent* event)
 {
     WindowHost::resizeEvent(event);
-    scrollArea_->setGeometry(rect());
+    followVisibleArea();
     if (isOpened() && !isMinimized())
         centreBanner();
 }
@@ -166,27 +186,58 @@ void MainWindowHost::moveContent()
     surface()->move(-scroller.offsetX, -scroller.offsetY);
 }
 
-bool MainWindowHost::wheel(int rotation)
+bool MainWindowHost::wheel(const QPoint& rotation)
 {
-    QScrollBar& bar = *scrollArea_->verticalScrollBar();
-    const auto requests = wheelRequests(rotation, QApplication::wheelScrollLines(), bar.maximum() == 0);
+    const auto turn = wheelTurn(rotation.x(), rotation.y());
+    if (!turn)
+        return true;
+    QScrollBar& bar = turn->horizontal ? *scrollArea_->horizontalScrollBar() : *scrollArea_->verticalScrollBar();
+    const auto requests = wheelRequests(turn->z, QApplication::wheelScrollLines(), bar.maximum() == 0);
     if (!requests)
         return false;
-    for (const ScrollRequest request : *requests)
-        window_.contentScroller.scrollVertical(request);
+    ContentScroller& scroller = window_.contentScroller;
+    for (const ScrollRequest request : *requests) {
+        if (turn->horizontal)
+            scroller.scrollHorizontal(request);
+        else
+            scroller.scrollVertical(request);
+    }
     const QSignalBlocker blocker(&bar);
-    bar.setValue(window_.contentScroller.offsetY);
+    bar.setValue(turn->horizontal ? scroller.offsetX : scroller.offsetY);
     moveContent();
     return true;
 }
 
+void MainWindowHost::bringIntoView(const QWidget* widget)
+{
+    if (!widget || !surface()->isAncestorOf(widget))
+        return;
+    const QRect shown(widget->mapTo(surface(), QPoint(0, 0)), widget->size());
+    ContentScroller& scroller = window_.contentScroller;
+    scroller.scrollHorizontal(ScrollRequest::Thumb,
+                              offsetShowing(scroller.offsetX, scroller.visibleWidth, shown.x(), shown.width()));
+    scroller.scrollVertical(ScrollRequest::Thumb,
+                            offsetShowing(scroller.offsetY, scroller.visibleHeight, shown.y(), shown.height()));
+    for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(bar == scrollArea_->horizontalScrollBar() ? scroller.offsetX : scroller.offsetY);
+    }
+    moveContent();
+}
+
 bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Once the window has moved the focus on.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            QTimer::singleShot(0, this, [this] { bringIntoView(focusWidget()); });
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         showAbout();
         return true;
     }
     if (scrollArea_ && watched == scrollArea_->viewport() && event->type() == QEvent::Wheel)
-        return wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return wheel(static_cast<QWheelEvent*>(event)->angleDelta());
     return WindowHost::eventFilter(watched, event);
 }

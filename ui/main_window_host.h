@@ -4,6 +4,7 @@
 
 class CArveloCalcDlg;
 class QAbstractScrollArea;
+class QPoint;
 class QScrollBar;
 
 // The main window on screen: the generic host of template 102 inside a
@@ -25,14 +26,22 @@ protected:
 
 private:
     void attachScroller();
+    // The bars' pages and ranges follow what the window shows of the
+    // content (nothing before the scroller is attached).
+    void followVisibleArea();
     void fitToScreen();
     void centreBanner();
     void showAbout();
     void scrollBy(QScrollBar& bar, int request);
     void followScrollBar(QScrollBar& bar);
     void moveContent();
-    bool wheel(int rotation);
+    bool wheel(const QPoint& rotation);
+    // The tab key scrolls the field it moves to into view.
+    void bringIntoView(const QWidget* widget);
 
     CArveloCalcDlg& window_;
     QAbstractScrollArea* scrollArea_ = nullptr;
+    int bannerTemplateLeft_ = 0;
+    // The banner moves so far, which may add up to less than nothing.
+    int bannerShift_ = 0;
 };

@@ -1,13 +1,15 @@
 #include "ui/program_window.h"
 
 ProgramWindow::ProgramWindow(AppState& state, ProductDb& db, bool nativeFileDialog)
-    : state_(state), db_(db), files_(nativeFileDialog), protocols_(true), logic_(state, db, {messages_, windows_, files_, protocols_, curves_, {}})
+    : state_(state), db_(db), followingWindows_(windows_, translations_, state.languageIndex),
+      files_(nativeFileDialog), protocols_(true), logic_(state, db, {messages_, followingWindows_, files_, protocols_, curves_, {}})
 {
 }
 
 WorkingFolders ProgramWindow::start(const std::filesystem::path& workingFolder)
 {
     const WorkingFolders folders = runStartup(state_, db_, messages_, workingFolder);
+    translations_.follow(state_.languageIndex);
     logic_.setExportFolder(folders.exportFolder);
     host_ = std::make_unique<MainWindowHost>(logic_);
     messages_.setParent(host_.get());

@@ -8,6 +8,7 @@
 #include "ui/qt_modal_windows.h"
 #include "ui/qt_protocol_printer.h"
 #include "ui/qt_save_file_chooser.h"
+#include "ui/qt_translations.h"
 
 #include <filesystem>
 #include <memory>
@@ -16,7 +17,8 @@ struct AppState;
 class ProductDb;
 
 // The main window with everything it talks to: message boxes, the settings
-// dialogs, the save-file dialog, the protocol printer and the curve window.
+// dialogs, the save-file dialog, the protocol printer and the curve window;
+// Qt's own texts follow the program's language.
 // Made before start-up, as the program makes it; start() runs start-up in a working folder and builds the window.
 class ProgramWindow {
 public:
@@ -34,6 +36,8 @@ private:
     ProductDb& db_;
     MessageBoxMessages messages_;
     QtModalWindows windows_;
+    QtTranslations translations_;
+    LanguageFollowingWindows followingWindows_;
     QtSaveFileChooser files_;
     QtProtocolPrinter protocols_;
     QtCurveWindows curves_;

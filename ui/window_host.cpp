@@ -10,16 +10,21 @@
 #include "ui/controls/kr_multi_line_edit.h"
 #include "ui/controls/kr_picture_control.h"
 #include "ui/controls/kr_static_text.h"
+#include "ui/control_list_model.h"
+#include "ui/main/first_tab_stop.h"
 #include "ui/main/window_logic.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QStyle>
+#include <QTreeView>
+#include <QValidator>
 
 namespace {
 
@@ -28,6 +33,21 @@ constexpr int kUnlimitedLength = 32767;
 
 QString qText(const std::u16string& text) { return QString::fromStdU16String(text); }
 QColor qColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// Asks the logic before a keystroke changes a field; QLineEdit undoes a
+// refused one with its text and caret untouched.
+class TypingValidator : public QValidator {
+public:
+    TypingValidator(const WindowLogic& logic, int id, QObject* parent) : QValidator(parent), logic_(logic), id_(id) {}
+    State validate(QString& input, int& /*position*/) const override
+    {
+        return logic_.acceptsTyping(id_, input.toStdU16String()) ? Acceptable : Invalid;
+    }
+
+private:
+    const WindowLogic& logic_;
+    int id_;
+};
 
 QFont fontOf(ControlFont font)
 {
@@ -56,7 +76,8 @@ QWidget* makeField(const Control& control, QWidget* parent)
 
 QWidget* makeList(QWidget* parent)
 {
-    auto* list = new QTreeWidget(parent);
+    auto* list = new QTreeView(parent);
+    list->setModel(new ControlListModel(list));
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -67,6 +88,19 @@ QWidget* makeList(QWidget* parent)
     list->header()->setSectionsMovable(false);
     list->header()->setStretchLastSection(false);
     return list;
+}
+
+ControlListModel& modelOf(const QTreeView& list) { return *static_cast<ControlListModel*>(list.model()); }
+
+// The captions as they fit their columns' widths.
+QStringList fittedHeaders(const QHeaderView& header, const std::vector<ListColumn>& columns)
+{
+    const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + 2;
+    QStringList shown;
+    for (const ListColumn& column : columns)
+        shown << fitText(qText(column.header), header.font(), QSize(column.width - margins, header.height()), false)
+                     .shown;
+    return shown;
 }
 
 QWidget* makeWidget(const Control& control, QWidget* parent)
@@ -173,6 +207,7 @@ void WindowHost::bindSignals(int id, QWidget* widget)
             afterEvent();
         });
     } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        field->setValidator(new TypingValidator(logic_, id, field));
         connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) {
             logic_.controls()[id].text = text.toStdU16String();
             logic_.onTextChanged(id);
@@ -184,15 +219,29 @@ void WindowHost::bindSignals(int id, QWidget* widget)
             logic_.onSelectionChanged(id);
             afterEvent();
         });
-    } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+    } else if (auto* list = qobject_cast<QTreeView*>(widget)) {
         list->viewport()->installEventFilter(this);
-        // The keyboard moves the selection without telling the logic, as
-        // the toolkit's lists do; the model follows it.
-        connect(list, &QTreeWidget::itemSelectionChanged, this, [this, id, list] {
-            const QList<QTreeWidgetItem*> selected = list->selectedItems();
-            logic_.controls()[id].selectedRow = selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
-        });
+        connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, id](const QModelIndex& current) { followCurrentRow(id, current.row()); });
     }
+}
+
+void WindowHost::followCurrentRow(int id, int row)
+{
+    // A click reaches the logic when the button is released; the model's
+    // own selection is set by the host.
+    if (showing_ || row < 0 || QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    logic_.controls()[id].selectedRow = row;
+    logic_.onListClick(id, row);
+    afterEvent();
+}
+
+void WindowHost::setListImages(const QList<QIcon>& images)
+{
+    for (const auto& [id, widget] : widgets_)
+        if (auto* list = qobject_cast<QTreeView*>(widget))
+            modelOf(*list).setImages(images);
 }
 
 void WindowHost::open()
@@ -202,6 +251,9 @@ void WindowHost::open()
     opened_ = true;
     logic_.onOpen();
     showModel();
+    if (!focusWidget())
+        if (const auto first = firstTabStop(logic_.dialogTemplate(), logic_.controls()))
+            control(*first)->setFocus(Qt::OtherFocusReason);
 }
 
 int WindowHost::exec()
@@ -212,8 +264,10 @@ int WindowHost::exec()
 
 void WindowHost::showModel()
 {
+    showing_ = true;
     for (const auto& [id, state] : logic_.controls().all())
         showControl(id, state);
+    showing_ = false;
     ControlModel& controls = logic_.controls();
     if (controls.focusRequest) {
         if (QWidget* widget = control(*controls.focusRequest)) {
@@ -246,6 +300,8 @@ void WindowHost::showControl(int id, const ControlState& state)
         push->setText(text);
     } else if (auto* picture = qobject_cast<KrPictureControl*>(widget)) {
         picture->setImageId(state.imageId);
+        // A picture's text is its tooltip while it shows a picture.
+        picture->setToolTip(state.imageId != -1 ? text : QString());
     } else if (auto* label = qobject_cast<KrStaticText*>(widget)) {
         const FittedText fitted = fitText(text, font, label->size(), label->wordWrap());
         if (label->text() != fitted.shown)
@@ -257,7 +313,9 @@ void WindowHost::showControl(int id, const ControlState& state)
         group->setTitle(fitted.shown);
         group->setToolTip(fitted.whole ? QString() : text);
     } else if (auto* field = qobject_cast<KrEdit*>(widget)) {
-        field->setMaxLength(state.maxLength > 0 ? state.maxLength : kUnlimitedLength);
+        // Setting the limit puts the text back and the caret at its end.
+        if (const int limit = state.maxLength > 0 ? state.maxLength : kUnlimitedLength; field->maxLength() != limit)
+            field->setMaxLength(limit);
         if (field->text() != text)
             field->setText(text);
         field->setTextColor(qColour(state.textColour));
@@ -267,7 +325,7 @@ void WindowHost::showControl(int id, const ControlState& state)
         if (details->toPlainText() != lines)
             details->showText(lines);
         details->setTextColor(qColour(state.textColour));
-    } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+    } else if (auto* list = qobject_cast<QTreeView*>(widget)) {
         showList(*list, state);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         showCombo(*combo, state);
@@ -276,50 +334,22 @@ void WindowHost::showControl(int id, const ControlState& state)
     widget->setVisible(state.visible);
 }
 
-void WindowHost::showList(QTreeWidget& list, const ControlState& state)
+void WindowHost::showList(QTreeView& list, const ControlState& state)
 {
-    ShownList& shown = shownLists_[&list];
-    if (shown.columns != state.columns) {
-        shown.columns = state.columns;
-        list.clear();
-        list.setColumnCount(static_cast<int>(state.columns.size()));
-        QStringList headers;
-        for (const ListColumn& column : state.columns)
-            headers << qText(column.header);
-        list.setHeaderLabels(headers);
-        for (int i = 0; i < static_cast<int>(state.columns.size()); ++i) {
+    ControlListModel& model = modelOf(list);
+    if (model.columns() != state.columns) {
+        model.setColumns(state.columns, fittedHeaders(*list.header(), state.columns));
+        for (int i = 0; i < static_cast<int>(state.columns.size()); ++i)
             list.setColumnWidth(i, state.columns[static_cast<std::size_t>(i)].width);
-            if (state.columns[static_cast<std::size_t>(i)].centred)
-                list.headerItem()->setTextAlignment(i, Qt::AlignCenter);
-        }
-        shown.rows.clear();
     }
-    if (shown.rows != state.rows) {
-        shown.rows = state.rows;
-        QList<QTreeWidgetItem*> items;
-        items.reserve(static_cast<int>(state.rows.size()));
-        for (const ListRow& row : state.rows) {
-            auto* item = new QTreeWidgetItem;
-            for (int i = 0; i < static_cast<int>(row.cells.size()); ++i) {
-                item->setText(i, qText(row.cells[static_cast<std::size_t>(i)]));
-                if (i < static_cast<int>(state.columns.size()) && state.columns[static_cast<std::size_t>(i)].centred)
-                    item->setTextAlignment(i, Qt::AlignCenter);
-            }
-            if (row.imageIndex >= 0 && row.imageIndex < listImages_.size())
-                item->setIcon(0, listImages_[row.imageIndex]);
-            items << item;
-        }
-        const QSignalBlocker blocker(&list);
-        list.clear();
-        list.addTopLevelItems(items);
-    }
-    const QSignalBlocker blocker(&list);
-    QTreeWidgetItem* selected = list.topLevelItem(state.selectedRow);
-    if (selected && state.selectedRow >= 0) {
-        list.setCurrentItem(selected);
-        list.scrollToItem(selected);
+    model.showRows(state.rows);
+    const QModelIndex selected = model.index(state.selectedRow, 0);
+    if (selected.isValid()) {
+        list.selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        list.scrollTo(selected);
     } else {
-        list.clearSelection();
+        list.selectionModel()->clear();
     }
 }
 
@@ -376,7 +406,7 @@ bool WindowHost::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     // A list's clicks arrive at its viewport.
-    auto* list = qobject_cast<QTreeWidget*>(watched->parent());
+    auto* list = qobject_cast<QTreeView*>(watched->parent());
     if (event->type() == QEvent::MouseButtonRelease && list && list->viewport() == watched) {
         const int id = controlIdOf(list);
         const QModelIndex index = list->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -8,10 +8,9 @@
 #include "ui/main/control_model.h"
 
 #include <map>
-#include <vector>
 
 class QComboBox;
-class QTreeWidget;
+class QTreeView;
 class WindowLogic;
 
 // Builds a window's widgets from its layout table, binds them by id to the
@@ -37,7 +36,7 @@ public:
     // Draws the control model into the widgets.
     void showModel();
 
-    void setListImages(QList<QIcon> images) { listImages_ = std::move(images); }
+    void setListImages(const QList<QIcon>& images);
 
 protected:
     QWidget* surface() const { return surface_; }
@@ -54,21 +53,18 @@ private:
     QWidget* makeControl(const Control& control, QWidget* parent);
     void bindSignals(int id, QWidget* widget);
     void showControl(int id, const ControlState& state);
-    void showList(QTreeWidget& list, const ControlState& state);
+    void showList(QTreeView& list, const ControlState& state);
+    // A change of a list's current row by the keyboard: a click on that row.
+    void followCurrentRow(int id, int row);
     void showCombo(QComboBox& combo, const ControlState& state);
     int controlIdOf(const QObject* object) const; // kNoControlId for none
     int focusedControlId() const;
 
-    // What each list shows, so that an unchanged list is not rebuilt.
-    struct ShownList {
-        std::vector<ListColumn> columns;
-        std::vector<ListRow> rows;
-    };
-
     WindowLogic& logic_;
     QWidget* surface_;
     std::map<int, QWidget*> widgets_;
-    std::map<const QTreeWidget*, ShownList> shownLists_;
-    QList<QIcon> listImages_;
     bool opened_ = false;
+    // Set while the model is drawn into the widgets, whose own signals then
+    // are not the user's.
+    bool showing_ = false;
 };

@@ -50,7 +50,9 @@ TEST_P(OutOfRangeStoredValueTest, ShowsNoNumberWhereNoneCanBeShown)
     fixture::execute(database(), std::string("INSERT INTO progetti (posizione, riferimento, muP, muQ, muPower, muTemp, ") +
                                      c.column + ") VALUES (3, 'Odd', 'mbar', 'l/s', 'kW', 'C', " + c.value + ")");
     add(u"V3"); // reloads the list
-    const ListRow& row = window.controls().find(kValveList)->rows.at(2);
+    const ListRows& rows = window.controls().find(kValveList)->rows;
+    ASSERT_GT(rows.size(), 2u);
+    const ListRow& row = rows[2];
     EXPECT_EQ(row.cells.at(c.cell), c.shown);
 
     fillProjectAndCustomer();

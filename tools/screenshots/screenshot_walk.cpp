@@ -12,12 +12,14 @@
 #include "ui/window_host.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdio>
 #include <functional>
@@ -61,8 +63,8 @@ public:
 
     void clickRow(int listId, int row)
     {
-        auto* list = static_cast<QTreeWidget*>(program_.host().control(listId));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+        auto* list = static_cast<QTreeView*>(program_.host().control(listId));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
         QApplication::processEvents();
     }
 
@@ -110,6 +112,19 @@ public:
 
     AppState& state() { return state_; }
 
+    // Both bars page after page as far as they go, as a user clicks beside
+    // the thumb.
+    void scrollToCorner()
+    {
+        auto* area = program_.host().findChild<QAbstractScrollArea*>();
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            for (int before = -1; before != bar->value();) {
+                before = bar->value();
+                bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            }
+        QApplication::processEvents();
+    }
+
 private:
     bool saveImage(const QPixmap& picture, const char* name)
     {
@@ -147,7 +162,34 @@ bool dialogs(Walk& walk, const char* language)
     return saved;
 }
 
+// The worked example calculated and two valves listed.
+void workedExampleListed(Walk& walk)
+{
+    walk.page(0, kStaticGroupButton, kFirstTypeButton);
+    walk.type(kFirstInput, QStringLiteral("0,5"), false);
+    walk.type(kSecondInput, QStringLiteral("100"));
+    walk.type(kDesignationField, QStringLiteral("Heizkreis Nord"), false);
+    walk.click(kAddButton);
+    walk.type(kDesignationField, QStringLiteral("Heizkreis Süd"), false);
+    walk.click(kAddButton);
+}
+
 } // namespace
+
+bool walkCornerAndSave(const std::filesystem::path& workingFolder, const std::filesystem::path& out)
+{
+    Walk walk(workingFolder, out);
+    bool saved = walk.save("small-screen-top-left-de");
+    workedExampleListed(walk);
+    walk.scrollToCorner();
+    saved = walk.save("small-screen-bottom-right-de") && saved;
+    walk.settle(6, 2, 8);
+    walk.page(0, kStaticGroupButton, kFirstTypeButton);
+    walk.type(kFirstInput, QStringLiteral("0,5"), false);
+    walk.type(kSecondInput, QStringLiteral("100"));
+    walk.scrollToCorner();
+    return walk.save("small-screen-bottom-right-ru") && saved;
+}
 
 bool walkAndSave(const std::filesystem::path& workingFolder, const std::filesystem::path& out)
 {
@@ -168,13 +210,7 @@ bool walkAndSave(const std::filesystem::path& workingFolder, const std::filesyst
         saved = walk.save(page.name) && saved;
     }
 
-    walk.page(0, kStaticGroupButton, kFirstTypeButton);
-    walk.type(kFirstInput, QStringLiteral("0,5"), false);
-    walk.type(kSecondInput, QStringLiteral("100"));
-    walk.type(kDesignationField, QStringLiteral("Heizkreis Nord"), false);
-    walk.click(kAddButton);
-    walk.type(kDesignationField, QStringLiteral("Heizkreis Süd"), false);
-    walk.click(kAddButton);
+    workedExampleListed(walk);
     saved = walk.save("main-3-worked-example-de") && saved;
 
     walk.page(1, kStaticGroupButton, kFirstTypeButton);

@@ -3,6 +3,7 @@
 #include "app/user_messages.h"
 #include "data/text_table.h"
 #include "resources/layouts/dialog_templates.h"
+#include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/numeric_field.h"
 #include "ui/main/page_transitions.h"
@@ -83,6 +84,11 @@ void CArveloCalcDlg::onTextChanged(int controlId)
         numericFieldChanged(controls(), kSecondInput, fields.dpInput);
     else if (controlId == kDesignationField)
         keepDesignationFitting();
+}
+
+bool CArveloCalcDlg::acceptsTyping(int controlId, const std::u16string& typed) const
+{
+    return controlId != kDesignationField || designationFits(typed);
 }
 
 void CArveloCalcDlg::onListClick(int controlId, int row)

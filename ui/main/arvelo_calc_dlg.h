@@ -55,6 +55,8 @@ public:
     void onOpen() override;
     void onClick(int controlId) override;
     void onTextChanged(int controlId) override;
+    // The designation takes no keystroke that would make it too long to store.
+    bool acceptsTyping(int controlId, const std::u16string& text) const override;
     void onListClick(int controlId, int row) override;
     // On the valve picture of a calculated valve: its presetting curve.
     void onDoubleClick(int controlId) override;

@@ -1,16 +1,19 @@
 #include "ui/main/content_scroller.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-ScrollBarSetup setUpAxis(int client, int content, int& visible)
+ScrollBarSetup setUpAxis(int client, int content, int& visible, int& offset)
 {
     if (client < content) {
         visible = client;
+        offset = std::min(offset, content - client);
         return {true, content - 1, client};
     }
     visible = 0;
+    offset = 0;
     return {};
 }
 
@@ -39,7 +42,13 @@ ContentScroller::Bars ContentScroller::setContentSize(int width, int height, int
 {
     contentWidth = width;
     contentHeight = height;
-    return {setUpAxis(clientWidth, width, visibleWidth), setUpAxis(clientHeight, height, visibleHeight)};
+    return {setUpAxis(clientWidth, width, visibleWidth, offsetX),
+            setUpAxis(clientHeight, height, visibleHeight, offsetY)};
+}
+
+ContentScroller::Bars ContentScroller::setVisibleSize(int width, int height)
+{
+    return setContentSize(contentWidth, contentHeight, width, height);
 }
 
 int ContentScroller::scrollHorizontal(ScrollRequest request, int trackPosition)
@@ -53,9 +62,9 @@ int ContentScroller::scrollVertical(ScrollRequest request, int trackPosition)
 }
 
 std::optional<std::vector<ScrollRequest>> wheelRequests(int z, std::optional<int> linesPerNotch,
-                                                        bool verticalRangeEmpty)
+                                                        bool barRangeEmpty)
 {
-    if (verticalRangeEmpty)
+    if (barRangeEmpty)
         return std::nullopt;
     const bool up = z > 0;
     if (!linesPerNotch)
@@ -64,4 +73,22 @@ std::optional<std::vector<ScrollRequest>> wheelRequests(int z, std::optional<int
     const int steps = lines >= 6 ? lines / 3 : 1;
     return std::vector<ScrollRequest>(static_cast<std::size_t>(steps),
                                       up ? ScrollRequest::LineBack : ScrollRequest::LineForward);
+}
+
+std::optional<WheelTurn> wheelTurn(int zHorizontal, int zVertical)
+{
+    if (zVertical != 0)
+        return WheelTurn{false, zVertical};
+    if (zHorizontal != 0)
+        return WheelTurn{true, zHorizontal};
+    return std::nullopt;
+}
+
+int offsetShowing(int offset, int visible, int start, int size)
+{
+    if (visible == 0 || (start >= offset && start + size <= offset + visible))
+        return offset;
+    if (start < offset || size > visible)
+        return start;
+    return start + size - visible;
 }

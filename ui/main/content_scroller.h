@@ -33,6 +33,10 @@ struct ContentScroller {
     };
     // New content size, with the client size measured without scroll bars.
     Bars setContentSize(int width, int height, int clientWidth, int clientHeight);
+    // The part of the content the window really shows, once it has been
+    // fitted to the screen or resized: each bar's page is what is shown, and
+    // an offset that would now run past the content's end is pulled back.
+    Bars setVisibleSize(int width, int height);
 
     // A request on one bar; trackPosition counts for Thumb only. Returns the
     // delta by which the position moved (0 when it did not).
@@ -43,6 +47,23 @@ struct ContentScroller {
 // The vertical requests one wheel rotation makes: z in eighths of a degree
 // (120 a notch, positive away from the user), linesPerNotch the system's
 // setting, or nothing for "one page per notch". Nothing at all when the
-// vertical bar has an empty range: the wheel is then not the window's.
+// bar it turns has an empty range: the wheel is then not the window's. The
+// requests go to that bar (see wheelTurn).
 std::optional<std::vector<ScrollRequest>> wheelRequests(int z, std::optional<int> linesPerNotch,
-                                                        bool verticalRangeEmpty);
+                                                        bool barRangeEmpty);
+
+// Which bar a wheel event turns, from its two rotations: the vertical one
+// when it turned at all, else the horizontal one (a sideways wheel or a
+// touchpad swipe), with z as above (positive: up or left). Nothing for an
+// event without rotation, such as the start or end of a touchpad gesture.
+struct WheelTurn {
+    bool horizontal = false;
+    int z = 0;
+};
+std::optional<WheelTurn> wheelTurn(int zHorizontal, int zVertical);
+
+// The offset along one axis that shows an item of the content (from start,
+// size long) with the least move: unchanged while the item is shown whole,
+// else with its far or near edge at the window's edge (its near edge when
+// it is larger than what is shown). Unchanged without a bar (visible 0).
+int offsetShowing(int offset, int visible, int start, int size);

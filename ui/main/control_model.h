@@ -4,6 +4,7 @@
 #include "ui/main/rgb.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,47 @@ struct ListRow {
     bool operator==(const ListRow& other) const { return imageIndex == other.imageIndex && cells == other.cells; }
 };
 
+// The rows of a report-style list, shared by copies until one of them
+// changes: the view keeps a copy of what it shows and knows an unchanged
+// list at once by its rows being the very same, however long the list.
+class ListRows {
+public:
+    ListRows() = default;
+    ListRows(std::vector<ListRow> rows) : rows_(std::make_shared<std::vector<ListRow>>(std::move(rows))) {}
+
+    std::size_t size() const { return rows_ ? rows_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    const ListRow& operator[](std::size_t row) const { return (*rows_)[row]; }
+    std::vector<ListRow>::const_iterator begin() const { return all().begin(); }
+    std::vector<ListRow>::const_iterator end() const { return all().end(); }
+
+    void clear() { rows_.reset(); }
+    void push_back(ListRow row) { writable().push_back(std::move(row)); }
+
+    // The same rows, not merely equal ones: no copy has changed since.
+    bool sameAs(const ListRows& other) const { return rows_ == other.rows_; }
+    bool operator==(const ListRows& other) const { return sameAs(other) || all() == other.all(); }
+    bool operator!=(const ListRows& other) const { return !(*this == other); }
+
+private:
+    const std::vector<ListRow>& all() const
+    {
+        static const std::vector<ListRow> none;
+        return rows_ ? *rows_ : none;
+    }
+    // Rows another copy shares are copied before they change.
+    std::vector<ListRow>& writable()
+    {
+        if (!rows_)
+            rows_ = std::make_shared<std::vector<ListRow>>();
+        else if (rows_.use_count() > 1)
+            rows_ = std::make_shared<std::vector<ListRow>>(*rows_);
+        return *rows_;
+    }
+
+    std::shared_ptr<std::vector<ListRow>> rows_;
+};
+
 struct ControlState {
     std::u16string text;
     int imageId = -1;  // picture resource; -1 none
@@ -52,7 +94,7 @@ struct ControlState {
 
     // Report-style lists: columns, rows and the selected row (-1 none).
     std::vector<ListColumn> columns;
-    std::vector<ListRow> rows;
+    ListRows rows;
     int selectedRow = -1;
 };
 

@@ -15,6 +15,7 @@ namespace {
 
 constexpr Rgb kCurrentModeGrey{85, 85, 85};
 constexpr Rgb kOtherModeGrey{194, 194, 194};
+constexpr int kTextCurveHint = 149;
 const std::u16string kNoValue = u"---";
 
 bool isGroupPage(std::int32_t view) { return view == 0 || view == 2 || view == 7; }
@@ -83,6 +84,8 @@ std::u16string CArveloCalcDlg::projectDataCaption() const
 
 void CArveloCalcDlg::refreshPage()
 {
+    // The picture of a calculated valve says how to see its curve.
+    controls()[kValvePicture].text = text(kTextCurveHint);
     if (isGroupPage(state_.valveView))
         refreshGroupPart();
     refreshSelectionFrames();

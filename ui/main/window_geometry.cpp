@@ -1,5 +1,7 @@
 #include "ui/main/window_geometry.h"
 
+#include <algorithm>
+
 ClientSize clientSizeWithoutScrollBars(const PixelRect& windowInClient, const PixelRect& client,
                                        int verticalBarWidth, int horizontalBarHeight)
 {
@@ -27,9 +29,24 @@ std::optional<PixelRect> fitToScreen(const PixelRect& virtualScreen, int vertica
     return std::nullopt;
 }
 
+ClientSize shownArea(const ClientSize& area, const ClientSize& content, int verticalBarWidth,
+                     int horizontalBarHeight)
+{
+    bool horizontalBar = content.width > area.width;
+    bool verticalBar = content.height > area.height;
+    // Twice: each bar narrows the room the other axis has.
+    for (int pass = 0; pass < 2; ++pass) {
+        verticalBar = verticalBar || content.height > area.height - (horizontalBar ? horizontalBarHeight : 0);
+        horizontalBar = horizontalBar || content.width > area.width - (verticalBar ? verticalBarWidth : 0);
+    }
+    return {area.width - (verticalBar ? verticalBarWidth : 0), area.height - (horizontalBar ? horizontalBarHeight : 0)};
+}
+
 std::optional<int> bannerShift(int savedWidth, int currentWidth)
 {
     if (savedWidth == 0 || currentWidth == 0)
         return std::nullopt;
     return (currentWidth - savedWidth) / 2;
 }
+
+int bannerLeft(int templateLeft, int shiftSoFar) { return templateLeft + std::max(0, shiftSoFar); }

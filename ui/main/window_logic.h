@@ -33,6 +33,9 @@ public:
     virtual void onClick(int /*controlId*/) {}
     // The view has written the field's new text into the model first.
     virtual void onTextChanged(int /*controlId*/) {}
+    // Whether a field takes a keystroke that would leave it with `text`; a
+    // refused keystroke leaves the field's text and caret as they were.
+    virtual bool acceptsTyping(int /*controlId*/, const std::u16string& /*text*/) const { return true; }
     // The view has written the drop-down list's new currentIndex first.
     virtual void onSelectionChanged(int /*controlId*/) {}
     // row is -1 when the click hit no row.

@@ -38,4 +38,14 @@ TEST(DesignationField, KeepsAtMost127BytesAndNeverHalfACharacter)
         EXPECT_EQ(fittedDesignation(c.typed), c.kept) << c.name;
 }
 
+TEST(DesignationField, TakesAKeystrokeWhileTheDesignationFits)
+{
+    EXPECT_TRUE(designationFits(u""));
+    EXPECT_TRUE(designationFits(std::u16string(127, u'a')));
+    EXPECT_FALSE(designationFits(std::u16string(128, u'a')));
+    EXPECT_TRUE(designationFits(std::u16string(125, u'a') + u"ü"));  // 127 bytes
+    EXPECT_FALSE(designationFits(std::u16string(126, u'a') + u"ü")); // 128 bytes
+    EXPECT_FALSE(designationFits(std::u16string(124, u'a') + u"\U0001F525")); // 128 bytes
+}
+
 } // namespace

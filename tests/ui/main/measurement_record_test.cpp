@@ -47,7 +47,12 @@ protected:
         window.onListClick(kCandidateList, static_cast<int>(found - rows.begin()));
     }
     std::vector<MeasurementRow> stored() { return MeasurementStore(db.handle()).load().rows; }
-    std::u16string measuredCell(std::size_t row) const { return control(kValveList).rows.at(row).cells.at(kMeasuredColumn); }
+    std::u16string measuredCell(std::size_t row) const
+    {
+        const ListRows& rows = control(kValveList).rows;
+        EXPECT_LT(row, rows.size());
+        return row < rows.size() ? rows[row].cells.at(kMeasuredColumn) : u"(no row)";
+    }
     std::u16string lastMessage() const { return messages.shown.empty() ? u"" : messages.shown.back(); }
 };
 

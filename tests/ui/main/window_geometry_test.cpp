@@ -84,6 +84,94 @@ TEST(ContentScroller, WheelNotchScrollsByTheSystemsLines)
     EXPECT_FALSE(wheelRequests(-120, 3, true).has_value());
 }
 
+// Fitted to a screen or resized, the window shows less or more of the
+// content: the pages follow, and an offset past the new end comes back.
+TEST(ContentScroller, PagesFollowWhatTheWindowShows)
+{
+    ContentScroller scroller = attachedScroller();
+    auto bars = scroller.setVisibleSize(700, 400);
+    EXPECT_EQ(bars.horizontal.page, 700);
+    EXPECT_EQ(bars.horizontal.maximum, 1199);
+    EXPECT_EQ(bars.vertical.page, 400);
+    scroller.scrollVertical(ScrollRequest::PageForward);
+    scroller.scrollVertical(ScrollRequest::PageForward);
+    EXPECT_EQ(scroller.offsetY, 320); // the end: 720 - 400
+    scroller.scrollHorizontal(ScrollRequest::Thumb, 450);
+
+    bars = scroller.setVisibleSize(1000, 500);
+    EXPECT_EQ(scroller.offsetY, 220);
+    EXPECT_EQ(scroller.offsetX, 200);
+    EXPECT_EQ(scroller.visibleHeight, 500);
+
+    bars = scroller.setVisibleSize(1300, 720);
+    EXPECT_FALSE(bars.horizontal.shown);
+    EXPECT_FALSE(bars.vertical.shown);
+    EXPECT_EQ(scroller.offsetX, 0);
+    EXPECT_EQ(scroller.offsetY, 0);
+    EXPECT_EQ(scroller.contentWidth, 1200);
+}
+
+TEST(ContentScroller, WheelTurnsTheBarItRotates)
+{
+    struct Case {
+        const char* name;
+        int x, y;
+        std::optional<bool> horizontal;
+        int z;
+    };
+    for (const Case& c : {Case{"down", 0, -120, false, -120}, Case{"up", 0, 120, false, 120},
+                          Case{"sideways right", -120, 0, true, -120}, Case{"sideways left", 120, 0, true, 120},
+                          Case{"diagonal goes by the vertical", 40, -120, false, -120},
+                          Case{"no rotation", 0, 0, std::nullopt, 0}}) {
+        const auto turn = wheelTurn(c.x, c.y);
+        ASSERT_EQ(turn.has_value(), c.horizontal.has_value()) << c.name;
+        if (!turn)
+            continue;
+        EXPECT_EQ(turn->horizontal, *c.horizontal) << c.name;
+        EXPECT_EQ(turn->z, c.z) << c.name;
+    }
+}
+
+TEST(ContentScroller, OffsetShowingAnItemMovesAsLittleAsItCan)
+{
+    struct Case {
+        const char* name;
+        int offset, visible, start, size;
+        int expected;
+    };
+    // 500 pixels shown from offset 100.
+    for (const Case& c : {Case{"shown whole", 100, 500, 200, 50, 100}, Case{"beyond the far edge", 100, 500, 580, 50, 130},
+                          Case{"before the near edge", 100, 500, 80, 50, 80},
+                          Case{"larger than what is shown", 100, 500, 700, 600, 700},
+                          Case{"no bar", 0, 0, 700, 50, 0}})
+        EXPECT_EQ(offsetShowing(c.offset, c.visible, c.start, c.size), c.expected) << c.name;
+}
+
+TEST(WindowGeometry, ShownAreaLeavesRoomForTheBarsTheContentNeeds)
+{
+    struct Case {
+        const char* name;
+        ClientSize area;
+        int shownWidth, shownHeight;
+    };
+    // Content 1536 x 918, bars 15 pixels.
+    for (const Case& c : {Case{"both bars", {1024, 570}, 1009, 555}, Case{"no bar", {1600, 1000}, 1600, 1000},
+                          Case{"wide enough: vertical bar only", {1600, 900}, 1585, 900},
+                          Case{"the vertical bar makes the horizontal one needed", {1545, 900}, 1530, 885},
+                          Case{"the horizontal bar makes the vertical one needed", {1500, 925}, 1485, 910}}) {
+        const ClientSize shown = shownArea(c.area, {1536, 918}, 15, 15);
+        EXPECT_EQ(shown.width, c.shownWidth) << c.name;
+        EXPECT_EQ(shown.height, c.shownHeight) << c.name;
+    }
+}
+
+TEST(WindowGeometry, BannerStaysRightOfItsTemplatePlace)
+{
+    EXPECT_EQ(bannerLeft(9, 50), 59);
+    EXPECT_EQ(bannerLeft(9, 0), 9);
+    EXPECT_EQ(bannerLeft(9, -128), 9);
+}
+
 TEST(WindowGeometry, ClientSizeCountsTheBarsBack)
 {
     // The bars take 17 pixels on the right and at the bottom.

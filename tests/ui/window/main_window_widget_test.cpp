@@ -11,7 +11,7 @@
 #include <QTextEdit>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -126,13 +126,92 @@ TEST_F(MainWindowWidget, EscapeLeavesTheWindowOpenAndACandidateClickReselectsIts
     EXPECT_TRUE(host().isVisible());
     EXPECT_EQ(shown(kFirstResult), QStringLiteral("3,70"));
 
-    auto* list = widget<QTreeWidget>(kCandidateList);
-    ASSERT_GE(list->topLevelItemCount(), 2);
-    const QRect second = list->visualItemRect(list->topLevelItem(1));
+    auto* list = widget<QTreeView>(kCandidateList);
+    ASSERT_GE(list->model()->rowCount(), 2);
+    const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(program->logic().fields.candidateIndex, 1);
-    ASSERT_EQ(list->selectedItems().size(), 1);
-    EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems().first()), 1);
+    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list->selectionModel()->selectedRows().first().row(), 1);
+
+    // The arrow key chooses the next candidate as a click on it would.
+    const QString firstMaterial = shown(kValveDetails);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(program->logic().fields.candidateIndex, 2);
+    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list->selectionModel()->selectedRows().first().row(), 2);
+    EXPECT_NE(shown(kValveDetails), firstMaterial);
+}
+
+// The window opens with the first shown field focused, and the tab key
+// visits the shown ones of the five fields in their order, and nothing else.
+TEST_F(MainWindowWidget, TabVisitsTheShownFieldsOnly)
+{
+    struct Page {
+        const char* name;
+        std::vector<int> clicks;
+        std::vector<int> cycle;
+    };
+    for (const Page& page :
+         {Page{"group page 0", {}, {kProjectField, kCustomerField}},
+          Page{"type page 3", {kStaticGroupButton, kFirstTypeButton},
+               {kFirstInput, kSecondInput, kDesignationField, kProjectField, kCustomerField}}}) {
+        for (const int id : page.clicks)
+            click(id);
+        if (page.clicks.empty()) {
+            EXPECT_EQ(host().focusWidget()->objectName(), QStringLiteral("control%1").arg(page.cycle.front()))
+                << "focus after opening";
+        } else {
+            widget(page.cycle.front())->setFocus();
+        }
+        for (std::size_t i = 1; i <= page.cycle.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(),
+                      QStringLiteral("control%1").arg(page.cycle[i % page.cycle.size()]))
+                << page.name << ", tab " << i;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), widget(page.cycle.back())) << page.name;
+    }
+    // Typed keys land in the focused field.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    EXPECT_EQ(shown(kCustomerField), QStringLiteral("x"));
+}
+
+// Tooltip of the calculated valve's picture: how to see its curve.
+TEST_F(MainWindowWidget, ValvePictureSaysADoubleClickShowsTheCurve)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    EXPECT_TRUE(widget(kValvePicture)->toolTip().isEmpty()) << "no picture, no curve";
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    QTest::keyClick(widget(kFirstInput), Qt::Key_Return);
+    EXPECT_EQ(widget(kValvePicture)->toolTip(), QStringLiteral("Doppelklick zeigt die Voreinstellkurve"));
+}
+
+// A keystroke that would make the designation longer than 127 bytes is
+// refused: the text and the caret stay where they were.
+TEST_F(MainWindowWidget, FullDesignationRefusesAKeystroke)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    auto* field = widget<QLineEdit>(kDesignationField);
+    const QString full = QString(125, QLatin1Char('a')) + QStringLiteral("ü");
+    typeInto(kDesignationField, full);
+    ASSERT_EQ(field->text(), full);
+    field->setCursorPosition(10);
+    for (const QString& key : {QStringLiteral("ü"), QStringLiteral("b")}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QApplication::sendEvent(field, &press);
+        EXPECT_EQ(field->text(), full) << key.toStdString();
+        EXPECT_EQ(field->cursorPosition(), 10) << key.toStdString();
+    }
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(field, &erase);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("b"));
+    QApplication::sendEvent(field, &press);
+    EXPECT_EQ(field->text().size(), full.size());
+    EXPECT_EQ(field->cursorPosition(), 10);
 }
 
 TEST_F(MainWindowWidget, CloseEndsTheWindowWithOk)

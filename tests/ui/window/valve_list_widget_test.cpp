@@ -12,7 +12,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QHeaderView>
+#include <QTreeView>
 
 
 using namespace MainWindowId;
@@ -32,16 +34,17 @@ TEST_F(MainWindowWidget, ValveIsAddedListedDeletedAndExported)
     typeInto(kDesignationField, QStringLiteral("Heizkreis Süd; \"Halle\""));
     click(kAddButton);
 
-    auto* list = widget<QTreeWidget>(kValveList);
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("1"));
-    EXPECT_EQ(list->topLevelItem(1)->text(13), QStringLiteral("Heizkreis Süd; \"Halle\""));
-    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("Arvelo Quarz"));
+    auto* list = widget<QTreeView>(kValveList);
+    const auto cell = [list](int row, int column) { return list->model()->index(row, column).data().toString(); };
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(cell(1, 13), QStringLiteral("Heizkreis Süd; \"Halle\""));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Arvelo Quarz"));
 
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     click(kDeleteValveButton);
-    ASSERT_EQ(list->topLevelItemCount(), 1);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("2"));
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("2"));
 
     typeInto(kProjectField, QStringLiteral("Schule"));
     typeInto(kCustomerField, QStringLiteral("Stadt"));
@@ -62,6 +65,40 @@ TEST_F(MainWindowWidget, ValveIsAddedListedDeletedAndExported)
     EXPECT_EQ(fileBytes(file), valveListExport(u"Schule", u"Stadt", 3, state.projects));
 }
 
+// A path in a folder that does not exist is refused by the dialog, which
+// stays open for another choice.
+TEST_F(MainWindowWidget, SaveDialogWantsAnExistingFolder)
+{
+    typeInto(kProjectField, QStringLiteral("Schule"));
+    typeInto(kCustomerField, QStringLiteral("Stadt"));
+    QString warning;
+    bool stayedOpen = false;
+    whenModalOpens([&warning, &stayedOpen](QWidget& modal) {
+        auto* dialog = &dynamic_cast<QFileDialog&>(modal);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("nirgendwo/liste"));
+        whenModalOpens(
+            [&warning, &stayedOpen, dialog, name](QWidget& box) {
+                warning = dynamic_cast<QMessageBox&>(box).text();
+                dynamic_cast<QMessageBox&>(box).accept();
+                QTimer::singleShot(0, dialog, [&stayedOpen, dialog, name] {
+                    stayedOpen = dialog->isVisible();
+                    name->setText(QStringLiteral("liste"));
+                    whenModalOpens([](QWidget& saved) { dynamic_cast<QMessageBox&>(saved).accept(); }, dialog);
+                    static_cast<QDialog*>(dialog)->accept();
+                });
+            },
+            dialog);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    click(kExportButton);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(warning.contains(QStringLiteral("nirgendwo"))) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QStringLiteral("Verzeichnis"))) << "in the program's language: " << warning.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "Export" / "liste.csv"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Export" / "nirgendwo"));
+}
+
 // The settings dialogs as they really open over the window.
 TEST_F(MainWindowWidget, LanguageSavedSwitchesTheWindowToEnglishAtOnce)
 {
@@ -74,12 +111,77 @@ TEST_F(MainWindowWidget, LanguageSavedSwitchesTheWindowToEnglishAtOnce)
         QTest::keyClick(languages, Qt::Key_Up);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control1056")), Qt::LeftButton);
     });
+    // Qt's own texts, such as its standard buttons', follow the program's language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     click(kLanguageButton);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(state.languageIndex, 1);
     EXPECT_EQ(state.valveView, 0);
     EXPECT_EQ(shown(kSizingButton), QStringLiteral("Sizing"));
-    EXPECT_EQ(widget<QTreeWidget>(kValveList)->headerItem()->text(13), QStringLiteral("Designation"));
-    EXPECT_EQ(widget<QTreeWidget>(kCandidateList)->headerItem()->text(1), QStringLiteral("Type series"));
+    const auto header = [this](int id, int column) {
+        return widget<QTreeView>(id)->model()->headerData(column, Qt::Horizontal).toString();
+    };
+    EXPECT_EQ(header(kValveList, 13), QStringLiteral("Designation"));
+    EXPECT_EQ(header(kCandidateList, 1), QStringLiteral("Type series"));
+}
+
+// Moving the highlight with the keyboard counts as a click on that row, so
+// "Delete valve" removes the row the user sees highlighted.
+TEST_F(MainWindowWidget, KeyboardHighlightIsTheRowDeleted)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    QTest::keyClick(widget(kFirstInput), Qt::Key_Return);
+    for (const char* name : {"A", "B", "C"}) {
+        typeInto(kDesignationField, QString::fromLatin1(name));
+        click(kAddButton);
+    }
+    auto* list = widget<QTreeView>(kValveList);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(program->logic().valveListIndex, 2);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(program->logic().valveListIndex, 1);
+    click(kDeleteValveButton);
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->model()->index(0, 13).data().toString(), QStringLiteral("A"));
+    EXPECT_EQ(list->model()->index(1, 13).data().toString(), QStringLiteral("C"));
+}
+
+// A header that does not fit its column ends in an ellipsis and has the
+// whole caption as tooltip; the columns keep their widths.
+TEST_F(MainWindowWidget, CutHeadersShowAnEllipsisAndTheirWholeCaption)
+{
+    for (const auto& [language, name] : {std::pair{3, "de"}, {6, "ru"}}) {
+        state.languageIndex = static_cast<std::uint8_t>(language);
+        program->logic().setupCandidateList();
+        program->logic().setupValveListColumns();
+        program->logic().refreshPage();
+        host().showModel();
+        int cut = 0;
+        for (const int id : {kCandidateList, kValveList}) {
+            const auto* list = widget<QTreeView>(id);
+            const auto& columns = program->logic().controls()[id].columns;
+            for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+                const QString whole = QString::fromStdU16String(columns[static_cast<std::size_t>(i)].header);
+                const QString shown = list->model()->headerData(i, Qt::Horizontal).toString();
+                const QString tip = list->model()->headerData(i, Qt::Horizontal, Qt::ToolTipRole).toString();
+                EXPECT_EQ(list->header()->sectionSize(i), columns[static_cast<std::size_t>(i)].width);
+                EXPECT_LE(list->header()->fontMetrics().horizontalAdvance(shown), columns[static_cast<std::size_t>(i)].width)
+                    << name << " " << whole.toStdString();
+                if (shown == whole) {
+                    EXPECT_TRUE(tip.isEmpty()) << name << " " << whole.toStdString();
+                    continue;
+                }
+                ++cut;
+                EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << name << " " << shown.toStdString();
+                EXPECT_EQ(tip, whole);
+            }
+        }
+        EXPECT_GT(cut, 0) << name << ": the long captions of this language are cut";
+    }
 }
 
 TEST_F(MainWindowWidget, EscapeInASettingsDialogChangesNothing)
