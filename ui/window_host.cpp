@@ -213,6 +213,16 @@ void WindowHost::bindSignals(int id, QWidget* widget)
             logic_.onTextChanged(id);
             afterEvent();
         });
+    } else if (auto* lines = qobject_cast<KrMultiLineEdit*>(widget); lines && !lines->isReadOnly()) {
+        // An editable text of several lines: Tab moves on, as in a field.
+        lines->setTabChangesFocus(true);
+        connect(lines, &QTextEdit::textChanged, this, [this, id, lines] {
+            if (showing_)
+                return;
+            logic_.controls()[id].text = lines->toPlainText().toStdU16String();
+            logic_.onTextChanged(id);
+            afterEvent();
+        });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         connect(combo, &QComboBox::activated, this, [this, id](int index) {
             logic_.controls()[id].currentIndex = index;

@@ -33,7 +33,6 @@ constexpr std::array<SignOffField, 8> kFields{{
 
 // Long enough for any name or date, short enough for one line of the page.
 constexpr int kFieldLength = 120;
-constexpr int kRemarksLength = 600;
 
 std::u16string titleOf(const AppState& state) { return std::u16string(TextTable::text(state.languageIndex, kTitle)); }
 
@@ -50,7 +49,7 @@ void CArveloCalcSignOffDlg::onOpen()
         setLabel(field.labelId, text(field.textId), ControlFont::Regular);
         ControlState& edit = controls()[field.fieldId];
         edit.text = signOff_.*field.value;
-        edit.maxLength = field.fieldId == 1212 ? kRemarksLength : kFieldLength;
+        edit.maxLength = kFieldLength; // the remarks' box of several lines takes any length
     }
     showSaveAndCancel();
 }
