@@ -3,6 +3,7 @@
 
 #include "app/program_version.h"
 #include "cli/batch.h"
+#include "cli/branch_command.h"
 #include "cli/duty.h"
 #include "cli/outcome_output.h"
 #include "cli/size_session.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -153,6 +155,8 @@ int runFile(SizeSession& session, const Arguments& args, const RunSettings& sett
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string_view(argv[1]) == "branch")
+        return runBranchCommand(argc - 1, argv + 1);
     CLI::App app{"Sizes and checks Arvelo valves on the product catalogue, as Arvelo Rezu does.", "arvelo-size"};
     app.set_version_flag("--version", std::string("arvelo-size ") + kProgramVersion, "Print the version and exit");
     app.footer(kHelpFooter);
