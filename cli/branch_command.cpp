@@ -2,6 +2,7 @@
 
 #include "app/unit_conversion.h"
 #include "branch/balance_branch.h"
+#include "branch/branch_chart_svg.h"
 #include "branch/branch_result_texts.h"
 #include "cli/branch_csv.h"
 #include "cli/duty.h"
@@ -45,6 +46,7 @@ struct Arguments {
     std::string file;
     std::string database = "DB/mvd.db";
     std::string outFile;
+    std::string svgFile;
     bool json = false;
     DutyTexts units{"fixed"};
     RunSettingTexts settings;
@@ -58,6 +60,7 @@ void declareOptions(CLI::App& app, Arguments& args)
     app.add_option("file", args.file, "Circuits file (semicolon-separated, with a header)")->required();
     app.add_flag("--json", args.json, "Print one JSON object");
     app.add_option("--out", args.outFile, "Write the results to this file instead of standard output");
+    app.add_option("--svg", args.svgFile, "Write the chart of the branch as an SVG file");
     app.add_option("--db", args.database, "Catalogue database (default DB/mvd.db below the current folder)");
     app.add_option("--flow-unit", args.units.flowUnit, "Flow unit in force, e.g. l/s, m3/h (default l/s)");
     app.add_option("--pressure-unit", args.units.pressureUnit, "Pressure unit in force, e.g. kPa (default mbar)");
@@ -187,5 +190,9 @@ int runBranchCommand(int argc, char** argv)
     const std::string bytes = args.json ? jsonLine(tableJson(state, branch, result, texts)) + "\n" : tableText(texts);
     if (std::string error = output(args, bytes); !error.empty())
         return fail(error);
+    if (args.svgFile.empty())
+        return 0;
+    if (const auto failure = writeFileAtomically(args.svgFile, branchChartSvg(state, branch, result)))
+        return fail("cannot write " + args.svgFile + ": " + *failure);
     return 0;
 }

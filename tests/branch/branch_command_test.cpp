@@ -98,6 +98,17 @@ TEST_F(BranchCommand, WritesOneJsonObjectWithWarningsInTheLanguageToAFile)
     EXPECT_EQ(json["circuits"][1]["warning_list"], nlohmann::json::array());
 }
 
+TEST_F(BranchCommand, WritesTheChartOfTheBranch)
+{
+    const CommandRun result = run(kWorkedExample, "--svg chart.svg --language 6");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string svg = fileBytes(folder.path() / "chart.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("id=\"bar-4-valve\""), std::string::npos);
+    EXPECT_NE(svg.find("Напор насоса (mbar) 350,00"), std::string::npos);
+    EXPECT_NE(svg.find("id=\"index-circuit\""), std::string::npos);
+}
+
 TEST_F(BranchCommand, TakesTheFlowFromThePowerWhenNoFlowIsGiven)
 {
     // 10,465 kW at 70/55 C through water (4186 J/(kg K), 1000 kg/m3): 0,1667 l/s.
@@ -133,10 +144,11 @@ TEST_F(BranchCommand, ABadFileGivesOneLineAndNoResults)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const CommandRun result = run(c.file, "--out out.txt");
+        const CommandRun result = run(c.file, "--out out.txt --svg chart.svg");
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.err, "arvelo-size branch: branch.csv: " + c.message + "\n");
         EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.txt"));
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "chart.svg"));
     }
 }
 
