@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+class EditableTable;
 class QComboBox;
 class QTreeWidget;
 class WindowLogic;
@@ -53,6 +54,7 @@ protected:
 private:
     QWidget* makeControl(const Control& control, QWidget* parent);
     void bindSignals(int id, QWidget* widget);
+    void bindTable(int id, EditableTable& table);
     void showControl(int id, const ControlState& state);
     void showList(QTreeWidget& list, const ControlState& state);
     void showCombo(QComboBox& combo, const ControlState& state);

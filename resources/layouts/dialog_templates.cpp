@@ -5,6 +5,7 @@ const DialogTemplate* findDialogTemplate(int templateId)
     static const DialogTemplate* const kTemplates[] = {
         &aboutBoxTemplate(),       &mainWindowTemplate(),        &languageDialogTemplate(),
         &unitsDialogTemplate(),    &preferencesDialogTemplate(), &flowDialogTemplate(),
+        &branchWindowTemplate(),
     };
     for (const DialogTemplate* dialog : kTemplates) {
         if (dialog->id == templateId)

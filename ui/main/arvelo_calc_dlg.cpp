@@ -47,13 +47,14 @@ void CArveloCalcDlg::onClick(int controlId)
         int id;
         void (*handle)(CArveloCalcDlg&);
     };
-    static const std::array<ClickHandler, 16> kHandlers{{
+    static const std::array<ClickHandler, 17> kHandlers{{
         {kSizingButton, [](CArveloCalcDlg& w) { w.state_.workMode = 0, w.state_.valveView = 0, w.refreshPage(); }},
         {kCommissioningButton,
          [](CArveloCalcDlg& w) { w.state_.workMode = 1, w.state_.valveView = 0, w.refreshPage(); }},
         {kLanguageButton, [](CArveloCalcDlg& w) { w.openSettings(kLanguageButton); }},
         {kUnitsButton, [](CArveloCalcDlg& w) { w.openSettings(kUnitsButton); }},
         {kPreferencesButton, [](CArveloCalcDlg& w) { w.openSettings(kPreferencesButton); }},
+        {kBalanceBranchButton, [](CArveloCalcDlg& w) { w.openBranchWindow(); }},
         {kStaticGroupButton, [](CArveloCalcDlg& w) { w.state_.valveView = 2, w.refreshPage(); }},
         {kDynamicGroupButton, [](CArveloCalcDlg& w) { w.state_.valveView = 7, w.refreshPage(); }},
         {kFirstTypeButton, [](CArveloCalcDlg& w) { w.chooseType(kFirstTypeButton); }},

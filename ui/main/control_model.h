@@ -50,10 +50,18 @@ struct ControlState {
     std::vector<std::u16string> entries;
     int currentIndex = -1;
 
-    // Report-style lists: columns, rows and the selected row (-1 none).
+    // Report-style lists and editable tables: columns, rows and the
+    // selected row (-1 none); editable tables also the current column.
     std::vector<ListColumn> columns;
     std::vector<ListRow> rows;
     int selectedRow = -1;
+    int currentColumn = 0;
+    // Editable tables: per column the texts its cells may take; a column
+    // without choices (or beyond this list) takes free text.
+    std::vector<std::vector<std::u16string>> columnChoices;
+
+    // Charts: the SVG picture (UTF-8).
+    std::string svg;
 };
 
 class ControlModel {

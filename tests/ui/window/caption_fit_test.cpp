@@ -3,6 +3,8 @@
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_group_frame.h"
 #include "ui/controls/kr_static_text.h"
+#include "tests/support/recorded_messages.h"
+#include "ui/branch/branch_window.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_prefs_dlg.h"
@@ -73,8 +75,11 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
         CArveloCalcSetupUmDlg unitsDialog(state, u"");
         CArveloCalcSetupPrefsDlg preferencesDialog(state, u"");
         CArveloCalcCalcDlg flowDialog(state, u"");
+        RecordedMessages messages;
+        BranchWindow branchWindow(state, db, messages, u"");
         for (WindowLogic* dialog : std::initializer_list<WindowLogic*>{&languageDialog, &unitsDialog,
-                                                                       &preferencesDialog, &flowDialog}) {
+                                                                       &preferencesDialog, &flowDialog,
+                                                                       &branchWindow}) {
             WindowHost dialogHost(*dialog, &host());
             dialogHost.open();
             checkCaptions(dialogHost,
