@@ -97,7 +97,9 @@ TEST_F(BranchWindowTest, CalculatesShowsTheHeadTheIndexAndTheChartUntilTheNextCh
     EXPECT_TRUE(c[kPumpHeadLabel].text.empty());
     EXPECT_TRUE(c[kChart].svg.empty());
     EXPECT_FALSE(c[kAddButton].enabled);
-    EXPECT_TRUE(window->onKeyDown(WindowLogic::Key::Return, kCircuitTable)) << "Return calculates";
+    EXPECT_FALSE(window->onKeyDown(WindowLogic::Key::Return, kCircuitTable)) << "the table's own: next cell";
+    EXPECT_TRUE(c[kPumpHeadLabel].text.empty());
+    EXPECT_TRUE(window->onKeyDown(WindowLogic::Key::Return, kNameField)) << "Return calculates";
     EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 47,00");
     EXPECT_EQ(c[kIndexLabel].text, u"Index circuit: 4 R4");
 }

@@ -188,12 +188,15 @@ void BranchWindow::onClick(int controlId)
     }
 }
 
-bool BranchWindow::onKeyDown(Key key, int /*focusedControlId*/)
+bool BranchWindow::onKeyDown(Key key, int focusedControlId)
 {
-    if (key == Key::Escape)
+    if (key == Key::Escape) {
         end(kResultOk);
-    else
-        calculate();
+        return true;
+    }
+    if (focusedControlId == kCircuitTable)
+        return false; // the table moves on to the next cell
+    calculate();
     return true;
 }
 

@@ -29,7 +29,8 @@ public:
     void onClick(int controlId) override;
     void onTextChanged(int controlId) override;
     void onCellChanged(int controlId, int row, int column) override;
-    // Return calculates; Escape closes (everything is saved already).
+    // Return calculates, but in the circuits table moves to the next cell;
+    // Escape closes (everything is saved already).
     bool onKeyDown(Key key, int focusedControlId) override;
 
     const Branch& branch() const { return branch_; }
