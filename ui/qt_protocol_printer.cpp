@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgRenderer>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -148,6 +149,17 @@ void drawFooter(ProtocolPage& page, const CommissioningProtocol& protocol, doubl
                      qText(protocolPageCounter(protocol.languageIndex, number, count)));
 }
 
+// A chart below the header band, as large as the page allows, its
+// proportions kept.
+void drawChart(ProtocolPage& page, const std::string& svg, double width, double height)
+{
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    if (!renderer.isValid())
+        return;
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer.render(&page.painter(), page.rect(0.0, kHeaderBand, width, height - kFooterBand - kHeaderBand));
+}
+
 QByteArray xmpMetadata(const QString& title, const QString& author)
 {
     const QString xmp = QStringLiteral(
@@ -195,6 +207,7 @@ std::string QtProtocolPrinter::protocolPdf(const CommissioningProtocol& protocol
     const double rowSpace = height - kFooterBand - tableTop - table.headerHeight;
     const std::vector<ProtocolPageRows> pages = protocolPages(table.rowHeights, rowSpace);
 
+    const int pageCount = static_cast<int>(pages.size() + protocol.charts.size());
     for (std::size_t number = 0; number < pages.size(); ++number) {
         if (number > 0)
             writer.newPage();
@@ -205,7 +218,13 @@ std::string QtProtocolPrinter::protocolPdf(const CommissioningProtocol& protocol
             drawRow(page, table, protocol.rows[row], y, table.rowHeights[row], false);
             y += table.rowHeights[row];
         }
-        drawFooter(page, protocol, width, height, static_cast<int>(number + 1), static_cast<int>(pages.size()));
+        drawFooter(page, protocol, width, height, static_cast<int>(number + 1), pageCount);
+    }
+    for (std::size_t chart = 0; chart < protocol.charts.size(); ++chart) {
+        writer.newPage();
+        drawHeaderBand(page, protocol, width);
+        drawChart(page, protocol.charts[chart], width, height);
+        drawFooter(page, protocol, width, height, static_cast<int>(pages.size() + chart + 1), pageCount);
     }
     painter.end();
     return buffer.data().toStdString();

@@ -5,6 +5,7 @@
 
 #include "tests/support/fixture_db.h"
 #include "tests/support/recorded_messages.h"
+#include "ui/branch/branch_protocol_charts.h"
 #include "ui/branch/branch_window.h"
 #include "ui/branch/branch_window_ids.h"
 
@@ -225,6 +226,27 @@ TEST_F(BranchWindowTest, SettingsAreTypedInThePressureUnitInForce)
     c[kNoiseLimitField].text = u"20x"; // the numeric filter refuses it
     window->onTextChanged(kNoiseLimitField);
     EXPECT_EQ(c[kNoiseLimitField].text, u"200");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BranchWindowTest, TheProtocolChartsAreThoseOfBranchesWithValvesInTheList)
+{
+    typeWorkedExample(); // saved as Branch 1
+    openWindow();
+    typeRow(0, u"elsewhere", u"0,5", u"1", u"1", u"Arvelo Quarz"); // Branch 2
+    EXPECT_TRUE(branchChartsOfValveList(state, db).empty()) << "an empty valve list";
+
+    ProjectRow listed;
+    listed.posizione = 1;
+    listed.riferimento = "P3";
+    state.projects = {listed};
+    const std::vector<std::string> charts = branchChartsOfValveList(state, db);
+    ASSERT_EQ(charts.size(), 1u);
+    EXPECT_NE(charts[0].find("Branch – Branch 1"), std::string::npos);
+    EXPECT_NE(charts[0].find("Pump head (kPa) 35,00"), std::string::npos);
 }
 
 } // namespace

@@ -18,6 +18,9 @@ struct CommissioningProtocol {
     std::u16string printedLine;
     std::vector<std::u16string> headers;
     std::vector<std::vector<std::u16string>> rows;
+    // Charts (SVG pictures) printed after the table, one a page: those of
+    // the saved branches whose valves are in the list.
+    std::vector<std::string> charts;
 };
 
 // The number of columns filled in by hand on site, after the list's own.

@@ -4,6 +4,7 @@
 #include "data/text_format.h"
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
+#include "ui/branch/branch_protocol_charts.h"
 #include "ui/main/commissioning_protocol.h"
 #include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
@@ -146,11 +147,15 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
-    const std::string bytes =
-        isProtocolFile(*file)
-            ? services_.protocols.protocolPdf(
-                  commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate()))
-            : valveListExport(project, customer, state_.languageIndex, state_.projects);
+    std::string bytes;
+    if (isProtocolFile(*file)) {
+        CommissioningProtocol protocol =
+            commissioningProtocol(project, customer, state_.languageIndex, state_.projects, todayIsoDate());
+        protocol.charts = branchChartsOfValveList(state_, db_);
+        bytes = services_.protocols.protocolPdf(protocol);
+    } else {
+        bytes = valveListExport(project, customer, state_.languageIndex, state_.projects);
+    }
     if (const auto failure = writeFileAtomically(*file, bytes)) {
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;
