@@ -51,5 +51,6 @@ inline constexpr int kBranchNameTaken = 137;    // "%s": the name
 inline constexpr int kValvesAdded = 138;        // "%s": how many
 inline constexpr int kSavedBranches = 139;
 inline constexpr int kCalculateFirst = 140;
+inline constexpr int kBranchNotSaved = 141;
 
 } // namespace branch_text

@@ -143,4 +143,5 @@ LanguageTexts kEnglishTexts = {
     /* 138 */ u"%s valves added to the valve list.",
     /* 139 */ u"Saved branches",
     /* 140 */ u"Calculate the branch first.",
+    /* 141 */ u"The branch could not be saved.",
 };

@@ -144,4 +144,5 @@ LanguageTexts kFrenchTexts = {
     /* 138 */ u"%s vannes ajoutées à la liste des vannes.",
     /* 139 */ u"Branches enregistrées",
     /* 140 */ u"Calculez d'abord la branche.",
+    /* 141 */ u"La branche n'a pas pu être enregistrée.",
 };

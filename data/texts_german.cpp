@@ -143,4 +143,5 @@ LanguageTexts kGermanTexts = {
     /* 138 */ u"%s Ventile zur Ventilliste hinzugefügt.",
     /* 139 */ u"Gespeicherte Stränge",
     /* 140 */ u"Bitte zuerst den Strang berechnen.",
+    /* 141 */ u"Der Strang konnte nicht gespeichert werden.",
 };

@@ -143,4 +143,5 @@ LanguageTexts kItalianTexts = {
     /* 138 */ u"%s valvole aggiunte alla lista valvole.",
     /* 139 */ u"Rami salvati",
     /* 140 */ u"Calcolare prima il ramo.",
+    /* 141 */ u"Impossibile salvare il ramo.",
 };

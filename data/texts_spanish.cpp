@@ -144,4 +144,5 @@ LanguageTexts kSpanishTexts = {
     /* 138 */ u"%s válvulas añadidas a la lista de válvulas.",
     /* 139 */ u"Ramales guardados",
     /* 140 */ u"Calcule primero el ramal.",
+    /* 141 */ u"No se ha podido guardar el ramal.",
 };

@@ -144,4 +144,5 @@ LanguageTexts kSwedishTexts = {
     /* 138 */ u"%s ventiler har lagts till i ventillistan.",
     /* 139 */ u"Sparade stammar",
     /* 140 */ u"Beräkna stammen först.",
+    /* 141 */ u"Stammen kunde inte sparas.",
 };

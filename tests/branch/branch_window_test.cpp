@@ -212,6 +212,24 @@ TEST_F(BranchWindowTest, ATypedNameOfAnotherBranchNeverOverwritesIt)
     EXPECT_EQ(window->branch().circuits.at(0).designation, "A");
 }
 
+TEST_F(BranchWindowTest, ARefusedSaveIsReportedOnce)
+{
+    typeRow(0, u"A", u"0,5", u"1", u"1", u"Arvelo Quarz");
+    fixture::execute(folder.path() / "DB" / "mvd.db",
+                     "CREATE TRIGGER refuse BEFORE UPDATE ON rami BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    type(0, 2, u"5");
+    type(0, 3, u"6");
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{u"The branch could not be saved."}));
+    fixture::execute(folder.path() / "DB" / "mvd.db", "DROP TRIGGER refuse;");
+    type(0, 2, u"7");
+    type(0, 3, u"8");
+    EXPECT_EQ(messages.shown.size(), 1u) << "saved again";
+    openWindow();
+    window->controls()[kSavedList].currentIndex = 0;
+    window->onClick(kOpenButton);
+    EXPECT_EQ(window->branch().circuits.at(0).riserLoss, 8.0f) << "nothing lost once the save works";
+}
+
 TEST_F(BranchWindowTest, SettingsAreTypedInThePressureUnitInForce)
 {
     state.pressureUnitIndex = 8; // mbar

@@ -296,8 +296,14 @@ void BranchWindow::persist()
         branch_.settings.name = name.empty() ? freeDefaultName() : name;
         controls()[kNameField].text = utf8ToUtf16(branch_.settings.name);
     }
-    if (store_.save(branch_) == BranchStoreResult::Done)
+    if (store_.save(branch_) == BranchStoreResult::Done) {
         savedName_ = branch_.settings.name;
+        saveFailed_ = false;
+    } else if (!saveFailed_) {
+        // Once, not at every keystroke, until a save works again.
+        saveFailed_ = true;
+        messages_.showMessage(text(kBranchNotSaved));
+    }
     showSavedBranches();
 }
 

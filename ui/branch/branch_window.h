@@ -20,7 +20,8 @@ class UserMessages;
 // The branch is saved as the user goes: every change of a circuit or a
 // setting writes it under its name at once (a branch without a name gets
 // "Branch N"), so closing the window never loses anything and never asks.
-// The name field takes effect with Rename (or with the first save).
+// The name field takes effect with Rename (or with the first save). A save
+// the database refuses is reported, once until a save works again.
 class BranchWindow : public WindowLogic {
 public:
     BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, std::u16string caption);
@@ -69,4 +70,5 @@ private:
     std::optional<BranchResult> result_;
     std::string minimumDpText_;
     std::string noiseLimitText_;
+    bool saveFailed_ = false;
 };
