@@ -3,6 +3,7 @@
 #include "catalogue/sqlite_handle.h"
 #include "catalogue/table_shape.h"
 #include "db/measurement_table.h"
+#include "db/branch_schema.h"
 
 #include <optional>
 
@@ -121,6 +122,10 @@ std::optional<Failure> replaceCatalogue(sqlite3* db, const std::vector<TableData
         return fail("progetti schema: " + *failure);
     if (auto failure = execute(db, kMeasurementTableSchema))
         return fail("misure schema: " + *failure);
+    // The saved branches are the user's, like the valve list: created when
+    // missing, never replaced.
+    if (auto failure = execute(db, kBranchSchema))
+        return fail("branch tables: " + *failure);
     // No VACUUM here: it may renumber the rowids of progetti, whose storage
     // order is the order of the valve list.
     if (auto failure = execute(db, "COMMIT"))

@@ -5,6 +5,7 @@
 #include "cli/argument_text.h"
 #include "cli/batch.h"
 #include "cli/catalogue_search.h"
+#include "cli/branch_command.h"
 #include "cli/duty.h"
 #include "cli/locale_language.h"
 #include "cli/outcome_output.h"
@@ -21,6 +22,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -197,6 +199,8 @@ int runFile(SizeSession& session, const Arguments& args, const RunSettings& sett
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string_view(argv[1]) == "branch")
+        return runBranchCommand(argc - 1, argv + 1);
     CLI::App app{"Sizes and checks Arvelo valves on the product catalogue, as Arvelo Rezu does.", "arvelo-size"};
     app.set_version_flag("--version", std::string("arvelo-size ") + kProgramVersion, "Print the version and exit");
     app.footer(kHelpFooter);

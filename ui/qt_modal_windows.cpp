@@ -5,6 +5,9 @@
 int QtModalWindows::runModal(WindowLogic& window)
 {
     WindowHost host(window, owner_);
-    host.setFixedSize(host.size());
+    if (window.dialogTemplate().resizable)
+        host.setMinimumSize(host.size());
+    else
+        host.setFixedSize(host.size());
     return host.exec();
 }

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProgressDialog>
+#include <QSvgRenderer>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -282,6 +283,17 @@ void drawClosingBlock(ProtocolPage& page, const CommissioningProtocol& protocol,
     }
 }
 
+// A chart below the header band, as large as the page allows, its
+// proportions kept.
+void drawChart(ProtocolPage& page, const std::string& svg, double width, double height)
+{
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    if (!renderer.isValid())
+        return;
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer.render(&page.painter(), page.rect(0.0, kHeaderBand, width, height - kFooterBand - kHeaderBand));
+}
+
 QByteArray xmpMetadata(const QString& title, const QString& author)
 {
     const QString xmp = QStringLiteral(
@@ -348,8 +360,8 @@ std::optional<std::string> QtProtocolPrinter::protocolPdf(const CommissioningPro
     // holds it once.
     const QImage banner = QImage(imageResourcePath(kBannerPicture))
                               .scaledToHeight(static_cast<int>(page.mm(kBannerHeight)), Qt::SmoothTransformation);
-    const auto progress = progressDialog(protocol, showProgress_, static_cast<int>(pages.size()));
-
+    const int pageCount = static_cast<int>(pages.size() + protocol.charts.size());
+    const auto progress = progressDialog(protocol, showProgress_, pageCount);
     for (std::size_t number = 0; number < pages.size(); ++number) {
         if (progress) {
             progress->setValue(static_cast<int>(number));
@@ -371,10 +383,21 @@ std::optional<std::string> QtProtocolPrinter::protocolPdf(const CommissioningPro
         }
         if (number + 1 == pages.size())
             drawClosingBlock(page, protocol, y, width);
-        drawFooter(page, protocol, width, height, static_cast<int>(number + 1), static_cast<int>(pages.size()));
+        drawFooter(page, protocol, width, height, static_cast<int>(number + 1), pageCount);
+    }
+    for (std::size_t chart = 0; chart < protocol.charts.size(); ++chart) {
+        if (progress) {
+            progress->setValue(static_cast<int>(pages.size() + chart));
+            if (progress->wasCanceled())
+                return std::nullopt;
+        }
+        writer.newPage();
+        drawHeaderBand(page, protocol, banner, width);
+        drawChart(page, protocol.charts[chart], width, height);
+        drawFooter(page, protocol, width, height, static_cast<int>(pages.size() + chart + 1), pageCount);
     }
     painter.end();
     if (progress)
-        progress->setValue(static_cast<int>(pages.size()));
+        progress->setValue(pageCount);
     return buffer.data().toStdString();
 }

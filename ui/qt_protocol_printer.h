@@ -5,9 +5,10 @@
 // Draws the commissioning protocol as an A4 landscape PDF with the program's
 // Roboto embedded: banner, title, project, customer, printing date and flow
 // tolerance on every page above the table, its headers repeated, "page N of
-// M" below, and after the last valve the summary and the sign-off block.
-// With showProgress, a long protocol shows its pages as they are drawn in a
-// progress dialog whose Cancel abandons it.
+// M" below, after the last valve the summary and the sign-off block, then
+// each chart of the protocol on a page of its own. With showProgress, a long
+// protocol shows its pages as they are drawn in a progress dialog whose
+// Cancel abandons it.
 class QtProtocolPrinter : public ProtocolPrinter {
 public:
     explicit QtProtocolPrinter(bool showProgress = false) : showProgress_(showProgress) {}

@@ -3,6 +3,9 @@
 #include "resources/fonts/program_fonts.h"
 #include "resources/images/program_icon.h"
 #include "resources/layouts/dialog_units.h"
+#include "ui/chart_control.h"
+#include "ui/control_anchors.h"
+#include "ui/editable_table.h"
 #include "ui/fitted_text.h"
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_edit.h"
@@ -130,6 +133,8 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
     case ControlClass::Field: return makeField(control, parent);
     case ControlClass::ListView: return makeList(parent);
     case ControlClass::ComboBox: return new QComboBox(parent);
+    case ControlClass::EditableTable: return new EditableTable(parent);
+    case ControlClass::Chart: return new ChartControl(parent);
     }
     return new QWidget(parent);
 }
@@ -191,6 +196,8 @@ WindowHost::WindowHost(WindowLogic& logic, QWidget* parent, QWidget* content)
     installEventFilter(this);
     for (std::size_t i = 1; i < dialog.tabOrder.size(); ++i)
         setTabOrder(control(dialog.tabOrder[i - 1]), control(dialog.tabOrder[i]));
+    if (dialog.resizable)
+        new ControlAnchors(*surface, dialog, widgets_);
 }
 
 QWidget* WindowHost::control(int id) const
@@ -229,6 +236,8 @@ void WindowHost::bindSignals(int id, QWidget* widget)
             logic_.onSelectionChanged(id);
             afterEvent();
         });
+    } else if (auto* table = qobject_cast<EditableTable*>(widget)) {
+        bindTable(id, *table);
     } else if (auto* list = qobject_cast<QTreeView*>(widget)) {
         list->viewport()->installEventFilter(this);
         connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -252,6 +261,25 @@ void WindowHost::setListImages(const QList<QIcon>& images)
     for (const auto& [id, widget] : widgets_)
         if (auto* list = qobject_cast<QTreeView*>(widget))
             modelOf(*list).setImages(images);
+}
+
+void WindowHost::bindTable(int id, EditableTable& table)
+{
+    connect(&table, &EditableTable::cellEdited, this, [this, id](int row, int column, const QString& text) {
+        std::vector<ListRow>& rows = logic_.controls()[id].rows.edit();
+        if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0)
+            return;
+        std::vector<std::u16string>& cells = rows[static_cast<std::size_t>(row)].cells;
+        if (static_cast<std::size_t>(column) >= cells.size())
+            cells.resize(static_cast<std::size_t>(column) + 1);
+        cells[static_cast<std::size_t>(column)] = text.toStdU16String();
+        logic_.onCellChanged(id, row, column);
+        afterEvent();
+    });
+    connect(&table, &EditableTable::currentCellMoved, this, [this, id](int row, int column) {
+        logic_.controls()[id].selectedRow = row;
+        logic_.controls()[id].currentColumn = column;
+    });
 }
 
 void WindowHost::open()
@@ -339,6 +367,10 @@ void WindowHost::showControl(int id, const ControlState& state)
         showList(*list, state);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         showCombo(*combo, state);
+    } else if (auto* table = qobject_cast<EditableTable*>(widget)) {
+        table->showState(state);
+    } else if (auto* chart = qobject_cast<ChartControl*>(widget)) {
+        chart->setSvg(state.svg);
     }
     widget->setEnabled(state.enabled);
     widget->setVisible(state.visible);

@@ -9,6 +9,7 @@
 
 #include <map>
 
+class EditableTable;
 class QComboBox;
 class QTreeView;
 class WindowLogic;
@@ -52,6 +53,7 @@ protected:
 private:
     QWidget* makeControl(const Control& control, QWidget* parent);
     void bindSignals(int id, QWidget* widget);
+    void bindTable(int id, EditableTable& table);
     void showControl(int id, const ControlState& state);
     void showList(QTreeView& list, const ControlState& state);
     // A change of a list's current row by the keyboard: a click on that row.

@@ -59,3 +59,13 @@ inline Control comboBox(int id, DialogRect rect)
 {
     return controlEntry(id, ControlClass::ComboBox, rect, kTabStop);
 }
+
+inline Control editableTable(int id, DialogRect rect, std::uint32_t styles = kNoStyle)
+{
+    return controlEntry(id, ControlClass::EditableTable, rect, kBorder | kTabStop | styles);
+}
+
+inline Control chart(int id, DialogRect rect, std::uint32_t styles = kNoStyle)
+{
+    return controlEntry(id, ControlClass::Chart, rect, kBorder | styles);
+}

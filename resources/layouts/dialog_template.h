@@ -21,6 +21,8 @@ enum class ControlClass {
     Field,            // KrEdit
     ListView,         // report-style list
     ComboBox,         // drop-down list; its height includes the drop-down part
+    EditableTable,    // a grid of cells the user types into, row by row
+    Chart,            // an SVG picture the program draws, scaled to fit
 };
 
 // Style bits of a control; which ones apply depends on its class.
@@ -34,6 +36,11 @@ enum ControlStyle : std::uint32_t {
     kCentred = 1u << 5,          // label text centred horizontally
     kDefaultButton = 1u << 6,
     kEditableCombo = 1u << 7,    // the drop-down list has an edit part
+    // In a resizable window: how a control follows the window's size.
+    kGrowWidth = 1u << 8,        // its right edge keeps its distance to the window's
+    kGrowHeight = 1u << 9,       // its bottom edge keeps its distance to the window's
+    kFollowRight = 1u << 10,     // it moves with the window's right edge
+    kFollowBottom = 1u << 11,    // it moves with the window's bottom edge
 };
 
 // The font a dialog gives a control on opening; Template keeps the
@@ -66,4 +73,5 @@ struct DialogTemplate {
     std::u16string_view caption; // empty where the opener passes the title
     std::vector<Control> controls;
     std::vector<int> tabOrder; // ids of the tab stops, in the order the tab key visits them
+    bool resizable = false;    // the user may resize the window; its controls follow their styles
 };

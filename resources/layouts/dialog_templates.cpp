@@ -6,6 +6,7 @@ const DialogTemplate* findDialogTemplate(int templateId)
         &aboutBoxTemplate(),       &mainWindowTemplate(),        &languageDialogTemplate(),
         &unitsDialogTemplate(),    &preferencesDialogTemplate(), &flowDialogTemplate(),
         &signOffDialogTemplate(),
+        &branchWindowTemplate(),
     };
     for (const DialogTemplate* dialog : kTemplates) {
         if (dialog->id == templateId)

@@ -9,6 +9,7 @@ const DialogTemplate& languageDialogTemplate();    // 103
 const DialogTemplate& unitsDialogTemplate();       // 104
 const DialogTemplate& preferencesDialogTemplate(); // 105
 const DialogTemplate& flowDialogTemplate();        // 106
+const DialogTemplate& branchWindowTemplate();      // 107
 const DialogTemplate& signOffDialogTemplate();     // 108
 
 // The template with this id, or nullptr when the program has none.

@@ -32,6 +32,7 @@ DialogTemplate makeMainWindow()
         ownerDrawnButton(1048, {9, 222, 130, 40}),
         ownerDrawnButton(1049, {9, 271, 130, 40}),
         ownerDrawnButton(1050, {9, 322, 130, 40}),
+        ownerDrawnButton(1060, {9, 366, 130, 40}), // balance a branch
         ownerDrawnButton(1, {9, 411, 130, 40}),
 
         // Valve types.

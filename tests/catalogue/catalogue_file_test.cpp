@@ -121,6 +121,18 @@ TEST_F(CatalogueFile, RebuildReplacesTheCatalogueAndKeepsTheValveListByteForByte
               (std::vector<Row>{{Cell("Riser 4"), Cell("3,70")}}));
 }
 
+TEST_F(CatalogueFile, BranchTablesAreCreatedAndKeptByARebuild)
+{
+    ASSERT_TRUE(build(target).written);
+    run(target, "INSERT INTO rami VALUES (1, 'Riser A', 3, 25);"
+                "INSERT INTO rami_circuiti VALUES (1, 0, 'Zone 1', 0.5, 10, 4, 2)");
+    ASSERT_TRUE(build(target).written);
+    Database db = openDatabaseOrFail(target);
+    EXPECT_EQ(selectRows(db.get(), "SELECT nome FROM rami").at(0).at(0), Cell("Riser A"));
+    EXPECT_EQ(selectRows(db.get(), "SELECT riferimento FROM rami_circuiti WHERE ramo = 1").at(0).at(0),
+              Cell("Zone 1"));
+}
+
 TEST_F(CatalogueFile, DatabaseWithoutValveListGetsAnEmptyOne)
 {
     run(target, "CREATE TABLE altro (x INTEGER); INSERT INTO altro VALUES (7)");

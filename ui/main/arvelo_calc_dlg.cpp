@@ -56,6 +56,7 @@ void CArveloCalcDlg::onClick(int controlId)
         {kLanguageButton, [](CArveloCalcDlg& w) { w.openSettings(kLanguageButton); }},
         {kUnitsButton, [](CArveloCalcDlg& w) { w.openSettings(kUnitsButton); }},
         {kPreferencesButton, [](CArveloCalcDlg& w) { w.openSettings(kPreferencesButton); }},
+        {kBalanceBranchButton, [](CArveloCalcDlg& w) { w.openBranchWindow(); }},
         {kStaticGroupButton, [](CArveloCalcDlg& w) { w.state_.valveView = 2, w.refreshPage(); }},
         {kDynamicGroupButton, [](CArveloCalcDlg& w) { w.state_.valveView = 7, w.refreshPage(); }},
         {kFirstTypeButton, [](CArveloCalcDlg& w) { w.chooseType(kFirstTypeButton); }},

@@ -94,6 +94,8 @@ private:
     void settingsHandOver(WindowLogic& dialog);
     void flowCalculationHandOver();
     void openSettings(int buttonId);
+    // The branch window; the valve list shows what it added.
+    void openBranchWindow();
 
     void onValveListClick(int row);
     void keepDesignationFitting();

@@ -40,6 +40,9 @@ struct CommissioningProtocol {
     std::vector<ProtocolSignature> signatures;
     std::u16string nameCaption;
     std::u16string signatureCaption;
+    // Charts (SVG pictures) printed after the table, one a page: those of
+    // the saved branches whose valves are in the list.
+    std::vector<std::string> charts;
 };
 
 // The columns filled on site, after the list's own: measured dP, setting and

@@ -50,6 +50,9 @@ public:
 
     void clear() { rows_.reset(); }
     void push_back(ListRow row) { writable().push_back(std::move(row)); }
+    // The rows to change in place (an edited table's cells); rows another
+    // copy shares are copied first.
+    std::vector<ListRow>& edit() { return writable(); }
 
     // The same rows, not merely equal ones: no copy has changed since.
     bool sameAs(const ListRows& other) const { return rows_ == other.rows_; }
@@ -92,10 +95,18 @@ struct ControlState {
     std::vector<std::u16string> entries;
     int currentIndex = -1;
 
-    // Report-style lists: columns, rows and the selected row (-1 none).
+    // Report-style lists and editable tables: columns, rows and the
+    // selected row (-1 none); editable tables also the current column.
     std::vector<ListColumn> columns;
     ListRows rows;
     int selectedRow = -1;
+    int currentColumn = 0;
+    // Editable tables: per column the texts its cells may take; a column
+    // without choices (or beyond this list) takes free text.
+    std::vector<std::vector<std::u16string>> columnChoices;
+
+    // Charts: the SVG picture (UTF-8).
+    std::string svg;
 };
 
 class ControlModel {

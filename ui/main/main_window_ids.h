@@ -17,6 +17,9 @@ inline constexpr int kSettingsFrame = 1031;
 inline constexpr int kPreferencesButton = 1048;
 inline constexpr int kUnitsButton = 1049;
 inline constexpr int kLanguageButton = 1050;
+inline constexpr int kBalanceBranchButton = 1060;
+// The symbol of the balance-branch button: a riser with its take-offs.
+inline constexpr int kBalanceBranchImage = 242;
 inline constexpr int kCloseButton = 1;
 
 inline constexpr int kTypeFrame = 1056;

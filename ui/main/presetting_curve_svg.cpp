@@ -3,6 +3,7 @@
 #include "data/number_text.h"
 #include "data/text_table.h"
 #include "ui/main/curve_plot.h"
+#include "ui/main/svg_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,77 +21,37 @@ constexpr const char* kKvUnit = "m³/h";
 constexpr PlotArea kArea{84.0, 64.0, 520.0, 280.0};
 constexpr int kMaxTicks = 8;
 
-std::string escaped(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
-std::string coordinate(double value)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
-}
-
-// A tick value with as many decimals as its step needs, with a decimal comma.
-std::string tickText(double value, double step)
-{
-    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value) < step / 1e6 ? 0.0 : value);
-    std::string text = buffer;
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
-void appendText(std::ostringstream& out, double x, double y, const char* anchor, const std::string& text,
-                const std::string& extra = {})
-{
-    out << "<text x=\"" << coordinate(x) << "\" y=\"" << coordinate(y) << "\" text-anchor=\"" << anchor << "\""
-        << extra << ">" << escaped(text) << "</text>\n";
-}
-
 void appendGrid(std::ostringstream& out, const PlotAxis& x, const PlotAxis& y)
 {
     out << "<g stroke=\"#d0d0d0\" stroke-width=\"1\">\n";
     for (const double tick : axisTicks(x)) {
         const PlotPoint at = plotPoint(x, y, kArea, tick, y.low);
-        out << "<line x1=\"" << coordinate(at.x) << "\" y1=\"" << coordinate(kArea.top) << "\" x2=\""
-            << coordinate(at.x) << "\" y2=\"" << coordinate(at.y) << "\"/>\n";
+        out << "<line x1=\"" << svgCoordinate(at.x) << "\" y1=\"" << svgCoordinate(kArea.top) << "\" x2=\""
+            << svgCoordinate(at.x) << "\" y2=\"" << svgCoordinate(at.y) << "\"/>\n";
     }
     for (const double tick : axisTicks(y)) {
         const PlotPoint at = plotPoint(x, y, kArea, x.low, tick);
-        out << "<line x1=\"" << coordinate(at.x) << "\" y1=\"" << coordinate(at.y) << "\" x2=\""
-            << coordinate(kArea.left + kArea.width) << "\" y2=\"" << coordinate(at.y) << "\"/>\n";
+        out << "<line x1=\"" << svgCoordinate(at.x) << "\" y1=\"" << svgCoordinate(at.y) << "\" x2=\""
+            << svgCoordinate(kArea.left + kArea.width) << "\" y2=\"" << svgCoordinate(at.y) << "\"/>\n";
     }
     out << "</g>\n<g font-size=\"12\" fill=\"#202020\">\n";
     for (const double tick : axisTicks(x)) {
         const PlotPoint at = plotPoint(x, y, kArea, tick, y.low);
-        appendText(out, at.x, at.y + 18.0, "middle", tickText(tick, x.step));
+        appendSvgText(out, at.x, at.y + 18.0, "middle", svgTickText(tick, x.step));
     }
     for (const double tick : axisTicks(y)) {
         const PlotPoint at = plotPoint(x, y, kArea, x.low, tick);
-        appendText(out, at.x - 8.0, at.y + 4.0, "end", tickText(tick, y.step));
+        appendSvgText(out, at.x - 8.0, at.y + 4.0, "end", svgTickText(tick, y.step));
     }
-    out << "</g>\n<rect x=\"" << coordinate(kArea.left) << "\" y=\"" << coordinate(kArea.top) << "\" width=\""
-        << coordinate(kArea.width) << "\" height=\"" << coordinate(kArea.height)
+    out << "</g>\n<rect x=\"" << svgCoordinate(kArea.left) << "\" y=\"" << svgCoordinate(kArea.top) << "\" width=\""
+        << svgCoordinate(kArea.width) << "\" height=\"" << svgCoordinate(kArea.height)
         << "\" fill=\"none\" stroke=\"#404040\" stroke-width=\"1\"/>\n";
 }
 
 void appendOperatingPoint(std::ostringstream& out, const PlotPoint& at, const std::string& presettingLine,
                           const std::string& valueLine)
 {
-    out << "<circle id=\"operating-point\" cx=\"" << coordinate(at.x) << "\" cy=\"" << coordinate(at.y)
+    out << "<circle id=\"operating-point\" cx=\"" << svgCoordinate(at.x) << "\" cy=\"" << svgCoordinate(at.y)
         << "\" r=\"5\" fill=\"#d02020\" stroke=\"#ffffff\" stroke-width=\"1.5\"/>\n";
     // The label stays inside the plot: left of the point in its right half.
     const bool leftOfPoint = at.x > kArea.left + kArea.width / 2.0;
@@ -98,8 +59,8 @@ void appendOperatingPoint(std::ostringstream& out, const PlotPoint& at, const st
     const double y = std::max(at.y - 22.0, kArea.top + 16.0);
     const char* anchor = leftOfPoint ? "end" : "start";
     out << "<g id=\"operating-label\" font-size=\"13\" font-weight=\"bold\" fill=\"#d02020\">\n";
-    appendText(out, x, y, anchor, presettingLine);
-    appendText(out, x, y + 16.0, anchor, valueLine);
+    appendSvgText(out, x, y, anchor, presettingLine);
+    appendSvgText(out, x, y + 16.0, anchor, valueLine);
     out << "</g>\n";
 }
 
@@ -136,13 +97,13 @@ std::string presettingCurveSvg(const PresettingCurve& curve, int languageIndex, 
         << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     const std::string title = TextTable::utf8(languageIndex, kTextPresettingCurve) + " – " + curve.model + " " +
                               curve.nominalSize + " (" + curve.technicalCode + ")";
-    appendText(out, kArea.left, 34.0, "start", title, " font-size=\"16\" font-weight=\"bold\" fill=\"#202020\"");
+    appendSvgText(out, kArea.left, 34.0, "start", title, " font-size=\"16\" font-weight=\"bold\" fill=\"#202020\"");
     appendGrid(out, x, y);
 
     out << "<polyline id=\"curve\" fill=\"none\" stroke=\"#1f5fa8\" stroke-width=\"2\" points=\"";
     for (const CurvePoint& point : curve.points) {
         const PlotPoint at = plotPoint(x, y, kArea, point.presetting, point.value);
-        out << coordinate(at.x) << ',' << coordinate(at.y) << ' ';
+        out << svgCoordinate(at.x) << ',' << svgCoordinate(at.y) << ' ';
     }
     out << "\"/>\n";
 
@@ -151,11 +112,11 @@ std::string presettingCurveSvg(const PresettingCurve& curve, int languageIndex, 
                          valueCaption + " " + formatResultNumber(curve.operatingPoint.value) + " (" + unit + ")");
 
     out << "<g font-size=\"13\" fill=\"#202020\">\n";
-    appendText(out, kArea.left + kArea.width / 2.0, kArea.top + kArea.height + 44.0, "middle", presettingCaption);
+    appendSvgText(out, kArea.left + kArea.width / 2.0, kArea.top + kArea.height + 44.0, "middle", presettingCaption);
     const double yCaptionX = 24.0;
     const double yCaptionY = kArea.top + kArea.height / 2.0;
-    appendText(out, yCaptionX, yCaptionY, "middle", valueCaption + " (" + unit + ")",
-               " transform=\"rotate(-90 " + coordinate(yCaptionX) + ' ' + coordinate(yCaptionY) + ")\"");
+    appendSvgText(out, yCaptionX, yCaptionY, "middle", valueCaption + " (" + unit + ")",
+               " transform=\"rotate(-90 " + svgCoordinate(yCaptionX) + ' ' + svgCoordinate(yCaptionY) + ")\"");
     out << "</g>\n</svg>\n";
     return out.str();
 }

@@ -1,6 +1,7 @@
 #include "ui/main/arvelo_calc_dlg.h"
 
 #include "app/unit_conversion.h"
+#include "branch/branch_text_ids.h"
 #include "data/text_format.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/result_captions.h"
@@ -119,8 +120,10 @@ void CArveloCalcDlg::refreshGroupPart()
         int image;
         int textId;
     };
-    for (const MenuButton& button : {MenuButton{kPreferencesButton, 188, 3}, MenuButton{kUnitsButton, 189, 4},
-                                     MenuButton{kLanguageButton, 187, 5}, MenuButton{kCloseButton, 233, 6}}) {
+    for (const MenuButton& button :
+         {MenuButton{kPreferencesButton, 188, 3}, MenuButton{kUnitsButton, 189, 4}, MenuButton{kLanguageButton, 187, 5},
+          MenuButton{kBalanceBranchButton, kBalanceBranchImage, branch_text::kBalanceBranch},
+          MenuButton{kCloseButton, 233, 6}}) {
         c[button.id].imageId = button.image;
         c[button.id].imageMode = 0;
         c[button.id].font = ControlFont::Regular;

@@ -6,6 +6,8 @@
 #include "ui/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_prefs_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_um_dlg.h"
+#include "branch/branch_text_ids.h"
+#include "ui/branch/branch_window.h"
 #include "ui/main/main_window_ids.h"
 
 using namespace MainWindowId;
@@ -31,6 +33,13 @@ void CArveloCalcDlg::openSettings(int buttonId)
         CArveloCalcSetupLangDlg dialog(state_, text(kTextLanguage));
         settingsHandOver(dialog);
     }
+}
+
+void CArveloCalcDlg::openBranchWindow()
+{
+    BranchWindow window(state_, db_, services_.messages, text(branch_text::kBalanceBranch));
+    services_.windows.runModal(window);
+    reloadValveList();
 }
 
 void CArveloCalcDlg::flowCalculationHandOver()

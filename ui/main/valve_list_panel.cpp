@@ -5,6 +5,7 @@
 #include "db/measurement_store.h"
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
+#include "ui/branch/branch_protocol_charts.h"
 #include "ui/main/commissioning_protocol.h"
 #include "ui/main/designation_field.h"
 #include "ui/main/main_window_ids.h"
@@ -196,8 +197,8 @@ void CArveloCalcDlg::exportValveList()
     const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
     if (!file)
         return;
-    const bool protocol = isProtocolFile(*file);
-    if (protocol && !askSignOff())
+    const bool asProtocol = isProtocolFile(*file);
+    if (asProtocol && !askSignOff())
         return;
     // The file holds the list as the table holds it now (another program
     // may have changed it since the list was shown), or is not written.
@@ -211,10 +212,15 @@ void CArveloCalcDlg::exportValveList()
         services_.messages.showMessage(formatText(text(kExportNotRead), {utf8ToUtf16(*measured.error)}));
         return;
     }
-    const std::optional<std::string> bytes =
-        protocol ? services_.protocols.protocolPdf(commissioningProtocol(
-                       project, customer, state_.languageIndex, stored, measured.rows, todayIsoDate(), signOff_))
-            : valveListExport(project, customer, state_.languageIndex, stored, measured.rows);
+    std::optional<std::string> bytes;
+    if (asProtocol) {
+        CommissioningProtocol protocol = commissioningProtocol(project, customer, state_.languageIndex, stored,
+                                                               measured.rows, todayIsoDate(), signOff_);
+        protocol.charts = branchChartsOfValveList(state_, db_);
+        bytes = services_.protocols.protocolPdf(protocol);
+    } else {
+        bytes = valveListExport(project, customer, state_.languageIndex, stored, measured.rows);
+    }
     if (!bytes)
         return; // a protocol the user cancelled leaves no file
     if (const auto failure = writeFileAtomically(*file, *bytes)) {

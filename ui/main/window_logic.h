@@ -40,6 +40,9 @@ public:
     virtual void onSelectionChanged(int /*controlId*/) {}
     // row is -1 when the click hit no row.
     virtual void onListClick(int /*controlId*/, int /*row*/) {}
+    // An editable table's cell was edited; the view has written its new
+    // text into the model's rows first.
+    virtual void onCellChanged(int /*controlId*/, int /*row*/, int /*column*/) {}
     // A double click on a picture.
     virtual void onDoubleClick(int /*controlId*/) {}
     // Sees Return and Escape before any control; true when consumed.

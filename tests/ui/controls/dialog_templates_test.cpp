@@ -29,6 +29,7 @@ const Placed kMainWindowControls[] = {
     {1048, ControlClass::OwnerDrawnButton, {9, 222, 130, 40}, kNoStyle},
     {1049, ControlClass::OwnerDrawnButton, {9, 271, 130, 40}, kNoStyle},
     {1050, ControlClass::OwnerDrawnButton, {9, 322, 130, 40}, kNoStyle},
+    {1060, ControlClass::OwnerDrawnButton, {9, 366, 130, 40}, kNoStyle},
     {1, ControlClass::OwnerDrawnButton, {9, 411, 130, 40}, kNoStyle},
     {1056, ControlClass::Group, {162, 88, 117, 256}, kNoStyle},
     {1039, ControlClass::OwnerDrawnButton, {179, 109, 80, 80}, kNoStyle},
@@ -147,7 +148,7 @@ TEST_P(EveryTemplate, ControlsLieInsideTheDialog)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, testing::Values(100, 102, 103, 104, 105, 106));
+INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, testing::Values(100, 102, 103, 104, 105, 106, 107));
 
 TEST(DialogTemplates, UnknownIdFindsNothing)
 {

@@ -58,6 +58,7 @@ const Expected kPictures[] = {
     {229, 48, 48, Kind::ListPicture},   {230, 48, 48, Kind::ListPicture},   {231, 48, 48, Kind::ListPicture},
     {232, 48, 48, Kind::ListPicture},   {233, 40, 40, Kind::Symbol},        {236, 80, 80, Kind::Symbol},
     {240, 80, 80, Kind::Symbol},        {241, 4000, 400, Kind::Picture},    {144, 256, 256, Kind::Picture},
+    {242, 40, 40, Kind::Symbol},
 };
 
 // What the pixels of one picture add up to.

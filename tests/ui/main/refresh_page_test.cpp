@@ -20,8 +20,8 @@ const std::vector<int> kPageControls{
 // Shown on every page.
 const std::vector<int> kAlwaysShown{kSizingButton, kCommissioningButton, kStaticGroupButton, kDynamicGroupButton,
                                     kStaticGroupCaption, kDynamicGroupCaption, kSettingsFrame, kPreferencesButton,
-                                    kUnitsButton, kLanguageButton, kCloseButton, kTypeFrame, kProjectDataFrame,
-                                    kResultsFrame, kTypeSeriesLabel, kValvePicture, kValveDetails, kCandidateList,
+                                    kUnitsButton, kLanguageButton, kBalanceBranchButton, kCloseButton, kTypeFrame,
+                                    kProjectDataFrame, kResultsFrame, kTypeSeriesLabel, kValvePicture, kValveDetails, kCandidateList,
                                     kValveListFrame, kValveList, kDeleteTableButton, kDeleteValveButton, kExportButton};
 
 const std::set<int> kBothTypes{kFirstTypeButton, kFirstTypeCaption, kSecondTypeButton, kSecondTypeCaption};

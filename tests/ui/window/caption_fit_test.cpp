@@ -3,6 +3,8 @@
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_group_frame.h"
 #include "ui/controls/kr_static_text.h"
+#include "tests/support/recorded_messages.h"
+#include "ui/branch/branch_window.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "ui/dialogs/arvelo_calc_setup_prefs_dlg.h"
@@ -76,9 +78,11 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
         CArveloCalcCalcDlg flowDialog(state, u"");
         ProtocolSignOff signOff;
         CArveloCalcSignOffDlg signOffDialog(state, signOff);
+        RecordedMessages messages;
+        BranchWindow branchWindow(state, db, messages, u"");
         for (WindowLogic* dialog : std::initializer_list<WindowLogic*>{&languageDialog, &unitsDialog,
                                                                        &preferencesDialog, &flowDialog,
-                                                                       &signOffDialog}) {
+                                                                       &signOffDialog, &branchWindow}) {
             WindowHost dialogHost(*dialog, &host());
             dialogHost.open();
             checkCaptions(dialogHost,

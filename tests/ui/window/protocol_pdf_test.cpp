@@ -204,3 +204,51 @@ TEST(ProtocolPdf, HeadersAndResultsBreakBetweenWordsInEveryLanguage)
 }
 
 } // namespace
+
+namespace {
+
+// Whether a page, rendered by poppler, shows the colour somewhere.
+bool pageShowsColour(const std::filesystem::path& file, int page, int red, int green, int blue)
+{
+    const std::string ppm = commandOutput("pdftoppm -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                                          " -r 30 '" + file.string() + "'");
+    // "P6\n<width> <height>\n255\n" and then the pixels.
+    std::size_t start = 0;
+    for (int lines = 0; lines < 3 && start != std::string::npos; ++lines)
+        start = ppm.find('\n', start) + 1;
+    for (std::size_t i = start; i + 2 < ppm.size(); i += 3) {
+        const auto near = [](unsigned char byte, int wanted) { return std::abs(byte - wanted) <= 12; };
+        if (near(static_cast<unsigned char>(ppm[i]), red) && near(static_cast<unsigned char>(ppm[i + 1]), green) &&
+            near(static_cast<unsigned char>(ppm[i + 2]), blue))
+            return true;
+    }
+    return false;
+}
+
+TEST(ProtocolPdf, ChartsFollowTheTableOnPagesOfTheirOwn)
+{
+    std::vector<ProjectRow> rows = manyValves();
+    rows.resize(3);
+    CommissioningProtocol protocol = commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, rows, u"2025-03-14");
+    // A bar in the chart's circuit blue.
+    const std::string chart = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"200\">"
+                              "<rect x=\"10\" y=\"10\" width=\"300\" height=\"40\" fill=\"#1f5fa8\"/></svg>";
+    protocol.charts = {chart, chart};
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "protocol.pdf";
+    QtProtocolPrinter printer;
+    ASSERT_FALSE(writeFileAtomically(file, printer.protocolPdf(protocol)));
+    const std::string info = commandOutput("pdfinfo '" + file.string() + "'");
+    EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
+    EXPECT_FALSE(pageShowsColour(file, 1, 0x1f, 0x5f, 0xa8)) << "the table's page";
+    for (const int page : {2, 3}) {
+        const std::string text = commandOutput("pdftotext -enc UTF-8 -f " + std::to_string(page) + " -l " +
+                                               std::to_string(page) + " '" + file.string() + "' -");
+        EXPECT_NE(text.find("Seite " + std::to_string(page) + " von 3"), std::string::npos) << page << text;
+        EXPECT_NE(text.find("Projekt: Schule Nord"), std::string::npos) << page << text;
+        EXPECT_TRUE(pageShowsColour(file, page, 0x1f, 0x5f, 0xa8)) << "the chart on page " << page;
+    }
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+#include "db/branch_store.h"
+
+#include "db/branch_schema.h"
+#include "db/sqlite_handle.h"
+
+namespace {
+
+void bindText(sqlite3_stmt* statement, int index, const std::string& text)
+{
+    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+std::string columnText(sqlite3_stmt* statement, int column)
+{
+    const unsigned char* text = sqlite3_column_text(statement, column);
+    return text ? std::string(reinterpret_cast<const char*>(text),
+                              static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
+                : std::string();
+}
+
+float columnFloat(sqlite3_stmt* statement, int column)
+{
+    return static_cast<float>(sqlite3_column_double(statement, column));
+}
+
+// A kind this program does not know (a file written by a later one) reads
+// as the plainest valve rather than as nonsense.
+BranchValveKind kindOf(int stored)
+{
+    switch (stored) {
+    case static_cast<int>(BranchValveKind::VariableOrifice): return BranchValveKind::VariableOrifice;
+    case static_cast<int>(BranchValveKind::PressureIndependent): return BranchValveKind::PressureIndependent;
+    default: return BranchValveKind::FixedOrifice;
+    }
+}
+
+} // namespace
+
+BranchStore::BranchStore(sqlite3* db, std::ostream& errors) : db_(db), errors_(errors) {}
+
+BranchStore::Statement BranchStore::prepare(const char* sql, const char* label)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(raw);
+        errors_ << "SQL error " << label << ": " << sqlite3_errmsg(db_) << '\n';
+        return nullptr;
+    }
+    return Statement(raw);
+}
+
+bool BranchStore::finish(const Statement& statement, const char* label)
+{
+    if (sqlite3_step(statement.get()) == SQLITE_DONE)
+        return true;
+    errors_ << "SQL error " << label << ": " << sqlite3_errmsg(db_) << '\n';
+    return false;
+}
+
+bool BranchStore::run(const char* sql, const char* label)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    const SqliteText owned(message);
+    errors_ << "SQL error " << label << ": " << (owned ? owned.get() : sqlite3_errmsg(db_)) << '\n';
+    return false;
+}
+
+bool BranchStore::ensureTables()
+{
+    return db_ && run(kBranchSchema, "Branch_Tables");
+}
+
+std::vector<std::string> BranchStore::names()
+{
+    std::vector<std::string> names;
+    if (const Statement statement = prepare("SELECT nome FROM rami ORDER BY nome", "Branch_Names"))
+        while (sqlite3_step(statement.get()) == SQLITE_ROW)
+            names.push_back(columnText(statement.get(), 0));
+    return names;
+}
+
+std::optional<sqlite3_int64> BranchStore::idOf(const std::string& name)
+{
+    const Statement statement = prepare("SELECT id FROM rami WHERE nome = ?1", "Branch_Find");
+    if (!statement)
+        return std::nullopt;
+    bindText(statement.get(), 1, name);
+    if (sqlite3_step(statement.get()) != SQLITE_ROW)
+        return std::nullopt;
+    return sqlite3_column_int64(statement.get(), 0);
+}
+
+std::optional<Branch> BranchStore::open(const std::string& name)
+{
+    Branch branch;
+    sqlite3_int64 id = 0;
+    {
+        const Statement head =
+            prepare("SELECT id, dp_min_statica, limite_rumore FROM rami WHERE nome = ?1", "Branch_Open");
+        if (!head)
+            return std::nullopt;
+        bindText(head.get(), 1, name);
+        if (sqlite3_step(head.get()) != SQLITE_ROW)
+            return std::nullopt;
+        id = sqlite3_column_int64(head.get(), 0);
+        branch.settings = {name, columnFloat(head.get(), 1), columnFloat(head.get(), 2)};
+    }
+    const Statement rows = prepare("SELECT riferimento, portata, perdita_circuito, perdita_colonna, tipo"
+                                   " FROM rami_circuiti WHERE ramo = ?1 ORDER BY ordine",
+                                   "Branch_Open");
+    if (!rows)
+        return std::nullopt;
+    sqlite3_bind_int64(rows.get(), 1, id);
+    while (sqlite3_step(rows.get()) == SQLITE_ROW)
+        branch.circuits.push_back({columnText(rows.get(), 0), columnFloat(rows.get(), 1), columnFloat(rows.get(), 2),
+                                   columnFloat(rows.get(), 3), kindOf(sqlite3_column_int(rows.get(), 4))});
+    return branch;
+}
+
+bool BranchStore::deleteCircuits(sqlite3_int64 id)
+{
+    const Statement statement = prepare("DELETE FROM rami_circuiti WHERE ramo = ?1", "Branch_Delete");
+    if (!statement)
+        return false;
+    sqlite3_bind_int64(statement.get(), 1, id);
+    return finish(statement, "Branch_Delete");
+}
+
+bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircuit>& circuits)
+{
+    const Statement statement = prepare("INSERT INTO rami_circuiti VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)", "Branch_Save");
+    if (!statement)
+        return false;
+    for (std::size_t i = 0; i < circuits.size(); ++i) {
+        const BranchCircuit& circuit = circuits[i];
+        sqlite3_reset(statement.get());
+        sqlite3_bind_int64(statement.get(), 1, id);
+        sqlite3_bind_int64(statement.get(), 2, static_cast<sqlite3_int64>(i));
+        bindText(statement.get(), 3, circuit.designation);
+        sqlite3_bind_double(statement.get(), 4, circuit.flow);
+        sqlite3_bind_double(statement.get(), 5, circuit.circuitLoss);
+        sqlite3_bind_double(statement.get(), 6, circuit.riserLoss);
+        sqlite3_bind_int(statement.get(), 7, static_cast<int>(circuit.kind));
+        if (!finish(statement, "Branch_Save"))
+            return false;
+    }
+    return true;
+}
+
+BranchStoreResult BranchStore::transaction(const char* label, const std::function<BranchStoreResult()>& change)
+{
+    if (!run("BEGIN IMMEDIATE", label))
+        return BranchStoreResult::Failed;
+    const BranchStoreResult result = change();
+    if (result == BranchStoreResult::Done && run("COMMIT", label))
+        return result;
+    run("ROLLBACK", label);
+    return result == BranchStoreResult::Done ? BranchStoreResult::Failed : result;
+}
+
+BranchStoreResult BranchStore::save(const Branch& branch)
+{
+    if (branch.settings.name.empty())
+        return BranchStoreResult::NoName;
+    return transaction("Branch_Save", [&] {
+        const Statement head = prepare("INSERT INTO rami (nome, dp_min_statica, limite_rumore) VALUES (?1, ?2, ?3)"
+                                       " ON CONFLICT (nome) DO UPDATE SET dp_min_statica = ?2, limite_rumore = ?3",
+                                       "Branch_Save");
+        if (!head)
+            return BranchStoreResult::Failed;
+        bindText(head.get(), 1, branch.settings.name);
+        sqlite3_bind_double(head.get(), 2, branch.settings.minimumStaticDp);
+        sqlite3_bind_double(head.get(), 3, branch.settings.noiseLimit);
+        if (!finish(head, "Branch_Save"))
+            return BranchStoreResult::Failed;
+        const std::optional<sqlite3_int64> id = idOf(branch.settings.name);
+        if (!id || !deleteCircuits(*id) || !writeCircuits(*id, branch.circuits))
+            return BranchStoreResult::Failed;
+        return BranchStoreResult::Done;
+    });
+}
+
+BranchStoreResult BranchStore::rename(const std::string& from, const std::string& to)
+{
+    if (to.empty())
+        return BranchStoreResult::NoName;
+    return transaction("Branch_Rename", [&] {
+        const std::optional<sqlite3_int64> id = idOf(from);
+        if (!id)
+            return BranchStoreResult::Missing;
+        if (from == to)
+            return BranchStoreResult::Done;
+        if (idOf(to))
+            return BranchStoreResult::NameTaken;
+        const Statement statement = prepare("UPDATE rami SET nome = ?1 WHERE id = ?2", "Branch_Rename");
+        if (!statement)
+            return BranchStoreResult::Failed;
+        bindText(statement.get(), 1, to);
+        sqlite3_bind_int64(statement.get(), 2, *id);
+        return finish(statement, "Branch_Rename") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+    });
+}
+
+BranchStoreResult BranchStore::remove(const std::string& name)
+{
+    return transaction("Branch_Delete", [&] {
+        const std::optional<sqlite3_int64> id = idOf(name);
+        if (!id)
+            return BranchStoreResult::Missing;
+        const Statement statement = prepare("DELETE FROM rami WHERE id = ?1", "Branch_Delete");
+        if (!statement || !deleteCircuits(*id))
+            return BranchStoreResult::Failed;
+        sqlite3_bind_int64(statement.get(), 1, *id);
+        return finish(statement, "Branch_Delete") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+    });
+}

@@ -1,0 +1,114 @@
+#include "db/branch_schema.h"
+#include "db/branch_store.h"
+#include "tests/db/product_db_fixture.h"
+
+namespace {
+
+class BranchStoreTest : public ProductDbFixture {
+protected:
+    void SetUp() override
+    {
+        openWith(fixture::projectsSchema());
+        ASSERT_TRUE(store().ensureTables());
+    }
+
+    std::string count(const std::string& table) { return fixture::queryText(file(), "SELECT count(*) FROM " + table); }
+
+    BranchStore store() { return BranchStore(db.handle(), errors); }
+};
+
+Branch riser(const std::string& name, std::vector<BranchCircuit> circuits)
+{
+    Branch branch;
+    branch.settings = {name, 2.5f, 30.0f};
+    branch.circuits = std::move(circuits);
+    return branch;
+}
+
+void expectSame(const Branch& read, const Branch& written)
+{
+    EXPECT_EQ(read.settings.name, written.settings.name);
+    EXPECT_EQ(read.settings.minimumStaticDp, written.settings.minimumStaticDp);
+    EXPECT_EQ(read.settings.noiseLimit, written.settings.noiseLimit);
+    ASSERT_EQ(read.circuits.size(), written.circuits.size());
+    for (std::size_t i = 0; i < read.circuits.size(); ++i) {
+        EXPECT_EQ(read.circuits[i].designation, written.circuits[i].designation);
+        EXPECT_EQ(read.circuits[i].flow, written.circuits[i].flow);
+        EXPECT_EQ(read.circuits[i].circuitLoss, written.circuits[i].circuitLoss);
+        EXPECT_EQ(read.circuits[i].riserLoss, written.circuits[i].riserLoss);
+        EXPECT_EQ(read.circuits[i].kind, written.circuits[i].kind);
+    }
+}
+
+const std::vector<BranchCircuit> kThree = {
+    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice},
+    {"Zone 2", 0.125f, 8.0f, 0.1f, BranchValveKind::PressureIndependent},
+    {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice},
+};
+
+TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
+{
+    const Branch first = riser("Riser B", kThree);
+    const Branch second = riser("Riser A; DROP TABLE rami", {kThree[1]});
+    ASSERT_EQ(store().save(first), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(second), BranchStoreResult::Done);
+    EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser A; DROP TABLE rami", "Riser B"}));
+    expectSame(store().open("Riser B").value(), first);
+    expectSame(store().open("Riser A; DROP TABLE rami").value(), second);
+    EXPECT_FALSE(store().open("Riser C"));
+    EXPECT_TRUE(errors.str().empty()) << errors.str();
+}
+
+TEST_F(BranchStoreTest, SavingUnderTheSameNameReplacesTheBranch)
+{
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    Branch shorter = riser("Riser A", {kThree[2]});
+    shorter.settings.noiseLimit = 20.0f;
+    ASSERT_EQ(store().save(shorter), BranchStoreResult::Done);
+    expectSame(store().open("Riser A").value(), shorter);
+    EXPECT_EQ(count("rami"), "1");
+    EXPECT_EQ(count("rami_circuiti"), "1");
+    EXPECT_EQ(store().save(riser("", kThree)), BranchStoreResult::NoName);
+}
+
+TEST_F(BranchStoreTest, RenameAndDelete)
+{
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser B", {kThree[0]})), BranchStoreResult::Done);
+
+    EXPECT_EQ(store().rename("Riser A", "Riser B"), BranchStoreResult::NameTaken);
+    EXPECT_EQ(store().rename("Riser C", "Riser D"), BranchStoreResult::Missing);
+    EXPECT_EQ(store().rename("Riser A", ""), BranchStoreResult::NoName);
+    EXPECT_EQ(store().open("Riser A").value().circuits.size(), 3u) << "a refused rename changes nothing";
+
+    EXPECT_EQ(store().rename("Riser A", "Riser C"), BranchStoreResult::Done);
+    EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser B", "Riser C"}));
+    EXPECT_EQ(store().open("Riser C").value().circuits.size(), 3u);
+
+    EXPECT_EQ(store().remove("Riser C"), BranchStoreResult::Done);
+    EXPECT_EQ(store().remove("Riser C"), BranchStoreResult::Missing);
+    EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser B"}));
+    EXPECT_EQ(count("rami_circuiti"), "1") << "the circuits go with their branch";
+    EXPECT_TRUE(errors.str().empty()) << errors.str();
+}
+
+TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
+{
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    fixture::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON rami_circuiti WHEN NEW.riferimento = 'bad'"
+                             " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    Branch changed = riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice}});
+    changed.settings.minimumStaticDp = 9.0f;
+    EXPECT_EQ(store().save(changed), BranchStoreResult::Failed);
+    EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
+    expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
+}
+
+TEST_F(BranchStoreTest, TablesAreCreatedOnceAndKeepTheirRows)
+{
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    EXPECT_TRUE(store().ensureTables());
+    EXPECT_EQ(count("rami_circuiti"), "3");
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#include "ui/main/svg_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+std::string svgEscaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string svgCoordinate(double value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+std::string svgTickText(double value, double step)
+{
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value) < step / 1e6 ? 0.0 : value);
+    std::string text = buffer;
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+void appendSvgText(std::ostringstream& out, double x, double y, const char* anchor, const std::string& text,
+                   const std::string& extra)
+{
+    out << "<text x=\"" << svgCoordinate(x) << "\" y=\"" << svgCoordinate(y) << "\" text-anchor=\"" << anchor << "\""
+        << extra << ">" << svgEscaped(text) << "</text>\n";
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+
+// Small pieces of the SVG pictures the program writes.
+
+// Text with the XML special characters escaped.
+std::string svgEscaped(const std::string& text);
+
+// A coordinate with two decimals and a decimal point.
+std::string svgCoordinate(double value);
+
+// A tick value with as many decimals as its step needs, with a decimal comma.
+std::string svgTickText(double value, double step);
+
+// <text> at (x, y) with an anchor ("start", "middle", "end") and further
+// attributes (each with its leading blank).
+void appendSvgText(std::ostringstream& out, double x, double y, const char* anchor, const std::string& text,
+                   const std::string& extra = {});
