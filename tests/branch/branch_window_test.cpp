@@ -32,7 +32,7 @@ protected:
     // Types a text into a cell as the host hands it over.
     void type(int row, int column, const std::u16string& text)
     {
-        table().rows.at(static_cast<std::size_t>(row)).cells.at(static_cast<std::size_t>(column)) = text;
+        table().rows.edit().at(static_cast<std::size_t>(row)).cells.at(static_cast<std::size_t>(column)) = text;
         window->onCellChanged(kCircuitTable, row, column);
     }
 
@@ -53,7 +53,13 @@ protected:
         typeRow(3, u"R4", u"0,5", u"12", u"5", u"Arvelo Quarz");
     }
 
-    std::vector<std::u16string> row(int index) { return table().rows.at(static_cast<std::size_t>(index)).cells; }
+    std::vector<std::u16string> row(int index)
+    {
+        const ListRows& rows = table().rows;
+        EXPECT_LT(static_cast<std::size_t>(index), rows.size());
+        return static_cast<std::size_t>(index) < rows.size() ? rows[static_cast<std::size_t>(index)].cells
+                                                             : std::vector<std::u16string>{};
+    }
 
     RecordedMessages messages;
     std::unique_ptr<BranchWindow> window;

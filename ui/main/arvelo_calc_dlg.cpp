@@ -49,7 +49,7 @@ void CArveloCalcDlg::onClick(int controlId)
         int id;
         void (*handle)(CArveloCalcDlg&);
     };
-    static const std::array<ClickHandler, 17> kHandlers{{
+    static const std::array<ClickHandler, 18> kHandlers{{
         {kSizingButton, [](CArveloCalcDlg& w) { w.state_.workMode = 0, w.state_.valveView = 0, w.refreshPage(); }},
         {kCommissioningButton,
          [](CArveloCalcDlg& w) { w.state_.workMode = 1, w.state_.valveView = 0, w.refreshPage(); }},

@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, TheBranchWindowOpensFromEveryPageAndFillsTheValveList)
         ControlState& table = branch.controls()[BranchWindowId::kCircuitTable];
         const std::u16string cells[] = {u"Heizkreis 1", u"0,3", u"100", u"40", u"Arvelo Quarz"};
         for (int column = 0; column < 5; ++column) {
-            table.rows.at(0).cells.at(static_cast<std::size_t>(column)) = cells[column];
+            table.rows.edit().at(0).cells.at(static_cast<std::size_t>(column)) = cells[column];
             branch.onCellChanged(BranchWindowId::kCircuitTable, 0, column);
         }
         branch.onClick(BranchWindowId::kCalculateButton);

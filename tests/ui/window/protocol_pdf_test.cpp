@@ -229,7 +229,7 @@ TEST(ProtocolPdf, ChartsFollowTheTableOnPagesOfTheirOwn)
 {
     std::vector<ProjectRow> rows = manyValves();
     rows.resize(3);
-    CommissioningProtocol protocol = commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, rows, u"2025-03-14");
+    CommissioningProtocol protocol = commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, rows, {}, u"2025-03-14");
     // A bar in the chart's circuit blue.
     const std::string chart = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"200\">"
@@ -238,7 +238,7 @@ TEST(ProtocolPdf, ChartsFollowTheTableOnPagesOfTheirOwn)
     TempFolder folder;
     const std::filesystem::path file = folder.path() / "protocol.pdf";
     QtProtocolPrinter printer;
-    ASSERT_FALSE(writeFileAtomically(file, printer.protocolPdf(protocol)));
+    ASSERT_FALSE(writeFileAtomically(file, printer.protocolPdf(protocol).value()));
     const std::string info = commandOutput("pdfinfo '" + file.string() + "'");
     EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
     EXPECT_FALSE(pageShowsColour(file, 1, 0x1f, 0x5f, 0xa8)) << "the table's page";
