@@ -8,6 +8,10 @@
 #include "ui/main/write_file_atomically.h"
 #include "ui/qt_protocol_printer.h"
 
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -223,6 +227,31 @@ bool pageShowsColour(const std::filesystem::path& file, int page, int red, int g
             return true;
     }
     return false;
+}
+
+// A long protocol shows its progress; its Cancel abandons the document.
+TEST(ProtocolPdf, ALongProtocolCanBeCancelledInItsProgressDialog)
+{
+    std::vector<ProjectRow> rows;
+    while (rows.size() < 3000)
+        for (const ProjectRow& row : manyValves())
+            rows.push_back(row);
+    const CommissioningProtocol protocol = commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, rows, {}, u"2026-12-10");
+    bool seen = false;
+    QTimer cancelling;
+    QObject::connect(&cancelling, &QTimer::timeout, [&seen] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && progress->isVisible()) {
+                seen = true;
+                progress->cancel();
+            }
+    });
+    cancelling.start(20);
+    EXPECT_FALSE(QtProtocolPrinter(true).protocolPdf(protocol).has_value());
+    EXPECT_TRUE(seen);
+    // Without the dialog the same protocol is printed whole.
+    cancelling.stop();
+    EXPECT_TRUE(QtProtocolPrinter(false).protocolPdf(protocol).has_value());
 }
 
 TEST(ProtocolPdf, ChartsFollowTheTableOnPagesOfTheirOwn)
