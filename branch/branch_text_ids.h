@@ -21,6 +21,7 @@ inline constexpr int kVariableOrificeFamily = 13;
 inline constexpr int kPressureIndependentFamily = 14;
 inline constexpr int kNumber = 49;              // "No."
 inline constexpr int kDesignationMissing = 104;
+inline constexpr int kFlowCalculation = 95;     // "Flow rate calculation"
 
 // The branch's own texts.
 inline constexpr int kBalanceBranch = 150;

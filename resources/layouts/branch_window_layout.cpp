@@ -27,6 +27,7 @@ DialogTemplate makeBranchWindow()
         pushButton(1208, {494, 26, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1209, {494, 44, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1210, {494, 62, 118, 14}, kRightColumn, ControlFont::Regular),
+        pushButton(1222, {494, 80, 118, 14}, kRightColumn, ControlFont::Regular), // flow from a heat load
         pushButton(1211, {494, 118, 118, 18}, kRightColumn | kDefaultButton, ControlFont::Bold),
         controlEntry(1212, ControlClass::ListView, {8, 142, 604, 80}, kBorder | kGrowWidth),
         label(1213, {8, 226, 240, 10}, kNoStyle, ControlFont::Bold),
@@ -39,7 +40,7 @@ DialogTemplate makeBranchWindow()
         pushButton(1220, {494, 312, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1221, {494, 330, 118, 14}, kRightColumn, ControlFont::Regular),
     };
-    dialog.tabOrder = {1202, 1204, 1206, 1207, 1208, 1209, 1210, 1211, 1216, 1218, 1219, 1220, 1221};
+    dialog.tabOrder = {1202, 1204, 1206, 1207, 1208, 1209, 1210, 1222, 1211, 1216, 1218, 1219, 1220, 1221};
     return dialog;
 }
 

@@ -9,6 +9,9 @@
 #include "ui/branch/branch_window.h"
 #include "ui/branch/branch_window_ids.h"
 
+#include <functional>
+#include <utility>
+
 using namespace BranchWindowId;
 
 namespace {
@@ -23,7 +26,7 @@ protected:
 
     void openWindow()
     {
-        window = std::make_unique<BranchWindow>(state, db, messages, u"Balance branch");
+        window = std::make_unique<BranchWindow>(state, db, messages, windows, u"Balance branch");
         window->onOpen();
     }
 
@@ -61,9 +64,61 @@ protected:
                                                              : std::vector<std::u16string>{};
     }
 
+    // Modal windows answered by the test: opened, handed to `answer`.
+    struct AnsweredWindows : ModalWindows {
+        int runModal(WindowLogic& modal) override
+        {
+            modal.onOpen();
+            return answer ? answer(modal) : 0;
+        }
+        std::function<int(WindowLogic&)> answer;
+    };
+
     RecordedMessages messages;
+    AnsweredWindows windows;
     std::unique_ptr<BranchWindow> window;
 };
+
+// A circuit's flow from its heat load: the program's flow calculation window,
+// its entries offered again for the next circuit.
+TEST_F(BranchWindowTest, FlowCalculationFillsTheCurrentCircuitsFlowFromItsHeatLoad)
+{
+    constexpr int kPower = 1086;
+    constexpr int kSupply = 1087;
+    constexpr int kReturn = 1089;
+    constexpr int kSave = 1088;
+    typeRow(0, u"R1", u"0,5", u"10", u"4", u"Arvelo Quarz");
+    std::vector<std::u16string> offered;
+    windows.answer = [&](WindowLogic& dialog) {
+        offered = {dialog.controls()[kPower].text, dialog.controls()[kSupply].text, dialog.controls()[kReturn].text};
+        for (const auto& [id, text] : {std::pair<int, std::u16string>{kPower, u"20,9"}, {kSupply, u"70"},
+                                       {kReturn, u"60"}}) {
+            dialog.controls()[id].text = text;
+            dialog.onTextChanged(id);
+        }
+        dialog.onClick(kSave);
+        return dialog.result().value_or(0);
+    };
+    // The row for a new circuit is current: 20,9 kW at 10 K is about 0,5 l/s of water.
+    table().selectedRow = 1;
+    window->onClick(kFlowCalculationButton);
+    EXPECT_EQ(offered, (std::vector<std::u16string>{u"0,00", u"20,00", u"15,00"}));
+    ASSERT_EQ(window->branch().circuits.size(), 2u);
+    EXPECT_NEAR(window->branch().circuits[1].flow, 0.5f, 0.01f);
+    EXPECT_EQ(row(1)[1], u"0,50");
+    EXPECT_EQ(table().rows.size(), 3u) << "a new row is left for the next circuit";
+
+    // The first circuit's flow from the same entries, offered again.
+    table().selectedRow = 0;
+    window->onClick(kFlowCalculationButton);
+    EXPECT_EQ(offered, (std::vector<std::u16string>{u"20,9", u"70", u"60"}));
+    EXPECT_NEAR(window->branch().circuits[0].flow, 0.5f, 0.01f);
+
+    // Cancelled: the flow stays.
+    windows.answer = [](WindowLogic&) { return 0; };
+    window->onClick(kFlowCalculationButton);
+    EXPECT_NEAR(window->branch().circuits[0].flow, 0.5f, 0.01f);
+}
 
 TEST_F(BranchWindowTest, TypedCellsMakeCircuitsWithARowLeftForTheNext)
 {

@@ -12,6 +12,7 @@
 #include "db/valve_list_store.h"
 #include "resources/layouts/dialog_templates.h"
 #include "ui/branch/branch_window_ids.h"
+#include "ui/dialogs/arvelo_calc_calc_dlg.h"
 #include "ui/main/numeric_field.h"
 
 #include <algorithm>
@@ -48,9 +49,10 @@ std::optional<float> cellNumber(const std::u16string& cell)
 
 } // namespace
 
-BranchWindow::BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, std::u16string caption)
+BranchWindow::BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, ModalWindows& windows,
+                           std::u16string caption)
     : WindowLogic(branchWindowTemplate(), std::move(caption)), state_(state), db_(db), messages_(messages),
-      store_(db.handle(), std::cerr)
+      windows_(windows), store_(db.handle(), std::cerr)
 {
 }
 
@@ -79,6 +81,7 @@ void BranchWindow::showTexts()
     c[kDeleteRowButton].text = text(kDeleteRow);
     c[kMoveUpButton].text = text(kMoveUp);
     c[kMoveDownButton].text = text(kMoveDown);
+    c[kFlowCalculationButton].text = text(kFlowCalculation);
     c[kCalculateButton].text = text(kCalculate);
     c[kAddButton].text = text(kAddToValveList);
     c[kSavedCaption].text = text(kSavedBranches);
@@ -184,6 +187,7 @@ void BranchWindow::onClick(int controlId)
     case kOpenButton: openPicked(); break;
     case kRenameButton: renameBranch(); break;
     case kDeleteButton: deletePicked(); break;
+    case kFlowCalculationButton: flowFromHeatLoad(); break;
     default: break;
     }
 }
@@ -450,4 +454,28 @@ void BranchWindow::deletePicked()
         showResults();
     }
     showSavedBranches();
+}
+
+void BranchWindow::flowFromHeatLoad()
+{
+    ListRows& rows = controls()[kCircuitTable].rows;
+    if (rows.empty())
+        return;
+    // The circuit the cursor is in, else the row that takes a new one.
+    const int selected = controls()[kCircuitTable].selectedRow;
+    const int row = selected >= 0 && selected < static_cast<int>(rows.size()) ? selected
+                                                                              : static_cast<int>(rows.size()) - 1;
+    constexpr int kFlowColumn = 1;
+    CArveloCalcCalcDlg dialog(state_, text(kFlowCalculation));
+    dialog.flowText = utf16ToUtf8(rows[static_cast<std::size_t>(row)].cells.at(kFlowColumn));
+    dialog.powerText = powerText_;
+    dialog.supplyTempText = supplyTemperatureText_;
+    dialog.returnTempText = returnTemperatureText_;
+    if (windows_.runModal(dialog) != kResultOk)
+        return;
+    powerText_ = dialog.powerText;
+    supplyTemperatureText_ = dialog.supplyTempText;
+    returnTemperatureText_ = dialog.returnTempText;
+    rows.edit()[static_cast<std::size_t>(row)].cells[kFlowColumn] = utf8ToUtf16(dialog.flowText);
+    onCellChanged(kCircuitTable, row, kFlowColumn);
 }

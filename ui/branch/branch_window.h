@@ -24,7 +24,8 @@ class UserMessages;
 // the database refuses is reported, once until a save works again.
 class BranchWindow : public WindowLogic {
 public:
-    BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, std::u16string caption);
+    BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, ModalWindows& windows,
+                 std::u16string caption);
 
     void onOpen() override;
     void onClick(int controlId) override;
@@ -60,10 +61,18 @@ private:
     void openPicked();
     void renameBranch();
     void deletePicked();
+    // The flow of the current circuit from its heat load and temperatures,
+    // in the program's flow calculation window.
+    void flowFromHeatLoad();
 
     AppState& state_;
     ProductDb& db_;
     UserMessages& messages_;
+    ModalWindows& windows_;
+    // The flow calculation's last entries, offered again for the next circuit.
+    std::string powerText_ = "0,00";
+    std::string supplyTemperatureText_ = "20,00";
+    std::string returnTemperatureText_ = "15,00";
     BranchStore store_;
     Branch branch_;
     std::optional<std::string> savedName_;

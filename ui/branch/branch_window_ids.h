@@ -24,5 +24,6 @@ inline constexpr int kSavedList = 1218;
 inline constexpr int kOpenButton = 1219;
 inline constexpr int kRenameButton = 1220;
 inline constexpr int kDeleteButton = 1221;
+inline constexpr int kFlowCalculationButton = 1222;
 
 } // namespace BranchWindowId

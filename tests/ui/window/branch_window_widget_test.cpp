@@ -39,7 +39,8 @@ TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     state.languageIndex = 1;
     state.pressureUnitIndex = 0; // kPa
     RecordedMessages messages;
-    BranchWindow window(state, db, messages, u"Balance branch");
+    QtModalWindows windows;
+    BranchWindow window(state, db, messages, windows, u"Balance branch");
     WindowHost branchHost(window, &host());
     branchHost.open();
     branchHost.show();

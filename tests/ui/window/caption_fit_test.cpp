@@ -79,7 +79,8 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
         ProtocolSignOff signOff;
         CArveloCalcSignOffDlg signOffDialog(state, signOff);
         RecordedMessages messages;
-        BranchWindow branchWindow(state, db, messages, u"");
+        QtModalWindows modalWindows;
+        BranchWindow branchWindow(state, db, messages, modalWindows, u"");
         for (WindowLogic* dialog : std::initializer_list<WindowLogic*>{&languageDialog, &unitsDialog,
                                                                        &preferencesDialog, &flowDialog,
                                                                        &signOffDialog, &branchWindow}) {
