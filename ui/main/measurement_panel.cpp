@@ -6,7 +6,6 @@
 #include "data/text_format.h"
 #include "db/measurement_store.h"
 #include "db/product_db.h"
-#include "sizing/result_kind.h"
 #include "sizing/valve_families.h"
 #include "ui/dialogs/sign_off_dlg.h"
 #include "ui/main/commissioning_protocol.h"
