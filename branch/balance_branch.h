@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
-#include "branch/branch.h"
+#include "db/branch_record.h"
 
 #include <cstddef>
 #include <string>

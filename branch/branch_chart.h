@@ -1,7 +1,7 @@
 #pragma once
 
 #include "branch/balance_branch.h"
-#include "ui/main/curve_plot.h"
+#include "plot/curve_plot.h"
 
 #include <vector>
 

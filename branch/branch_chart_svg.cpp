@@ -7,7 +7,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
-#include "ui/main/svg_text.h"
+#include "plot/svg_text.h"
 
 #include <sstream>
 

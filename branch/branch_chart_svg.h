@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "branch/balance_branch.h"
-#include "branch/branch.h"
+#include "db/branch_record.h"
 
 #include <string>
 

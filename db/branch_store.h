@@ -1,6 +1,6 @@
 #pragma once
 
-#include "branch/branch.h"
+#include "db/branch_record.h"
 
 #include <sqlite3.h>
 

@@ -2,8 +2,8 @@
 
 #include "data/number_text.h"
 #include "data/text_table.h"
-#include "ui/main/curve_plot.h"
-#include "ui/main/svg_text.h"
+#include "plot/curve_plot.h"
+#include "plot/svg_text.h"
 
 #include <algorithm>
 #include <cmath>

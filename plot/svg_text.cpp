@@ -1,4 +1,4 @@
-#include "ui/main/svg_text.h"
+#include "plot/svg_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@ std::string svgEscaped(const std::string& text)
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default: out += c;
+        default: out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
         }
     }
     return out;

@@ -5,7 +5,9 @@
 
 // Small pieces of the SVG pictures the program writes.
 
-// Text with the XML special characters escaped.
+// Text with the XML special characters escaped, and the control characters
+// that XML does not allow (a line break in a designation among them) read
+// as blanks, so that a name from the database never spoils the file.
 std::string svgEscaped(const std::string& text);
 
 // A coordinate with two decimals and a decimal point.

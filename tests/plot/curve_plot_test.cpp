@@ -1,4 +1,4 @@
-#include "ui/main/curve_plot.h"
+#include "plot/curve_plot.h"
 
 #include <gtest/gtest.h>
 
