@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,16 @@ enum class BranchValveKind : std::int32_t {
     FixedOrifice = 0,
     VariableOrifice = 1,
     PressureIndependent = 2,
+};
+
+// The heat load a circuit's flow was calculated from, as typed in the flow
+// calculation, with the labels of the units it was typed in.
+struct CircuitHeatLoad {
+    float power = 0.0f;
+    std::string powerUnit;
+    float supplyTemperature = 0.0f;
+    float returnTemperature = 0.0f;
+    std::string temperatureUnit;
 };
 
 // One circuit of a two-pipe, direct-return branch, in order from the pump.
@@ -20,6 +31,8 @@ struct BranchCircuit {
     float circuitLoss = 0.0f; // the circuit's own loss without its balancing valve, kPa
     float riserLoss = 0.0f;   // supply and return between the previous take-off (or the pump) and this one, kPa
     BranchValveKind kind = BranchValveKind::FixedOrifice;
+    // Only while the flow is the one calculated from it.
+    std::optional<CircuitHeatLoad> heatLoad;
 };
 
 // Defaults an engineer starts from: a static valve reads reliably from about

@@ -5,6 +5,9 @@
 // this text, so a file of either origin ends up with the same tables; every
 // statement is "IF NOT EXISTS", so running it again changes nothing.
 // Flows are kept in l/s and pressures in kPa, whatever the units in force.
+// A circuit whose flow came from its heat load keeps the power and the
+// temperatures as typed, with their unit labels, as the valve list does
+// (absolute temperatures are never converted); they are NULL otherwise.
 inline constexpr const char* kBranchSchema =
     "CREATE TABLE IF NOT EXISTS rami (\n"
     "  id INTEGER PRIMARY KEY,\n"
@@ -20,5 +23,17 @@ inline constexpr const char* kBranchSchema =
     "  perdita_circuito REAL NOT NULL,\n"
     "  perdita_colonna REAL NOT NULL,\n"
     "  tipo INTEGER NOT NULL,\n"
+    "  potenza REAL,\n"
+    "  mu_potenza TEXT,\n"
+    "  t_mandata REAL,\n"
+    "  t_ritorno REAL,\n"
+    "  mu_temperatura TEXT,\n"
     "  PRIMARY KEY (ramo, ordine)\n"
     ");\n";
+
+// The heat load's columns, for a file whose circuits table predates them.
+inline constexpr const char* kBranchHeatLoadColumns = "ALTER TABLE rami_circuiti ADD COLUMN potenza REAL;\n"
+                                                      "ALTER TABLE rami_circuiti ADD COLUMN mu_potenza TEXT;\n"
+                                                      "ALTER TABLE rami_circuiti ADD COLUMN t_mandata REAL;\n"
+                                                      "ALTER TABLE rami_circuiti ADD COLUMN t_ritorno REAL;\n"
+                                                      "ALTER TABLE rami_circuiti ADD COLUMN mu_temperatura TEXT;\n";

@@ -23,6 +23,30 @@ float columnFloat(sqlite3_stmt* statement, int column)
     return static_cast<float>(sqlite3_column_double(statement, column));
 }
 
+// The heat load in columns first.. first + 4; none where the power is NULL.
+std::optional<CircuitHeatLoad> columnHeatLoad(sqlite3_stmt* statement, int first)
+{
+    if (sqlite3_column_type(statement, first) == SQLITE_NULL)
+        return std::nullopt;
+    return CircuitHeatLoad{columnFloat(statement, first), columnText(statement, first + 1),
+                           columnFloat(statement, first + 2), columnFloat(statement, first + 3),
+                           columnText(statement, first + 4)};
+}
+
+void bindHeatLoad(sqlite3_stmt* statement, int first, const std::optional<CircuitHeatLoad>& heatLoad)
+{
+    if (!heatLoad) {
+        for (int index = first; index < first + 5; ++index)
+            sqlite3_bind_null(statement, index);
+        return;
+    }
+    sqlite3_bind_double(statement, first, heatLoad->power);
+    bindText(statement, first + 1, heatLoad->powerUnit);
+    sqlite3_bind_double(statement, first + 2, heatLoad->supplyTemperature);
+    sqlite3_bind_double(statement, first + 3, heatLoad->returnTemperature);
+    bindText(statement, first + 4, heatLoad->temperatureUnit);
+}
+
 // A kind this program does not know (a file written by a later one) reads
 // as the plainest valve rather than as nonsense.
 BranchValveKind kindOf(int stored)
@@ -69,7 +93,18 @@ bool BranchStore::run(const char* sql, const char* label)
 
 bool BranchStore::ensureTables()
 {
-    return db_ && run(kBranchSchema, "Branch_Tables");
+    if (!db_ || !run(kBranchSchema, "Branch_Tables"))
+        return false;
+    const Statement heatLoad =
+        prepare("SELECT count(*) FROM pragma_table_info('rami_circuiti') WHERE name = 'potenza'", "Branch_Tables");
+    if (!heatLoad || sqlite3_step(heatLoad.get()) != SQLITE_ROW)
+        return false;
+    if (sqlite3_column_int(heatLoad.get(), 0) == 1)
+        return true;
+    return transaction("Branch_Tables", [&] {
+               return run(kBranchHeatLoadColumns, "Branch_Tables") ? BranchStoreResult::Done
+                                                                   : BranchStoreResult::Failed;
+           }) == BranchStoreResult::Done;
 }
 
 std::vector<std::string> BranchStore::names()
@@ -107,7 +142,8 @@ std::optional<Branch> BranchStore::open(const std::string& name)
         id = sqlite3_column_int64(head.get(), 0);
         branch.settings = {name, columnFloat(head.get(), 1), columnFloat(head.get(), 2)};
     }
-    const Statement rows = prepare("SELECT riferimento, portata, perdita_circuito, perdita_colonna, tipo"
+    const Statement rows = prepare("SELECT riferimento, portata, perdita_circuito, perdita_colonna, tipo,"
+                                   " potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura"
                                    " FROM rami_circuiti WHERE ramo = ?1 ORDER BY ordine",
                                    "Branch_Open");
     if (!rows)
@@ -115,7 +151,8 @@ std::optional<Branch> BranchStore::open(const std::string& name)
     sqlite3_bind_int64(rows.get(), 1, id);
     while (sqlite3_step(rows.get()) == SQLITE_ROW)
         branch.circuits.push_back({columnText(rows.get(), 0), columnFloat(rows.get(), 1), columnFloat(rows.get(), 2),
-                                   columnFloat(rows.get(), 3), kindOf(sqlite3_column_int(rows.get(), 4))});
+                                   columnFloat(rows.get(), 3), kindOf(sqlite3_column_int(rows.get(), 4)),
+                                   columnHeatLoad(rows.get(), 5)});
     return branch;
 }
 
@@ -130,7 +167,11 @@ bool BranchStore::deleteCircuits(sqlite3_int64 id)
 
 bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircuit>& circuits)
 {
-    const Statement statement = prepare("INSERT INTO rami_circuiti VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)", "Branch_Save");
+    const Statement statement =
+        prepare("INSERT INTO rami_circuiti (ramo, ordine, riferimento, portata, perdita_circuito, perdita_colonna,"
+                " tipo, potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura)"
+                " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)",
+                "Branch_Save");
     if (!statement)
         return false;
     for (std::size_t i = 0; i < circuits.size(); ++i) {
@@ -143,6 +184,7 @@ bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircui
         sqlite3_bind_double(statement.get(), 5, circuit.circuitLoss);
         sqlite3_bind_double(statement.get(), 6, circuit.riserLoss);
         sqlite3_bind_int(statement.get(), 7, static_cast<int>(circuit.kind));
+        bindHeatLoad(statement.get(), 8, circuit.heatLoad);
         if (!finish(statement, "Branch_Save"))
             return false;
     }

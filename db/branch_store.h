@@ -28,7 +28,8 @@ class BranchStore {
 public:
     BranchStore(sqlite3* db, std::ostream& errors);
 
-    // Creates the tables when the file lacks them (an older catalogue).
+    // Creates the tables when the file lacks them (an older catalogue), and
+    // adds the heat load's columns to a circuits table that predates them.
     bool ensureTables();
     // The names, in alphabetical order (byte order).
     std::vector<std::string> names();

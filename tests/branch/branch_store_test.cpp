@@ -37,13 +37,22 @@ void expectSame(const Branch& read, const Branch& written)
         EXPECT_EQ(read.circuits[i].circuitLoss, written.circuits[i].circuitLoss);
         EXPECT_EQ(read.circuits[i].riserLoss, written.circuits[i].riserLoss);
         EXPECT_EQ(read.circuits[i].kind, written.circuits[i].kind);
+        ASSERT_EQ(read.circuits[i].heatLoad.has_value(), written.circuits[i].heatLoad.has_value());
+        if (const auto& load = written.circuits[i].heatLoad) {
+            EXPECT_EQ(read.circuits[i].heatLoad->power, load->power);
+            EXPECT_EQ(read.circuits[i].heatLoad->powerUnit, load->powerUnit);
+            EXPECT_EQ(read.circuits[i].heatLoad->supplyTemperature, load->supplyTemperature);
+            EXPECT_EQ(read.circuits[i].heatLoad->returnTemperature, load->returnTemperature);
+            EXPECT_EQ(read.circuits[i].heatLoad->temperatureUnit, load->temperatureUnit);
+        }
     }
 }
 
 const std::vector<BranchCircuit> kThree = {
-    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice},
-    {"Zone 2", 0.125f, 8.0f, 0.1f, BranchValveKind::PressureIndependent},
-    {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice},
+    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice, std::nullopt},
+    {"Zone 2", 0.125f, 8.0f, 0.1f, BranchValveKind::PressureIndependent,
+     CircuitHeatLoad{20.9f, "kW", 70.0f, 60.0f, "C"}},
+    {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice, std::nullopt},
 };
 
 TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
@@ -97,7 +106,8 @@ TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
     ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
     fixture::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON rami_circuiti WHEN NEW.riferimento = 'bad'"
                              " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
-    Branch changed = riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice}});
+    Branch changed =
+        riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt}});
     changed.settings.minimumStaticDp = 9.0f;
     EXPECT_EQ(store().save(changed), BranchStoreResult::Failed);
     EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
@@ -109,6 +119,25 @@ TEST_F(BranchStoreTest, TablesAreCreatedOnceAndKeepTheirRows)
     ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
     EXPECT_TRUE(store().ensureTables());
     EXPECT_EQ(count("rami_circuiti"), "3");
+    expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
+}
+
+// A file saved before circuits kept their heat load: its circuits read
+// back as they were, without one, and the next save keeps one.
+TEST_F(BranchStoreTest, ACircuitsTableWithoutHeatLoadColumnsGetsThem)
+{
+    fixture::execute(file(), "DROP TABLE rami_circuiti;"
+                             "CREATE TABLE rami_circuiti (ramo INTEGER NOT NULL, ordine INTEGER NOT NULL,"
+                             " riferimento TEXT NOT NULL, portata REAL NOT NULL, perdita_circuito REAL NOT NULL,"
+                             " perdita_colonna REAL NOT NULL, tipo INTEGER NOT NULL, PRIMARY KEY (ramo, ordine));"
+                             "INSERT INTO rami VALUES (1, 'Riser A', 2.5, 30);"
+                             "INSERT INTO rami_circuiti VALUES (1, 0, 'Zone 3', 2, 0, 3, 0);");
+    ASSERT_TRUE(store().ensureTables());
+    expectSame(store().open("Riser A").value(), riser("Riser A", {kThree[2]}));
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
+    EXPECT_TRUE(store().ensureTables()) << "the columns are added once";
+    EXPECT_TRUE(errors.str().empty()) << errors.str();
 }
 
 } // namespace

@@ -79,26 +79,34 @@ protected:
     std::unique_ptr<BranchWindow> window;
 };
 
-// A circuit's flow from its heat load: the program's flow calculation window,
-// its entries offered again for the next circuit.
-TEST_F(BranchWindowTest, FlowCalculationFillsTheCurrentCircuitsFlowFromItsHeatLoad)
+// The flow calculation window's power, temperatures and Save.
+constexpr int kPower = 1086;
+constexpr int kSupply = 1087;
+constexpr int kReturn = 1089;
+constexpr int kSave = 1088;
+
+// Answers the flow calculation window with a heat load, keeping what it offered.
+std::function<int(WindowLogic&)> heatLoadAnswer(std::vector<std::u16string>& offered, const std::u16string& power,
+                                                const std::u16string& supply, const std::u16string& back)
 {
-    constexpr int kPower = 1086;
-    constexpr int kSupply = 1087;
-    constexpr int kReturn = 1089;
-    constexpr int kSave = 1088;
-    typeRow(0, u"R1", u"0,5", u"10", u"4", u"Arvelo Quarz");
-    std::vector<std::u16string> offered;
-    windows.answer = [&](WindowLogic& dialog) {
+    return [&offered, power, supply, back](WindowLogic& dialog) {
         offered = {dialog.controls()[kPower].text, dialog.controls()[kSupply].text, dialog.controls()[kReturn].text};
-        for (const auto& [id, text] : {std::pair<int, std::u16string>{kPower, u"20,9"}, {kSupply, u"70"},
-                                       {kReturn, u"60"}}) {
+        for (const auto& [id, text] : {std::pair{kPower, power}, {kSupply, supply}, {kReturn, back}}) {
             dialog.controls()[id].text = text;
             dialog.onTextChanged(id);
         }
         dialog.onClick(kSave);
         return dialog.result().value_or(0);
     };
+}
+
+// A circuit's flow from its heat load: the program's flow calculation window,
+// its entries offered again for the next circuit.
+TEST_F(BranchWindowTest, FlowCalculationFillsTheCurrentCircuitsFlowFromItsHeatLoad)
+{
+    typeRow(0, u"R1", u"0,5", u"10", u"4", u"Arvelo Quarz");
+    std::vector<std::u16string> offered;
+    windows.answer = heatLoadAnswer(offered, u"20,9", u"70", u"60");
     // The row for a new circuit is current: 20,9 kW at 10 K is about 0,5 l/s of water.
     table().selectedRow = 1;
     window->onClick(kFlowCalculationButton);
@@ -118,6 +126,48 @@ TEST_F(BranchWindowTest, FlowCalculationFillsTheCurrentCircuitsFlowFromItsHeatLo
     windows.answer = [](WindowLogic&) { return 0; };
     window->onClick(kFlowCalculationButton);
     EXPECT_NEAR(window->branch().circuits[0].flow, 0.5f, 0.01f);
+}
+
+// The heat load stays with its circuit: saved with the branch, offered
+// again for that circuit, and carried into the valve list; a flow typed
+// over it drops it.
+TEST_F(BranchWindowTest, AHeatLoadStaysWithItsCircuitUntilAFlowIsTyped)
+{
+    typeWorkedExample();
+    std::vector<std::u16string> offered;
+    windows.answer = heatLoadAnswer(offered, u"20,9", u"70", u"60");
+    table().selectedRow = 0;
+    window->onClick(kFlowCalculationButton);
+
+    openWindow();
+    window->controls()[kSavedList].currentIndex = 0;
+    window->onClick(kOpenButton);
+    ASSERT_EQ(window->branch().circuits.size(), 4u);
+    EXPECT_FALSE(window->branch().circuits[1].heatLoad) << "a typed flow";
+    const std::optional<CircuitHeatLoad>& load = window->branch().circuits[0].heatLoad;
+    ASSERT_TRUE(load);
+    EXPECT_FLOAT_EQ(load->power, 20.9f);
+    EXPECT_EQ(load->powerUnit, "kW");
+    EXPECT_EQ(load->supplyTemperature, 70.0f);
+    EXPECT_EQ(load->returnTemperature, 60.0f);
+    EXPECT_EQ(load->temperatureUnit, "C");
+
+    table().selectedRow = 0;
+    windows.answer = heatLoadAnswer(offered, u"20,9", u"70", u"60");
+    window->onClick(kFlowCalculationButton);
+    EXPECT_EQ(offered, (std::vector<std::u16string>{u"20,90", u"70,00", u"60,00"})) << "the circuit's own";
+
+    window->onClick(kCalculateButton);
+    window->onClick(kAddButton);
+    ASSERT_EQ(state.projects.size(), 4u);
+    EXPECT_FLOAT_EQ(state.projects[0].potenza, 20.9f);
+    EXPECT_EQ(state.projects[0].muPower, "kW");
+    EXPECT_EQ(state.projects[0].t_mandata, 70.0f);
+    EXPECT_EQ(state.projects[0].t_ritorno, 60.0f);
+    EXPECT_EQ(state.projects[1].potenza, 0.0f) << "no heat load: its temperatures are not printed";
+
+    type(0, 1, u"0,6");
+    EXPECT_FALSE(window->branch().circuits[0].heatLoad);
 }
 
 TEST_F(BranchWindowTest, TypedCellsMakeCircuitsWithARowLeftForTheNext)

@@ -125,7 +125,8 @@ TEST_F(CatalogueFile, BranchTablesAreCreatedAndKeptByARebuild)
 {
     ASSERT_TRUE(build(target).written);
     run(target, "INSERT INTO rami VALUES (1, 'Riser A', 3, 25);"
-                "INSERT INTO rami_circuiti VALUES (1, 0, 'Zone 1', 0.5, 10, 4, 2)");
+                "INSERT INTO rami_circuiti (ramo, ordine, riferimento, portata, perdita_circuito,"
+                " perdita_colonna, tipo) VALUES (1, 0, 'Zone 1', 0.5, 10, 4, 2)");
     ASSERT_TRUE(build(target).written);
     Database db = openDatabaseOrFail(target);
     EXPECT_EQ(selectRows(db.get(), "SELECT nome FROM rami").at(0).at(0), Cell("Riser A"));

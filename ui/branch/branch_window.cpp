@@ -25,6 +25,7 @@ using namespace branch_text;
 
 namespace {
 
+constexpr int kFlowColumn = 1;
 constexpr int kKindColumn = 4;
 constexpr std::array<BranchValveKind, 3> kKinds{BranchValveKind::FixedOrifice, BranchValveKind::VariableOrifice,
                                                 BranchValveKind::PressureIndependent};
@@ -237,7 +238,7 @@ bool BranchWindow::applyCell(BranchCircuit& circuit, int column, const std::u16s
     const std::optional<float> value = cellNumber(cell);
     if (!value)
         return false;
-    if (column == 1) {
+    if (column == kFlowColumn) {
         const std::optional<float> base = flowToBase(state_, *value);
         if (!base)
             return false;
@@ -254,13 +255,21 @@ void BranchWindow::onCellChanged(int controlId, int row, int column)
     if (controlId != kCircuitTable || row < 0 || row >= static_cast<int>(table.rows.size()) || column < 0 ||
         column >= static_cast<int>(table.rows[static_cast<std::size_t>(row)].cells.size()))
         return;
-    const std::u16string cell = table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];
+    editCircuit(row, column, table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)],
+                std::nullopt);
+}
+
+void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
+                               const std::optional<CircuitHeatLoad>& heatLoad)
+{
     const bool newCircuit = static_cast<std::size_t>(row) == branch_.circuits.size();
     if (newCircuit && cell.empty())
         return;
     BranchCircuit circuit = newCircuit ? BranchCircuit{} : branch_.circuits[static_cast<std::size_t>(row)];
     // A cell that does not read as its column's value shows the circuit's value again.
     if (applyCell(circuit, column, cell)) {
+        if (column == kFlowColumn)
+            circuit.heatLoad = heatLoad; // a typed flow is no longer the heat load's
         if (newCircuit)
             branch_.circuits.push_back(circuit);
         else
@@ -350,16 +359,21 @@ void BranchWindow::addToValveList()
         row.dP = sized.valveDp;
         row.portata = sized.flow;
         row.fluido = state_.fluidIndex;
-        row.t_mandata = 20.0f; // the window's temperatures when no flow was calculated from a power
-        row.t_ritorno = 15.0f;
+        // Without a heat load the temperatures are those the main window
+        // shows when no flow was calculated from a power.
+        const CircuitHeatLoad load = circuit.heatLoad.value_or(
+            CircuitHeatLoad{0.0f, powerUnitLabel(state_), 20.0f, 15.0f, temperatureUnitLabel(state_)});
+        row.potenza = load.power;
+        row.t_mandata = load.supplyTemperature;
+        row.t_ritorno = load.returnTemperature;
         row.presetting = formatResultNumber(sized.valve.presetting);
         row.kv = formatResultNumber(picv ? sized.valve.flowAtSetting : sized.valve.kvAtSetting);
         row.apertura = picv ? std::string() : formatResultNumber(sized.valve.opening * 100.0f);
         row.riferimento = circuit.designation;
         row.muP = pressureUnitLabel(state_);
         row.muQ = flowUnitLabel(state_);
-        row.muPower = powerUnitLabel(state_);
-        row.muTemp = temperatureUnitLabel(state_);
+        row.muPower = load.powerUnit;
+        row.muTemp = load.temperatureUnit;
         if (appendToValveList(db_, fittedToFields(row), state_.projects) == 0)
             ++added;
     }
@@ -465,17 +479,29 @@ void BranchWindow::flowFromHeatLoad()
     const int selected = controls()[kCircuitTable].selectedRow;
     const int row = selected >= 0 && selected < static_cast<int>(rows.size()) ? selected
                                                                               : static_cast<int>(rows.size()) - 1;
-    constexpr int kFlowColumn = 1;
+    const std::size_t index = static_cast<std::size_t>(row);
     CArveloCalcCalcDlg dialog(state_, text(kFlowCalculation));
-    dialog.flowText = utf16ToUtf8(rows[static_cast<std::size_t>(row)].cells.at(kFlowColumn));
+    dialog.flowText = utf16ToUtf8(rows[index].cells.at(kFlowColumn));
     dialog.powerText = powerText_;
     dialog.supplyTempText = supplyTemperatureText_;
     dialog.returnTempText = returnTemperatureText_;
+    // A circuit's own heat load comes first, while it is in the units in force.
+    const std::optional<CircuitHeatLoad> own =
+        index < branch_.circuits.size() ? branch_.circuits[index].heatLoad : std::nullopt;
+    if (own && own->powerUnit == powerUnitLabel(state_) && own->temperatureUnit == temperatureUnitLabel(state_)) {
+        dialog.powerText = formatCommaDecimal(own->power);
+        dialog.supplyTempText = formatCommaDecimal(own->supplyTemperature);
+        dialog.returnTempText = formatCommaDecimal(own->returnTemperature);
+    }
     if (windows_.runModal(dialog) != kResultOk)
         return;
     powerText_ = dialog.powerText;
     supplyTemperatureText_ = dialog.supplyTempText;
     returnTemperatureText_ = dialog.returnTempText;
-    rows.edit()[static_cast<std::size_t>(row)].cells[kFlowColumn] = utf8ToUtf16(dialog.flowText);
-    onCellChanged(kCircuitTable, row, kFlowColumn);
+    const std::u16string flow = utf8ToUtf16(dialog.flowText);
+    rows.edit()[index].cells[kFlowColumn] = flow;
+    editCircuit(row, kFlowColumn, flow,
+                CircuitHeatLoad{parseCommaDecimal(dialog.powerText), powerUnitLabel(state_),
+                                parseCommaDecimal(dialog.supplyTempText), parseCommaDecimal(dialog.returnTempText),
+                                temperatureUnitLabel(state_)});
 }
