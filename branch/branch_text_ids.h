@@ -22,6 +22,9 @@ inline constexpr int kPressureIndependentFamily = 14;
 inline constexpr int kNumber = 49;              // "No."
 inline constexpr int kDesignationMissing = 104;
 inline constexpr int kFlowCalculation = 95;     // "Flow rate calculation"
+inline constexpr int kSelectFileName = 46;
+inline constexpr int kFileSaved = 47;
+inline constexpr int kExportFailed = 108;       // "%s": the file, "%s": the reason
 
 // The branch's own texts.
 inline constexpr int kBalanceBranch = 150;
@@ -53,5 +56,6 @@ inline constexpr int kValvesAdded = 175;        // "%s": how many
 inline constexpr int kSavedBranches = 176;
 inline constexpr int kCalculateFirst = 177;
 inline constexpr int kBranchNotSaved = 178;
+inline constexpr int kExportChart = 179;
 
 } // namespace branch_text

@@ -181,4 +181,5 @@ LanguageTexts kEnglishTexts = {
     /* 176 */ u"Saved branches",
     /* 177 */ u"Calculate the branch first.",
     /* 178 */ u"The branch could not be saved.",
+    /* 179 */ u"Export chart",
 };

@@ -182,4 +182,5 @@ LanguageTexts kFrenchTexts = {
     /* 176 */ u"Branches enregistrées",
     /* 177 */ u"Calculez d'abord la branche.",
     /* 178 */ u"La branche n'a pas pu être enregistrée.",
+    /* 179 */ u"Exporter le graphique",
 };

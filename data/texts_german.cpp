@@ -181,4 +181,5 @@ LanguageTexts kGermanTexts = {
     /* 176 */ u"Gespeicherte Stränge",
     /* 177 */ u"Bitte zuerst den Strang berechnen.",
     /* 178 */ u"Der Strang konnte nicht gespeichert werden.",
+    /* 179 */ u"Diagramm exportieren",
 };

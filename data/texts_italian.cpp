@@ -181,4 +181,5 @@ LanguageTexts kItalianTexts = {
     /* 176 */ u"Rami salvati",
     /* 177 */ u"Calcolare prima il ramo.",
     /* 178 */ u"Impossibile salvare il ramo.",
+    /* 179 */ u"Esporta grafico",
 };

@@ -182,4 +182,5 @@ LanguageTexts kSpanishTexts = {
     /* 176 */ u"Ramales guardados",
     /* 177 */ u"Calcule primero el ramal.",
     /* 178 */ u"No se ha podido guardar el ramal.",
+    /* 179 */ u"Exportar gráfico",
 };

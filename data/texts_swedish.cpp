@@ -182,4 +182,5 @@ LanguageTexts kSwedishTexts = {
     /* 176 */ u"Sparade stammar",
     /* 177 */ u"Beräkna stammen först.",
     /* 178 */ u"Stammen kunde inte sparas.",
+    /* 179 */ u"Exportera diagram",
 };

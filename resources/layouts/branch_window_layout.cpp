@@ -29,9 +29,10 @@ DialogTemplate makeBranchWindow()
         pushButton(1210, {494, 62, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1222, {494, 80, 118, 14}, kRightColumn, ControlFont::Regular), // flow from a heat load
         pushButton(1211, {494, 118, 118, 18}, kRightColumn | kDefaultButton, ControlFont::Bold),
-        controlEntry(1212, ControlClass::ListView, {8, 142, 604, 80}, kBorder | kGrowWidth),
-        label(1213, {8, 226, 240, 10}, kNoStyle, ControlFont::Bold),
-        label(1214, {250, 226, 240, 10}, kNoStyle, ControlFont::Bold),
+        controlEntry(1212, ControlClass::ListView, {8, 142, 604, 78}, kBorder | kGrowWidth),
+        label(1213, {8, 225, 240, 10}, kNoStyle, ControlFont::Bold),
+        label(1214, {250, 225, 240, 10}, kNoStyle, ControlFont::Bold),
+        pushButton(1223, {494, 224, 118, 14}, kRightColumn, ControlFont::Regular), // the chart as SVG
         chart(1215, {8, 240, 480, 114}, kGrowWidth | kGrowHeight),
         pushButton(1216, {494, 240, 118, 18}, kRightColumn, ControlFont::Regular),
         label(1217, {494, 264, 118, 10}, kFollowRight, ControlFont::Regular),
@@ -40,7 +41,7 @@ DialogTemplate makeBranchWindow()
         pushButton(1220, {494, 312, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1221, {494, 330, 118, 14}, kRightColumn, ControlFont::Regular),
     };
-    dialog.tabOrder = {1202, 1204, 1206, 1207, 1208, 1209, 1210, 1222, 1211, 1216, 1218, 1219, 1220, 1221};
+    dialog.tabOrder = {1202, 1204, 1206, 1207, 1208, 1209, 1210, 1222, 1211, 1223, 1216, 1218, 1219, 1220, 1221};
     return dialog;
 }
 

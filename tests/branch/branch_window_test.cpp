@@ -3,6 +3,8 @@
 
 #include "tests/branch/branch_fixture.h"
 
+#include "tests/support/answered_windows.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/recorded_messages.h"
 #include "ui/branch/branch_protocol_charts.h"
@@ -26,7 +28,8 @@ protected:
 
     void openWindow()
     {
-        window = std::make_unique<BranchWindow>(state, db, messages, windows, u"Balance branch");
+        const BranchWindowServices services{messages, windows, files, folder.path()};
+        window = std::make_unique<BranchWindow>(state, db, services, u"Balance branch");
         window->onOpen();
     }
 
@@ -64,18 +67,9 @@ protected:
                                                              : std::vector<std::u16string>{};
     }
 
-    // Modal windows answered by the test: opened, handed to `answer`.
-    struct AnsweredWindows : ModalWindows {
-        int runModal(WindowLogic& modal) override
-        {
-            modal.onOpen();
-            return answer ? answer(modal) : 0;
-        }
-        std::function<int(WindowLogic&)> answer;
-    };
-
     RecordedMessages messages;
     AnsweredWindows windows;
+    AnsweredSaveFile files;
     std::unique_ptr<BranchWindow> window;
 };
 
@@ -270,6 +264,37 @@ TEST_F(BranchWindowTest, AddsEverySizedValveAndSkipsADesignationTheListHas)
     EXPECT_EQ(p3.riferimento, "P3");
     EXPECT_EQ(p3.kv, "2,00") << "the flow at the presetting, as the window lists it";
     EXPECT_EQ(p3.apertura, "");
+}
+
+// The chart as the window shows it, written to the file the user chose.
+TEST_F(BranchWindowTest, TheChartIsExportedAsAnSvgFileOnceCalculated)
+{
+    EXPECT_FALSE(window->controls()[kExportChartButton].enabled);
+    window->onClick(kExportChartButton);
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{u"Calculate the branch first."}));
+    EXPECT_TRUE(files.askedTitle.empty()) << "no file is asked for";
+    messages.shown.clear();
+
+    typeWorkedExample();
+    window->onClick(kCalculateButton);
+    EXPECT_TRUE(window->controls()[kExportChartButton].enabled);
+    files.answer = folder.path() / "riser.svg";
+    window->onClick(kExportChartButton);
+    EXPECT_EQ(files.askedFolder, folder.path());
+    ASSERT_EQ(files.offeredTypes.size(), 1u);
+    EXPECT_EQ(files.offeredTypes[0].suffix, u"svg");
+    EXPECT_EQ(fileBytes(folder.path() / "riser.svg"), window->controls()[kChart].svg);
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{u"File saved in export folder"}));
+
+    files.answer.reset(); // cancelled
+    window->onClick(kExportChartButton);
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    files.answer = folder.path() / "missing" / "riser.svg";
+    window->onClick(kExportChartButton);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].rfind(u"The file " + files.answer->u16string() + u" could not be saved: ", 0), 0u)
+        << "a file that cannot be written is reported, not reported as saved";
 }
 
 TEST_F(BranchWindowTest, SavesAsTheUserGoesAndOpensRenamesAndDeletes)

@@ -14,6 +14,8 @@
 #include "ui/branch/branch_window_ids.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
 #include "ui/main/numeric_field.h"
+#include "ui/main/save_file_chooser.h"
+#include "ui/main/write_file_atomically.h"
 
 #include <algorithm>
 #include <array>
@@ -50,10 +52,9 @@ std::optional<float> cellNumber(const std::u16string& cell)
 
 } // namespace
 
-BranchWindow::BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, ModalWindows& windows,
-                           std::u16string caption)
-    : WindowLogic(branchWindowTemplate(), std::move(caption)), state_(state), db_(db), messages_(messages),
-      windows_(windows), store_(db.handle(), std::cerr)
+BranchWindow::BranchWindow(AppState& state, ProductDb& db, BranchWindowServices services, std::u16string caption)
+    : WindowLogic(branchWindowTemplate(), std::move(caption)), state_(state), db_(db), services_(std::move(services)),
+      store_(db.handle(), std::cerr)
 {
 }
 
@@ -85,6 +86,7 @@ void BranchWindow::showTexts()
     c[kFlowCalculationButton].text = text(kFlowCalculation);
     c[kCalculateButton].text = text(kCalculate);
     c[kAddButton].text = text(kAddToValveList);
+    c[kExportChartButton].text = text(kExportChart);
     c[kSavedCaption].text = text(kSavedBranches);
     c[kOpenButton].text = text(kOpen);
     c[kRenameButton].text = text(kRename);
@@ -160,7 +162,7 @@ void BranchWindow::showResults()
         c[kPumpHeadLabel].text.clear();
         c[kIndexLabel].text.clear();
         c[kChart].svg.clear();
-        c[kAddButton].enabled = false;
+        c[kAddButton].enabled = c[kExportChartButton].enabled = false;
         return;
     }
     const BranchResultTexts texts = branchResultTexts(state_, branch_, *result_);
@@ -174,7 +176,7 @@ void BranchWindow::showResults()
     c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue;
     c[kIndexLabel].text = texts.indexCaption + u": " + texts.indexValue;
     c[kChart].svg = branchChartSvg(state_, branch_, *result_);
-    c[kAddButton].enabled = true;
+    c[kAddButton].enabled = c[kExportChartButton].enabled = true;
 }
 
 void BranchWindow::onClick(int controlId)
@@ -182,6 +184,7 @@ void BranchWindow::onClick(int controlId)
     switch (controlId) {
     case kCalculateButton: calculate(); break;
     case kAddButton: addToValveList(); break;
+    case kExportChartButton: exportChart(); break;
     case kDeleteRowButton: deleteRow(); break;
     case kMoveUpButton: moveRow(-1); break;
     case kMoveDownButton: moveRow(1); break;
@@ -303,7 +306,7 @@ void BranchWindow::persist()
         std::string name = utf16ToUtf8(controls()[kNameField].text);
         if (!name.empty() && store_.open(name)) {
             // Never overwrite another saved branch.
-            messages_.showMessage(formatText(text(kBranchNameTaken), {utf8ToUtf16(name)}));
+            services_.messages.showMessage(formatText(text(kBranchNameTaken), {utf8ToUtf16(name)}));
             name.clear();
         }
         branch_.settings.name = name.empty() ? freeDefaultName() : name;
@@ -315,7 +318,7 @@ void BranchWindow::persist()
     } else if (!saveFailed_) {
         // Once, not at every keystroke, until a save works again.
         saveFailed_ = true;
-        messages_.showMessage(text(kBranchNotSaved));
+        services_.messages.showMessage(text(kBranchNotSaved));
     }
     showSavedBranches();
 }
@@ -331,7 +334,7 @@ void BranchWindow::calculate()
 void BranchWindow::addToValveList()
 {
     if (!result_) {
-        messages_.showMessage(text(kCalculateFirst));
+        services_.messages.showMessage(text(kCalculateFirst));
         return;
     }
     int added = 0;
@@ -377,7 +380,24 @@ void BranchWindow::addToValveList()
         if (appendToValveList(db_, fittedToFields(row), state_.projects) == 0)
             ++added;
     }
-    messages_.showMessage(report + formatText(text(kValvesAdded), {utf8ToUtf16(std::to_string(added))}));
+    services_.messages.showMessage(report + formatText(text(kValvesAdded), {utf8ToUtf16(std::to_string(added))}));
+}
+
+void BranchWindow::exportChart()
+{
+    if (!result_) {
+        services_.messages.showMessage(text(kCalculateFirst));
+        return;
+    }
+    const std::optional<std::filesystem::path> file =
+        services_.files.chooseSaveFile(text(kSelectFileName), services_.exportFolder, {{u"SVG (*.svg)", u"svg"}});
+    if (!file)
+        return;
+    if (const auto failure = writeFileAtomically(*file, branchChartSvg(state_, branch_, *result_))) {
+        services_.messages.showMessage(formatText(text(kExportFailed), {utf8ToUtf16(file->string()), utf8ToUtf16(*failure)}));
+        return;
+    }
+    services_.messages.showMessage(text(kFileSaved));
 }
 
 void BranchWindow::deleteRow()
@@ -434,7 +454,7 @@ void BranchWindow::renameBranch()
 {
     const std::string name = utf16ToUtf8(controls()[kNameField].text);
     if (name.empty()) {
-        messages_.showMessage(text(kEnterBranchName));
+        services_.messages.showMessage(text(kEnterBranchName));
         return;
     }
     if (!savedName_) {
@@ -446,7 +466,7 @@ void BranchWindow::renameBranch()
         savedName_ = branch_.settings.name = name;
         break;
     case BranchStoreResult::NameTaken:
-        messages_.showMessage(formatText(text(kBranchNameTaken), {utf8ToUtf16(name)}));
+        services_.messages.showMessage(formatText(text(kBranchNameTaken), {utf8ToUtf16(name)}));
         break;
     default: break;
     }
@@ -493,7 +513,7 @@ void BranchWindow::flowFromHeatLoad()
         dialog.supplyTempText = formatCommaDecimal(own->supplyTemperature);
         dialog.returnTempText = formatCommaDecimal(own->returnTemperature);
     }
-    if (windows_.runModal(dialog) != kResultOk)
+    if (services_.windows.runModal(dialog) != kResultOk)
         return;
     powerText_ = dialog.powerText;
     supplyTemperatureText_ = dialog.supplyTempText;

@@ -6,16 +6,27 @@
 #include "db/branch_store.h"
 #include "ui/main/window_logic.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 class ProductDb;
+class SaveFileChooser;
 class UserMessages;
+
+// What the branch window asks of the program around it.
+struct BranchWindowServices {
+    UserMessages& messages;
+    ModalWindows& windows;
+    SaveFileChooser& files;
+    // Where the chart's save dialog opens.
+    std::filesystem::path exportFolder;
+};
 
 // The branch window: the circuits of a branch typed into a table (a last,
 // empty row takes a new circuit), the branch settings, the calculation with
 // its results table and chart, the valves put into the valve list, and the
-// saved branches.
+// saved branches; the chart is exported as an SVG file.
 //
 // The branch is saved as the user goes: every change of a circuit or a
 // setting writes it under its name at once (a branch without a name gets
@@ -24,8 +35,7 @@ class UserMessages;
 // the database refuses is reported, once until a save works again.
 class BranchWindow : public WindowLogic {
 public:
-    BranchWindow(AppState& state, ProductDb& db, UserMessages& messages, ModalWindows& windows,
-                 std::u16string caption);
+    BranchWindow(AppState& state, ProductDb& db, BranchWindowServices services, std::u16string caption);
 
     void onOpen() override;
     void onClick(int controlId) override;
@@ -57,6 +67,7 @@ private:
 
     void calculate();
     void addToValveList();
+    void exportChart();
     void deleteRow();
     void moveRow(int by);
     // The entry picked in the list of saved branches.
@@ -70,8 +81,7 @@ private:
 
     AppState& state_;
     ProductDb& db_;
-    UserMessages& messages_;
-    ModalWindows& windows_;
+    BranchWindowServices services_;
     // The flow calculation's last entries, offered again for the next circuit.
     std::string powerText_ = "0,00";
     std::string supplyTemperatureText_ = "20,00";

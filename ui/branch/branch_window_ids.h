@@ -25,5 +25,6 @@ inline constexpr int kOpenButton = 1219;
 inline constexpr int kRenameButton = 1220;
 inline constexpr int kDeleteButton = 1221;
 inline constexpr int kFlowCalculationButton = 1222;
+inline constexpr int kExportChartButton = 1223;
 
 } // namespace BranchWindowId

@@ -37,7 +37,8 @@ void CArveloCalcDlg::openSettings(int buttonId)
 
 void CArveloCalcDlg::openBranchWindow()
 {
-    BranchWindow window(state_, db_, services_.messages, services_.windows, text(branch_text::kBalanceBranch));
+    BranchWindow window(state_, db_, {services_.messages, services_.windows, services_.files, services_.exportFolder},
+                        text(branch_text::kBalanceBranch));
     services_.windows.runModal(window);
     reloadValveList();
 }

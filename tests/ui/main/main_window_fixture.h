@@ -2,12 +2,12 @@
 
 #include "app/app_state.h"
 #include "db/product_db.h"
+#include "tests/support/answered_windows.h"
 #include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main/arvelo_calc_dlg.h"
 #include "ui/main/curve_windows.h"
 #include "ui/main/protocol_printer.h"
-#include "ui/main/save_file_chooser.h"
 
 #include <gtest/gtest.h>
 
@@ -15,37 +15,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-// Modal windows the test answers: each is opened (its onOpen runs), handed
-// to `answer`, and returns what answer returns.
-class AnsweredWindows : public ModalWindows {
-public:
-    int runModal(WindowLogic& window) override
-    {
-        window.onOpen();
-        ++opened;
-        return answer ? answer(window) : 0;
-    }
-    std::function<int(WindowLogic&)> answer;
-    int opened = 0;
-};
-
-class AnsweredSaveFile : public SaveFileChooser {
-public:
-    std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
-                                                        const std::filesystem::path& folder,
-                                                        const std::vector<SaveFileType>& types) override
-    {
-        askedTitle = title;
-        askedFolder = folder;
-        offeredTypes = types;
-        return answer;
-    }
-    std::optional<std::filesystem::path> answer;
-    std::u16string askedTitle;
-    std::filesystem::path askedFolder;
-    std::vector<SaveFileType> offeredTypes;
-};
 
 // The protocol's texts as the window hands them over, answered with a few
 // bytes that stand for the document.

@@ -3,6 +3,7 @@
 
 #include "tests/ui/window/main_window_widget.h"
 
+#include "tests/support/answered_windows.h"
 #include "tests/support/recorded_messages.h"
 #include "ui/branch/branch_window.h"
 #include "ui/branch/branch_window_ids.h"
@@ -40,7 +41,8 @@ TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     state.pressureUnitIndex = 0; // kPa
     RecordedMessages messages;
     QtModalWindows windows;
-    BranchWindow window(state, db, messages, windows, u"Balance branch");
+    AnsweredSaveFile files;
+    BranchWindow window(state, db, {messages, windows, files, {}}, u"Balance branch");
     WindowHost branchHost(window, &host());
     branchHost.open();
     branchHost.show();

@@ -3,6 +3,7 @@
 #include "ui/controls/kr_button.h"
 #include "ui/controls/kr_group_frame.h"
 #include "ui/controls/kr_static_text.h"
+#include "tests/support/answered_windows.h"
 #include "tests/support/recorded_messages.h"
 #include "ui/branch/branch_window.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
@@ -80,7 +81,8 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
         CArveloCalcSignOffDlg signOffDialog(state, signOff);
         RecordedMessages messages;
         QtModalWindows modalWindows;
-        BranchWindow branchWindow(state, db, messages, modalWindows, u"");
+        AnsweredSaveFile files;
+        BranchWindow branchWindow(state, db, {messages, modalWindows, files, {}}, u"");
         for (WindowLogic* dialog : std::initializer_list<WindowLogic*>{&languageDialog, &unitsDialog,
                                                                        &preferencesDialog, &flowDialog,
                                                                        &signOffDialog, &branchWindow}) {
