@@ -19,6 +19,9 @@ constexpr const char* kRiserColour = "#9aa9b8";
 constexpr const char* kCircuitColour = "#1f5fa8";
 constexpr const char* kValveColour = "#e0a030";
 constexpr const char* kIndexColour = "#d02020";
+// The room left of the bars holds about this many characters of 12 px
+// Roboto, capitals and Cyrillic included; a longer label ends in "…".
+constexpr std::size_t kLabelCharacters = 21;
 
 std::string utf8Text(int language, int id, const std::string& unit)
 {
@@ -77,7 +80,8 @@ void appendBars(std::ostringstream& out, const Branch& branch, const BranchChart
                    kCircuitColour);
         appendRect(out, "bar-" + number + "-valve", bar.valve.left, bar.top, bar.valve.width, bar.height,
                    kValveColour);
-        const std::string label = number + " " + (i < branch.circuits.size() ? branch.circuits[i].designation : "");
+        const std::string label = shortenedText(
+            number + " " + (i < branch.circuits.size() ? branch.circuits[i].designation : ""), kLabelCharacters);
         if (!bar.index) {
             appendSvgText(out, chart.area.left - 8.0, bar.top + bar.height - 3.0, "end", label,
                           " font-size=\"12\" fill=\"#202020\"");

@@ -19,6 +19,24 @@ std::string svgEscaped(const std::string& text)
     return out;
 }
 
+std::string shortenedText(const std::string& text, std::size_t maxCharacters)
+{
+    if (maxCharacters == 0)
+        return {};
+    // The byte where each character starts: any byte but a continuation byte.
+    std::size_t characters = 0;
+    std::size_t keep = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            continue;
+        if (characters == maxCharacters - 1)
+            keep = i;
+        if (++characters > maxCharacters)
+            return text.substr(0, keep) + "\u2026";
+    }
+    return text;
+}
+
 std::string svgCoordinate(double value)
 {
     char buffer[32];

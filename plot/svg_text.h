@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <sstream>
 #include <string>
 
@@ -9,6 +10,10 @@
 // that XML does not allow (a line break in a designation among them) read
 // as blanks, so that a name from the database never spoils the file.
 std::string svgEscaped(const std::string& text);
+
+// The text cut to at most maxCharacters characters (not bytes), its last
+// one then an ellipsis, so that a long name keeps to the room it is given.
+std::string shortenedText(const std::string& text, std::size_t maxCharacters);
 
 // A coordinate with two decimals and a decimal point.
 std::string svgCoordinate(double value);

@@ -62,7 +62,7 @@ TEST(BranchChart, AnEmptyBranchHasNoBars)
     EXPECT_GT(chart.height, 0.0);
 }
 
-TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesDesignations)
+TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesAndShortensDesignations)
 {
     AppState state;
     state.pressureUnits = pressureUnitTable();
@@ -70,7 +70,7 @@ TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesDesignations)
     state.languageIndex = 3; // German
     Branch branch;
     branch.settings.name = "Strang <Nord>";
-    for (const char* designation : {"R1", "R2", "A&B", "R4"})
+    for (const char* designation : {"R1", "R2", "A&B", "Heizkreis Wohnung 4 Obergeschoss links"})
         branch.circuits.push_back({designation, 0.5f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt});
     const std::string svg = branchChartSvg(state, branch, workedExample());
     for (const char* id : {"bar-1-riser", "bar-1-circuit", "bar-1-valve", "bar-4-valve", "index-circuit", "pump-head"})
@@ -78,6 +78,7 @@ TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesDesignations)
     EXPECT_EQ(svg.find("bar-5-"), std::string::npos);
     EXPECT_NE(svg.find("Strang – Strang &lt;Nord&gt;"), std::string::npos);
     EXPECT_NE(svg.find(">3 A&amp;B</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">4 Heizkreis Wohnung \u2026</text>"), std::string::npos) << "kept left of the bars";
     EXPECT_NE(svg.find("Förderhöhe Pumpe (kPa) 35,00"), std::string::npos);
     EXPECT_NE(svg.find("Kreisverlust (kPa)"), std::string::npos);
     const std::size_t index = svg.find("id=\"index-circuit\"");

@@ -22,6 +22,25 @@ TEST(SvgText, EscapesMarkupAndBlanksControlCharacters)
         EXPECT_EQ(svgEscaped(c.text), c.escaped) << c.text;
 }
 
+TEST(SvgText, LongTextsAreShortenedByCharactersNotBytes)
+{
+    const struct {
+        const char* text;
+        std::size_t maxCharacters;
+        const char* shortened;
+    } cases[] = {
+        {"Zone 12", 7, "Zone 12"},
+        {"Zone 12", 6, "Zone \u2026"},
+        {"Шкаф 3", 6, "Шкаф 3"},
+        {"Шкаф 3 этаж", 5, "Шкаф\u2026"},
+        {"Büro", 1, "\u2026"},
+        {"Büro", 0, ""},
+        {"", 3, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shortenedText(c.text, c.maxCharacters), c.shortened) << c.text << " / " << c.maxCharacters;
+}
+
 TEST(SvgText, TickTextsCarryTheDecimalsOfTheirStep)
 {
     const struct {
