@@ -24,7 +24,6 @@ inline constexpr int kDesignationMissing = 104;
 inline constexpr int kFlowCalculation = 95;     // "Flow rate calculation"
 inline constexpr int kSelectFileName = 46;
 inline constexpr int kFileSaved = 47;
-inline constexpr int kExportFailed = 108;       // "%s": the file, "%s": the reason
 
 // The branch's own texts.
 inline constexpr int kBalanceBranch = 150;

@@ -13,6 +13,7 @@
 #include "resources/layouts/dialog_templates.h"
 #include "ui/branch/branch_window_ids.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
+#include "ui/main/export_failure_text.h"
 #include "ui/main/numeric_field.h"
 #include "ui/main/save_file_chooser.h"
 #include "ui/main/write_file_atomically.h"
@@ -394,7 +395,7 @@ void BranchWindow::exportChart()
     if (!file)
         return;
     if (const auto failure = writeFileAtomically(*file, branchChartSvg(state_, branch_, *result_))) {
-        services_.messages.showMessage(formatText(text(kExportFailed), {utf8ToUtf16(file->string()), utf8ToUtf16(*failure)}));
+        services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;
     }
     services_.messages.showMessage(text(kFileSaved));

@@ -15,7 +15,6 @@ constexpr int kTextProject = 39;
 constexpr int kTextCustomer = 40;
 constexpr int kTextFirstHeader = 49;
 constexpr int kTextLastHeader = 67;
-constexpr int kTextExportFailed = 108;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
@@ -104,10 +103,4 @@ std::string valveListExport(std::u16string_view projectName, std::u16string_view
     for (const ProjectRow& row : projects)
         appendRow(out, row, languageIndex, findMeasurement(measurements, row.posizione, row.riferimento));
     return out;
-}
-
-std::u16string exportFailureText(int languageIndex, const std::filesystem::path& file, std::string_view reason)
-{
-    return formatText(TextTable::text(languageIndex, kTextExportFailed),
-                      {utf8ToUtf16(file.string()), utf8ToUtf16(reason)});
 }

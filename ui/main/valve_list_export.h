@@ -3,7 +3,6 @@
 #include "db/measurement_row.h"
 #include "db/project_row.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +21,3 @@
 std::string valveListExport(std::u16string_view projectName, std::u16string_view customerName,
                             int languageIndex, const std::vector<ProjectRow>& projects,
                             const std::vector<MeasurementRow>& measurements = {});
-
-// The message for an export that could not be saved, with the file's path
-// as chosen and the system's reason, in a language.
-std::u16string exportFailureText(int languageIndex, const std::filesystem::path& file, std::string_view reason);

@@ -8,6 +8,7 @@
 #include "ui/branch/branch_protocol_charts.h"
 #include "ui/main/commissioning_protocol.h"
 #include "ui/main/designation_field.h"
+#include "ui/main/export_failure_text.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/measurement_cell.h"
 #include "ui/main/measurement_texts.h"

@@ -3,6 +3,7 @@
 #include "data/text_format.h"
 #include "tests/support/file_bytes.h"
 #include "ui/dialogs/arvelo_calc_calc_dlg.h"
+#include "ui/main/export_failure_text.h"
 #include "ui/main/main_window_ids.h"
 #include "ui/main/valve_list_export.h"
 

@@ -3,6 +3,7 @@
 #include "data/text_format.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/main/valve_list_rows.h"
+#include "ui/main/export_failure_text.h"
 
 #include <gtest/gtest.h>
 
