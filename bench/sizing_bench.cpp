@@ -7,7 +7,7 @@
 #include "cli/startup_state.h"
 #include "db/product_db.h"
 #include "sizing/run_selection.h"
-#include "ui/main/results_panel_texts.h"
+#include "sizing/results_panel_texts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // that loading sends.
 
 #include "db/product_db.h"
-#include "ui/main/valve_list_export.h"
-#include "ui/main/write_file_atomically.h"
+#include "valve_list/valve_list_export.h"
+#include "files/write_file_atomically.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>

@@ -12,7 +12,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "db/product_db.h"
-#include "ui/main/write_file_atomically.h"
+#include "files/write_file_atomically.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,7 +4,7 @@
 #include "cli/argument_text.h"
 #include "cli/csv_fields.h"
 #include "data/number_text.h"
-#include "ui/dialogs/flow_from_power.h"
+#include "sizing/flow_from_power.h"
 
 #include <array>
 #include <cmath>

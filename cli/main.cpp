@@ -12,7 +12,7 @@
 #include "cli/printable_text.h"
 #include "cli/size_session.h"
 #include "cli/view_names.h"
-#include "ui/main/write_file_atomically.h"
+#include "files/write_file_atomically.h"
 
 #include <CLI/CLI.hpp>
 

@@ -11,7 +11,7 @@
 #include "sizing/hydraulic_factors.h"
 #include "sizing/result_kind.h"
 #include "sizing/scale_position.h"
-#include "ui/main/fluid_name.h"
+#include "data/fluid_name.h"
 
 #include <array>
 #include <cmath>

@@ -8,9 +8,9 @@
 #include "data/valve_models.h"
 #include "sizing/presetting_curve.h"
 #include "sizing/run_selection.h"
-#include "ui/main/presetting_curve_svg.h"
-#include "ui/main/result_captions.h"
-#include "ui/main/results_panel_texts.h"
+#include "plot/presetting_curve_svg.h"
+#include "sizing/result_captions.h"
+#include "sizing/results_panel_texts.h"
 
 #include <array>
 #include <system_error>

@@ -5,7 +5,7 @@
 #include "data/text_format.h"
 #include "db/project_row.h"
 #include "fuzz/fuzz_check.h"
-#include "ui/main/valve_list_export.h"
+#include "valve_list/valve_list_export.h"
 
 #include <cstdint>
 #include <string>

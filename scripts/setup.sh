@@ -123,7 +123,7 @@ case "${1:-}" in
     build_all
     prepare_workdir
     cd "$workdir"
-    exec "$build/app/arvelo-rezu"
+    exec "$build/qt/app/arvelo-rezu"
     ;;
   test)
     install_missing "${packages[@]}" "${test_packages[@]}"

@@ -1,6 +1,6 @@
 #include "catalogue_test_support.h"
 #include "data/valve_models.h"
-#include "ui/main/image_keys.h"
+#include "sizing/image_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -2,14 +2,12 @@
 // JSON it prints, run in a working folder like a user would.
 
 #include "tests/cli/cli_catalogue.h"
+#include "tests/qt/support/curve_picture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/temp_folder.h"
 
 #include <nlohmann/json.hpp>
-
-#include <QString>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -356,48 +354,6 @@ TEST(ArveloSize, BadInputGivesOneLineAndAFailureStatus)
         EXPECT_EQ(run.out, "") << c.arguments;
     }
     EXPECT_NE(arveloSize(folder.path(), "fixed --pick").status, 0);
-}
-
-// What a test needs of the curve picture: the curve's vertices, the marked
-// point, the texts and where each text stands.
-struct CurvePicture {
-    std::vector<std::pair<double, double>> curve;
-    std::pair<double, double> marked{-1.0, -1.0};
-    std::map<std::string, double> textX;
-    std::string label;
-    bool parsed = false;
-};
-
-CurvePicture readCurvePicture(const std::string& svg)
-{
-    CurvePicture picture;
-    QXmlStreamReader reader(QByteArray::fromStdString(svg));
-    bool inLabel = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isEndElement() && reader.name() == u"g")
-            inLabel = false;
-        if (!reader.isStartElement())
-            continue;
-        const QXmlStreamAttributes attributes = reader.attributes();
-        const QString id = attributes.value("id").toString();
-        if (reader.name() == u"polyline" && id == "curve") {
-            for (const QString& pair : attributes.value("points").toString().split(' ', Qt::SkipEmptyParts))
-                picture.curve.emplace_back(pair.section(',', 0, 0).toDouble(), pair.section(',', 1, 1).toDouble());
-        } else if (reader.name() == u"circle" && id == "operating-point") {
-            picture.marked = {attributes.value("cx").toDouble(), attributes.value("cy").toDouble()};
-        } else if (reader.name() == u"g" && id == "operating-label") {
-            inLabel = true;
-        } else if (reader.name() == u"text") {
-            const double x = attributes.value("x").toDouble();
-            const std::string text = reader.readElementText().toStdString();
-            picture.textX[text] = x;
-            if (inLabel)
-                picture.label += text + "\n";
-        }
-    }
-    picture.parsed = !reader.hasError();
-    return picture;
 }
 
 TEST(ArveloSize, WritesThePresettingCurveWithTheOperatingPointOnIt)

@@ -11,7 +11,7 @@
 #include "tests/reliability/shown_texts.h"
 #include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
-#include "ui/main/results_panel_texts.h"
+#include "sizing/results_panel_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
-#include "ui/main/valve_list_export.h"
+#include "valve_list/valve_list_export.h"
 
 using namespace MainWindowId;
 

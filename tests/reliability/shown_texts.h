@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
-#include "ui/main/results_panel_texts.h"
+#include "sizing/results_panel_texts.h"
 
 #include <string>
 

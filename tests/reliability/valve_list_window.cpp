@@ -5,7 +5,7 @@
 #include "data/text_table.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/valve_list_check.h"
-#include "ui/main/main_window_ids.h"
+#include "windows/main/main_window_ids.h"
 
 using namespace MainWindowId;
 

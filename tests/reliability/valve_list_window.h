@@ -4,9 +4,9 @@
 #include "db/product_db.h"
 #include "tests/support/recorded_messages.h"
 #include "tests/support/temp_folder.h"
-#include "tests/ui/main/main_window_fixture.h"
-#include "ui/main/arvelo_calc_dlg.h"
-#include "ui/main/main_window_ids.h"
+#include "tests/windows/main/main_window_fixture.h"
+#include "windows/main/arvelo_calc_dlg.h"
+#include "windows/main/main_window_ids.h"
 
 #include <gtest/gtest.h>
 

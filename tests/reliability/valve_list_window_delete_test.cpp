@@ -5,7 +5,7 @@
 #include "data/text_table.h"
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/fixture_db.h"
-#include "ui/main/valve_list_fault_texts.h"
+#include "valve_list/valve_list_fault_texts.h"
 
 using namespace MainWindowId;
 

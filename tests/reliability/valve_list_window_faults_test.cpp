@@ -9,8 +9,8 @@
 #include "tests/reliability/unprivileged_user.h"
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/fixture_db.h"
-#include "ui/main/main_window_ids.h"
-#include "ui/main/valve_list_fault_texts.h"
+#include "windows/main/main_window_ids.h"
+#include "valve_list/valve_list_fault_texts.h"
 
 #include <linux/fs.h>
 #include <sys/ioctl.h>

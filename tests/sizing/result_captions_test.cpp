@@ -1,4 +1,4 @@
-#include "ui/main/result_captions.h"
+#include "sizing/result_captions.h"
 
 #include "data/text_format.h"
 #include "data/units.h"

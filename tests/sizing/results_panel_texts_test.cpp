@@ -1,9 +1,9 @@
-#include "ui/main/results_panel_texts.h"
+#include "sizing/results_panel_texts.h"
 
 #include "data/units.h"
 #include "sizing/result_kind.h"
-#include "ui/main/image_keys.h"
-#include "ui/main/result_field_visibility.h"
+#include "sizing/image_keys.h"
+#include "sizing/result_field_visibility.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "db/product_db.h"
 #include "sizing/selection_fields.h"
 #include "tests/support/temp_folder.h"
-#include "ui/main/results_panel_texts.h"
+#include "sizing/results_panel_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/main/save_file_chooser.h"
-#include "ui/main/window_logic.h"
+#include "windows/common/save_file_chooser.h"
+#include "windows/common/window_logic.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,0 +1,57 @@
+#include "commissioning/protocol_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace {
+
+// Millimetres on a 277-mm table: No., type, size, material number, dP,
+// flow, fluid, supply, return, power, presetting, Kv, opening, designation;
+// then dP, setting and flow as measured, deviation, result, date, signature.
+constexpr std::array<double, 21> kColumnWeights{6, 16, 10, 17, 11, 14, 11, 11, 10, 10, 13,
+                                                9, 10, 21, 13, 12, 14, 12, 17, 15, 12};
+
+} // namespace
+
+std::vector<double> protocolColumnWidths(double tableWidth)
+{
+    const double total = std::accumulate(kColumnWeights.begin(), kColumnWeights.end(), 0.0);
+    std::vector<double> widths;
+    for (const double weight : kColumnWeights)
+        widths.push_back(tableWidth * weight / total);
+    return widths;
+}
+
+double protocolRowHeight(int mostLines, double lineHeight, double padding, double minimumHeight)
+{
+    return std::max(minimumHeight, std::max(mostLines, 1) * lineHeight + 2.0 * padding);
+}
+
+double fittingFontSize(double baseSize, double minimumSize, const std::vector<double>& longestWordWidths,
+                       const std::vector<double>& columnInnerWidths)
+{
+    double size = baseSize;
+    for (std::size_t i = 0; i < longestWordWidths.size() && i < columnInnerWidths.size(); ++i)
+        if (longestWordWidths[i] > columnInnerWidths[i])
+            size = std::min(size, baseSize * columnInnerWidths[i] / longestWordWidths[i]);
+    return std::max(size, minimumSize);
+}
+
+std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace,
+                                            double closingHeight)
+{
+    std::vector<ProtocolPageRows> pages{{0, 0}};
+    double used = 0.0;
+    for (std::size_t row = 0; row < rowHeights.size(); ++row) {
+        if (pages.back().count > 0 && used + rowHeights[row] > pageSpace) {
+            pages.push_back({row, 0});
+            used = 0.0;
+        }
+        used += rowHeights[row];
+        ++pages.back().count;
+    }
+    if (closingHeight > 0.0 && used + closingHeight > pageSpace)
+        pages.push_back({rowHeights.size(), 0});
+    return pages;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "windows/common/save_file_chooser.h"
+
+class QWidget;
+
+// The toolkit's save-file dialog for the export: the offered file types as
+// filters, the selected type's suffix added to a bare name, a question
+// before an existing file is replaced, and only existing folders. Tests ask for Qt's
+// own dialog, which they can fill in; the program takes the desktop's.
+class QtSaveFileChooser : public SaveFileChooser {
+public:
+    explicit QtSaveFileChooser(bool nativeDialog = true) : nativeDialog_(nativeDialog) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
+                                                        const std::filesystem::path& initialFolder,
+                                                        const std::vector<SaveFileType>& types) override;
+
+private:
+    bool nativeDialog_;
+    QWidget* owner_ = nullptr;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+#include "windows/common/control_model.h"
+
+#include <map>
+
+class EditableTable;
+class QComboBox;
+class QTreeView;
+class WindowLogic;
+
+// Builds a window's widgets from its layout table, binds them by id to the
+// window's control model, shows the model after every event and hands every
+// user event to the window's logic. One host serves every window.
+class WindowHost : public QDialog {
+    Q_OBJECT
+
+public:
+    // The widgets are made on `content`, or on the dialog itself when it is
+    // null; listImages are the small images of the report-style lists.
+    explicit WindowHost(WindowLogic& logic, QWidget* parent = nullptr, QWidget* content = nullptr);
+
+    // The widget of a control, or nullptr.
+    QWidget* control(int id) const;
+    WindowLogic& logic() const { return logic_; }
+
+    // Runs the logic's initialisation and shows the model; exec() does it
+    // on its own.
+    virtual void open();
+    int exec() override;
+
+    // Draws the control model into the widgets.
+    void showModel();
+
+    void setListImages(const QList<QIcon>& images);
+
+protected:
+    QWidget* surface() const { return surface_; }
+    bool isOpened() const { return opened_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    // After every event: the model is shown and, when the logic ended the
+    // window, it closes with that result.
+    void afterEvent();
+
+private:
+    QWidget* makeControl(const Control& control, QWidget* parent);
+    void bindSignals(int id, QWidget* widget);
+    void bindTable(int id, EditableTable& table);
+    void showControl(int id, const ControlState& state);
+    void showList(QTreeView& list, const ControlState& state);
+    // A change of a list's current row by the keyboard: a click on that row.
+    void followCurrentRow(int id, int row);
+    void showCombo(QComboBox& combo, const ControlState& state);
+    int controlIdOf(const QObject* object) const; // kNoControlId for none
+    int focusedControlId() const;
+
+    WindowLogic& logic_;
+    QWidget* surface_;
+    std::map<int, QWidget*> widgets_;
+    bool opened_ = false;
+    // Set while the model is drawn into the widgets, whose own signals then
+    // are not the user's.
+    bool showing_ = false;
+};

@@ -1,6 +1,0 @@
-#include "resources/images/image_resource_path.h"
-
-QString imageResourcePath(int id)
-{
-    return QStringLiteral(":/images/%1.png").arg(id);
-}

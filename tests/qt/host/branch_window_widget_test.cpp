@@ -1,0 +1,116 @@
+// The branch window in the generic host, typed into with the keyboard:
+// the editable table control, the chart control and a larger window.
+
+#include "tests/qt/host/main_window_widget.h"
+
+#include "tests/support/answered_windows.h"
+#include "tests/support/recorded_messages.h"
+#include "windows/branch/branch_window.h"
+#include "windows/branch/branch_window_ids.h"
+#include "qt/host/chart_control.h"
+#include "qt/host/control_anchors.h"
+#include "qt/host/editable_table.h"
+#include "qt/host/window_host.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+using namespace BranchWindowId;
+
+namespace {
+
+// Keys as a user presses them: each to whatever has the focus then.
+void press(const QString& text)
+{
+    for (const QChar c : text) {
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QCoreApplication::processEvents();
+    }
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
+{
+    state.languageIndex = 1;
+    state.pressureUnitIndex = 0; // kPa
+    RecordedMessages messages;
+    QtModalWindows windows;
+    AnsweredSaveFile files;
+    BranchWindow window(state, db, {messages, windows, files, {}}, u"Balance branch");
+    WindowHost branchHost(window, &host());
+    branchHost.open();
+    branchHost.show();
+    QApplication::setActiveWindow(&branchHost);
+    auto* table = qobject_cast<EditableTable*>(branchHost.control(kCircuitTable));
+    ASSERT_NE(table, nullptr);
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+
+    press(QStringLiteral("R1"));
+    press(Qt::Key_Tab);
+    press(QStringLiteral("0,3"));
+    press(Qt::Key_Return); // Return moves on as Tab does
+    press(QStringLiteral("10"));
+    press(Qt::Key_Tab);
+    press(QStringLiteral("4"));
+    press(Qt::Key_Tab);
+    ASSERT_NE(qobject_cast<QComboBox*>(QApplication::focusWidget()), nullptr) << "the kind is picked from a list";
+    press(Qt::Key_Down);
+    press(Qt::Key_Tab);
+    press(QStringLiteral("R2"));
+    press(Qt::Key_Tab);
+
+    ASSERT_EQ(window.branch().circuits.size(), 2u);
+    const BranchCircuit& first = window.branch().circuits[0];
+    EXPECT_EQ(first.designation, "R1");
+    EXPECT_FLOAT_EQ(first.flow, 0.3f);
+    EXPECT_EQ(first.circuitLoss, 10.0f);
+    EXPECT_EQ(first.riserLoss, 4.0f);
+    EXPECT_EQ(first.kind, BranchValveKind::VariableOrifice);
+    EXPECT_EQ(window.branch().circuits[1].designation, "R2");
+    EXPECT_EQ(table->rowCount(), 3) << "a row for the next circuit";
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0,30"));
+
+    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
+    EXPECT_EQ(window.controls()[kPumpHeadLabel].text.substr(0, 15), u"Pump head (kPa)");
+    auto* chart = qobject_cast<ChartControl*>(branchHost.control(kChart));
+    ASSERT_NE(chart, nullptr);
+    const QImage drawn = chart->grab().toImage();
+    EXPECT_GT(drawn.width(), 0);
+    EXPECT_NE(drawn.pixel(drawn.width() / 2, drawn.height() / 2), drawn.pixel(1, 1)) << "the chart is drawn";
+
+    // A larger window gives the circuits table and the chart the room.
+    const QRect tableBefore = table->geometry();
+    const QRect calculateBefore = branchHost.control(kCalculateButton)->geometry();
+    branchHost.resize(branchHost.width() + 100, branchHost.height() + 50);
+    EXPECT_EQ(table->width(), tableBefore.width() + 100);
+    EXPECT_EQ(table->height(), tableBefore.height());
+    EXPECT_EQ(branchHost.control(kCalculateButton)->x(), calculateBefore.x() + 100);
+    EXPECT_EQ(chart->height(), drawn.height() + 50);
+}
+
+TEST(ControlAnchors, ControlsGrowOrMoveWithTheWindow)
+{
+    const QRect start(10, 20, 100, 50);
+    const struct {
+        std::uint32_t styles;
+        QRect expected;
+    } cases[] = {
+        {kNoStyle, start},
+        {kGrowWidth, QRect(10, 20, 130, 50)},
+        {kGrowWidth | kGrowHeight, QRect(10, 20, 130, 60)},
+        {kFollowRight, QRect(40, 20, 100, 50)},
+        {kFollowRight | kFollowBottom, QRect(40, 30, 100, 50)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(anchoredRect(start, c.styles, 30, 10), c.expected) << c.styles;
+    EXPECT_EQ(anchoredRect(start, kGrowWidth, -200, 0).width(), 1) << "never below one pixel";
+}
+
+} // namespace

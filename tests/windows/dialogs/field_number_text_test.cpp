@@ -1,0 +1,25 @@
+#include "windows/dialogs/field_number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+TEST(FieldNumberText, ANumberThatFitsFifteenBytesIsShownWithTheDecimalComma)
+{
+    EXPECT_EQ(fieldNumberText(0.0f), "0,00");
+    EXPECT_EQ(fieldNumberText(514.2857f), "514,29");
+    EXPECT_EQ(fieldNumberText(123456790528.0f), "123456790528,00"); // exactly 15 bytes
+}
+
+TEST(FieldNumberText, NoNumberOrOneTooLongForTheFieldGivesNoText)
+{
+    EXPECT_FALSE(fieldNumberText(std::nullopt));
+    EXPECT_FALSE(fieldNumberText(1234567954432.0f)) << "16 bytes would be cut or overflow the field";
+    EXPECT_FALSE(fieldNumberText(-123456790528.0f));
+    EXPECT_FALSE(fieldNumberText(std::numeric_limits<float>::infinity())) << "\"inf\" is short but no number";
+    EXPECT_FALSE(fieldNumberText(std::numeric_limits<float>::quiet_NaN()));
+}
+
+} // namespace

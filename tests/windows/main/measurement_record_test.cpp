@@ -1,0 +1,254 @@
+#include "tests/windows/main/main_window_fixture.h"
+
+#include "db/measurement_store.h"
+#include "commissioning/commissioning_protocol.h"
+#include "windows/main/main_window_ids.h"
+
+#include "data/number_text.h"
+#include "data/text_format.h"
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace MainWindowId;
+
+namespace {
+
+constexpr std::size_t kMeasuredColumn = 14;
+
+// Valves sized and listed, then measured on the commissioning pages.
+class MeasurementRecord : public MainWindowTest {
+protected:
+    // Sizes a fixed-orifice valve for the flow and lists it.
+    void listFixedOrifice(const std::u16string& flow, const std::u16string& designation)
+    {
+        goToPage(0, 3);
+        type(kFirstInput, flow);
+        type(kSecondInput, u"100");
+        window.calculate();
+        type(kDesignationField, designation);
+        click(kAddButton);
+    }
+    // Page 4 with its list of every fixed-orifice valve, the measured dP
+    // typed, and the valve of that material number clicked.
+    void measureFixedOrifice(const std::string& materialNumber, const std::u16string& measuredDp)
+    {
+        goToPage(1, 4);
+        type(kSecondInput, measuredDp);
+        window.calculate();
+        clickCandidate(state.fobvCommRows, materialNumber);
+    }
+    template <typename Rows>
+    void clickCandidate(const Rows& rows, const std::string& materialNumber)
+    {
+        const auto found = std::find_if(rows.begin(), rows.end(),
+                                        [&](const auto& row) { return row.technicalCode == materialNumber; });
+        ASSERT_NE(found, rows.end()) << materialNumber;
+        window.onListClick(kCandidateList, static_cast<int>(found - rows.begin()));
+    }
+    std::vector<MeasurementRow> stored() { return MeasurementStore(db.handle()).load().rows; }
+    std::u16string measuredCell(std::size_t row) const
+    {
+        const ListRows& rows = control(kValveList).rows;
+        EXPECT_LT(row, rows.size());
+        return row < rows.size() ? rows[row].cells.at(kMeasuredColumn) : u"(no row)";
+    }
+    std::u16string lastMessage() const { return messages.shown.empty() ? u"" : messages.shown.back(); }
+};
+
+TEST_F(MeasurementRecord, TheButtonStandsOnTheTwoMeasuringPagesOnly)
+{
+    struct Page {
+        std::int32_t mode;
+        std::int32_t view;
+        bool shown;
+    };
+    for (const Page& page : {Page{0, 0, false}, Page{0, 2, false}, Page{0, 3, false}, Page{0, 5, false},
+                             Page{0, 7, false}, Page{0, 8, false}, Page{0, 10, false}, Page{1, 0, false},
+                             Page{1, 2, false}, Page{1, 4, true}, Page{1, 7, false}, Page{1, 9, true}}) {
+        goToPage(page.mode, page.view);
+        EXPECT_EQ(control(kRecordMeasurementButton).visible, page.shown) << page.mode << "/" << page.view;
+        EXPECT_EQ(text(kRecordMeasurementButton), u"Messung speichern");
+    }
+    EXPECT_EQ(control(kValveList).columns.size(), 15u);
+    EXPECT_EQ(control(kValveList).columns.back().header, u"Gemessen");
+}
+
+TEST_F(MeasurementRecord, AFixedOrificeMeasurementIsStoredForTheClickedValve)
+{
+    listFixedOrifice(u"0,3", u"V1");
+    listFixedOrifice(u"0,5", u"V2");
+    listFixedOrifice(u"0,8", u"V3");
+    const ProjectRow second = state.projects.at(1);
+
+    // The orifice's dP at the design flow of 0,5 l/s: kvs x sqrt(dP) / 36 = 0,5.
+    measureFixedOrifice(second.numero_di_materiale, u"100");
+    const FobvRow& orifice = state.fobvCommRows.at(*state.fobvCommChosen);
+    const float designDpMbar = (36.0f * 0.5f / orifice.kvs) * (36.0f * 0.5f / orifice.kvs) * 10.0f;
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(designDpMbar)));
+    window.calculate();
+    const std::u16string shownFlow = text(kSecondResult);
+    window.onListClick(kValveList, 1);
+    click(kRecordMeasurementButton);
+
+    EXPECT_TRUE(messages.shown.empty()) << std::string(utf16ToUtf8(lastMessage()));
+    const auto rows = stored();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].posizione, second.posizione);
+    EXPECT_EQ(rows[0].riferimento, "V2");
+    EXPECT_FLOAT_EQ(rows[0].dP, parseCommaDecimal(formatCommaDecimal(designDpMbar)));
+    EXPECT_EQ(rows[0].muP, "mbar");
+    EXPECT_EQ(rows[0].setting, second.presetting);
+    EXPECT_EQ(utf8ToUtf16(formatCommaDecimal(rows[0].flow)), shownFlow);
+    EXPECT_EQ(rows[0].muQ, "l/s");
+    EXPECT_EQ(rows[0].verdict, MeasurementVerdict::None);
+    EXPECT_EQ(utf8ToUtf16(rows[0].date), todayIsoDate());
+    EXPECT_EQ(measuredCell(0), u"");
+    EXPECT_EQ(measuredCell(1), u"OK 0,00 %");
+    EXPECT_EQ(measuredCell(2), u"");
+
+    // Measured again: the new figures replace the old ones.
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(4.0f * designDpMbar)));
+    window.calculate();
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(measuredCell(1), u"KO +100,00 %"); // four times the dP, twice the flow
+}
+
+TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValve)
+{
+    listFixedOrifice(u"0,3", u"V1");
+    listFixedOrifice(u"0,8", u"V2");
+    const ProjectRow first = state.projects.at(0);
+    const ProjectRow second = state.projects.at(1);
+    ASSERT_NE(first.numero_di_materiale, second.numero_di_materiale);
+
+    measureFixedOrifice(first.numero_di_materiale, u"100");
+    click(kRecordMeasurementButton);
+    EXPECT_EQ(lastMessage(), u"Klicken Sie in der Ventilliste auf das gemessene Ventil.");
+
+    window.onListClick(kValveList, 1);
+    click(kRecordMeasurementButton);
+    EXPECT_EQ(lastMessage(), u"Das berechnete Ventil (" + utf8ToUtf16(first.numero_di_materiale) +
+                                 u") ist nicht das in der Ventilliste angeklickte Ventil (" +
+                                 utf8ToUtf16(second.numero_di_materiale) + u").");
+
+    window.onListClick(kValveList, 0);
+    type(kSecondInput, u"120"); // the shown flow no longer answers the input
+    click(kRecordMeasurementButton);
+    EXPECT_EQ(lastMessage(), u"Bitte zuerst berechnen: Für die eingegebenen Werte gibt es kein Ergebnis.");
+
+    // A page opened anew has no result yet, even for the same valve.
+    window.calculate();
+    goToPage(1, 4);
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    EXPECT_EQ(lastMessage(), u"Bitte zuerst berechnen: Für die eingegebenen Werte gibt es kein Ergebnis.");
+    EXPECT_TRUE(stored().empty());
+}
+
+TEST_F(MeasurementRecord, APicvCheckStoresThePresettingItsFlowAndTheVerdict)
+{
+    goToPage(0, 8);
+    type(kFirstInput, u"0,2");
+    window.calculate();
+    type(kDesignationField, u"P1");
+    click(kAddButton);
+    const ProjectRow valve = state.projects.at(0);
+
+    goToPage(1, 9);
+    type(kFirstInput, valve.presetting.empty() ? u"1" : utf8ToUtf16(valve.presetting));
+    type(kSecondInput, u"500");
+    window.calculate();
+    clickCandidate(state.picvAllRows, valve.numero_di_materiale);
+    ASSERT_EQ(state.picvCheckNoData, 0);
+    const bool sufficient = state.picvCheckResult > 0.0f;
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+
+    ASSERT_TRUE(messages.shown.empty()) << std::string(utf16ToUtf8(lastMessage()));
+    const auto rows = stored();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].setting, valve.presetting);
+    EXPECT_EQ(rows[0].verdict, sufficient ? MeasurementVerdict::Sufficient : MeasurementVerdict::Insufficient);
+    // The preset flow nearest the design flow was what the sizing showed.
+    EXPECT_EQ(formatCommaDecimal(rows[0].flow), valve.kv);
+}
+
+TEST_F(MeasurementRecord, DeletingValvesDeletesTheirMeasurements)
+{
+    listFixedOrifice(u"0,3", u"V1");
+    listFixedOrifice(u"0,5", u"V2");
+    for (std::size_t i = 0; i < 2; ++i) {
+        measureFixedOrifice(state.projects.at(i).numero_di_materiale, u"100");
+        window.onListClick(kValveList, static_cast<int>(i));
+        click(kRecordMeasurementButton);
+    }
+    ASSERT_EQ(stored().size(), 2u);
+
+    window.onListClick(kValveList, 0);
+    click(kDeleteValveButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].riferimento, "V2");
+
+    // A new valve that takes the number and designation of a deleted one
+    // starts unmeasured.
+    listFixedOrifice(u"0,3", u"V2b");
+    click(kDeleteTableButton);
+    EXPECT_TRUE(stored().empty());
+    listFixedOrifice(u"0,3", u"V1");
+    EXPECT_EQ(measuredCell(0), u"");
+}
+
+TEST_F(MeasurementRecord, TheProtocolAsksForItsSignOffOffersItAgainAndPrintsNothingWhenCancelled)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"100");
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    files.answer = folder.path() / "Export" / "protokoll.pdf";
+
+    std::vector<std::u16string> opened; // date, engineer and the engineer's caption as offered
+    const auto answer = [&](int button) {
+        return [&, button](WindowLogic& dialog) {
+            opened = {dialog.controls()[1202].text, dialog.controls()[1204].text, dialog.controls()[1203].text};
+            dialog.controls()[1204].text = u"Anna Berg";
+            dialog.onClick(button);
+            return dialog.result().value_or(0);
+        };
+    };
+    windows.answer = answer(1217); // Save
+    click(kExportButton);
+    // The day of the measurement is offered as the commissioning date.
+    EXPECT_EQ(opened, (std::vector<std::u16string>{todayIsoDate(), u"", u"Techniker"}));
+    ASSERT_EQ(protocols.printed.size(), 1u);
+    EXPECT_EQ(protocols.printed[0].signOffFields.at(0).second, todayIsoDate());
+    EXPECT_EQ(protocols.printed[0].signOffFields.at(1).second, u"Anna Berg");
+    EXPECT_EQ(lastMessage(), u"Datei im Exportordner gespeichert");
+
+    std::filesystem::remove(*files.answer);
+    messages.shown.clear();
+    windows.answer = answer(1218); // Cancel
+    click(kExportButton);
+    EXPECT_EQ(opened.at(1), u"Anna Berg");
+    EXPECT_EQ(protocols.printed.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(*files.answer));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MeasurementRecord, ACancelledProtocolLeavesNoFileAndSaysNothing)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    type(kProjectField, u"Schule");
+    type(kCustomerField, u"Stadt");
+    files.answer = folder.path() / "Export" / "protokoll.pdf";
+    windows.answer = [](WindowLogic&) { return WindowLogic::kResultOk; };
+    protocols.cancelled = true; // the user pressed Cancel in the progress dialog
+    click(kExportButton);
+    EXPECT_FALSE(std::filesystem::exists(*files.answer));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace

@@ -1,9 +1,0 @@
-#include "ui/qt_curve_windows.h"
-
-#include "ui/curve_dialog.h"
-
-void QtCurveWindows::showCurve(const std::u16string& caption, const std::string& svg)
-{
-    CurveDialog dialog(QString::fromStdU16String(caption), QByteArray::fromStdString(svg), owner_);
-    dialog.exec();
-}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "branch/balance_branch.h"
+#include "db/branch_record.h"
+#include "db/branch_store.h"
+#include "windows/common/window_logic.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class ProductDb;
+class SaveFileChooser;
+class UserMessages;
+
+// What the branch window asks of the program around it.
+struct BranchWindowServices {
+    UserMessages& messages;
+    ModalWindows& windows;
+    SaveFileChooser& files;
+    // Where the chart's save dialog opens.
+    std::filesystem::path exportFolder;
+};
+
+// The branch window: the circuits of a branch typed into a table (a last,
+// empty row takes a new circuit), the branch settings, the calculation with
+// its results table and chart, the valves put into the valve list, and the
+// saved branches; the chart is exported as an SVG file.
+//
+// The branch is saved as the user goes: every change of a circuit or a
+// setting writes it under its name at once (a branch without a name gets
+// "Branch N"), so closing the window never loses anything and never asks.
+// The name field takes effect with Rename (or with the first save). A save
+// the database refuses is reported, once until a save works again.
+class BranchWindow : public WindowLogic {
+public:
+    BranchWindow(AppState& state, ProductDb& db, BranchWindowServices services, std::u16string caption);
+
+    void onOpen() override;
+    void onClick(int controlId) override;
+    void onTextChanged(int controlId) override;
+    void onCellChanged(int controlId, int row, int column) override;
+    // Return calculates, but in the circuits table moves to the next cell;
+    // Escape closes (everything is saved already).
+    bool onKeyDown(Key key, int focusedControlId) override;
+
+    const Branch& branch() const { return branch_; }
+    const std::optional<BranchResult>& result() const { return result_; }
+    // The name the branch is saved under; none before its first save.
+    const std::optional<std::string>& savedName() const { return savedName_; }
+
+private:
+    std::u16string text(int id) const;
+    void showTexts();
+    void showCircuits();
+    void showSettings();
+    void showSavedBranches();
+    void showResults();
+    void changed();
+    void persist();
+    std::string freeDefaultName();
+    bool applyCell(BranchCircuit& circuit, int column, const std::u16string& cell);
+    // Applies a cell to its circuit (a new one in the last row); a flow cell
+    // takes the heat load it was calculated from, or none when typed.
+    void editCircuit(int row, int column, const std::u16string& cell, const std::optional<CircuitHeatLoad>& heatLoad);
+
+    void calculate();
+    void addToValveList();
+    void exportChart();
+    void deleteRow();
+    void moveRow(int by);
+    // The entry picked in the list of saved branches.
+    std::optional<std::string> pickedName();
+    void openPicked();
+    void renameBranch();
+    void deletePicked();
+    // The flow of the current circuit from its heat load and temperatures,
+    // in the program's flow calculation window.
+    void flowFromHeatLoad();
+
+    AppState& state_;
+    ProductDb& db_;
+    BranchWindowServices services_;
+    // The flow calculation's last entries, offered again for the next circuit.
+    std::string powerText_ = "0,00";
+    std::string supplyTemperatureText_ = "20,00";
+    std::string returnTemperatureText_ = "15,00";
+    BranchStore store_;
+    Branch branch_;
+    std::optional<std::string> savedName_;
+    std::optional<BranchResult> result_;
+    std::string minimumDpText_;
+    std::string noiseLimitText_;
+    bool saveFailed_ = false;
+};

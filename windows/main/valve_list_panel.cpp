@@ -1,0 +1,232 @@
+#include "windows/main/arvelo_calc_dlg.h"
+
+#include "app/user_messages.h"
+#include "data/text_format.h"
+#include "db/measurement_store.h"
+#include "db/product_db.h"
+#include "db/valve_list_store.h"
+#include "commissioning/branch_protocol_charts.h"
+#include "commissioning/commissioning_protocol.h"
+#include "valve_list/designation_field.h"
+#include "files/export_failure_text.h"
+#include "windows/main/main_window_ids.h"
+#include "commissioning/measurement_cell.h"
+#include "commissioning/measurement_texts.h"
+#include "commissioning/protocol_printer.h"
+#include "windows/common/save_file_chooser.h"
+#include "valve_list/valve_list_columns.h"
+#include "valve_list/valve_list_export.h"
+#include "valve_list/valve_list_fault_texts.h"
+#include "files/write_file_atomically.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+using namespace MainWindowId;
+using namespace ValveListFaultText;
+
+namespace {
+
+constexpr int kTextSelectFileName = 46;
+constexpr int kTextFileSaved = 47;
+constexpr int kTextNoProjectData = 103;
+constexpr int kTextEnterDesignation = 104;
+constexpr int kTextDesignationExists = 105;
+constexpr int kTextSelectValve = 106;
+constexpr int kTextEnterProjectAndCustomer = 107;
+constexpr int kTextCommissioningProtocol = 109;
+// The column beside the list's own 14 that marks a measured valve.
+constexpr int kMeasuredColumnWidth = 90;
+
+// A name ending in ".pdf" (any case) asks for the protocol, whatever filter
+// the dialog showed.
+bool isProtocolFile(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".pdf";
+}
+
+} // namespace
+
+void CArveloCalcDlg::setupValveListColumns()
+{
+    ControlState& list = controls()[kValveList];
+    list.columns.clear();
+    for (const ValveListColumn& column : kValveListColumns)
+        list.columns.push_back({text(column.headerTextId), column.width, false});
+    list.columns.push_back({text(MeasurementText::kMeasuredHeader), kMeasuredColumnWidth, false});
+    valveListIndex = -1;
+}
+
+void CArveloCalcDlg::fillValveList()
+{
+    ControlState& list = controls()[kValveList];
+    list.rows.clear();
+    for (const ProjectRow& row : state_.projects) {
+        std::vector<std::u16string> cells = valveListCells(row, state_.languageIndex);
+        cells.push_back(measuredCell(row, findMeasurement(measurements_, row.posizione, row.riferimento)));
+        list.rows.push_back({-1, std::move(cells)});
+    }
+    const bool exists = valveListIndex >= 0 && static_cast<std::size_t>(valveListIndex) < list.rows.size();
+    list.selectedRow = exists ? valveListIndex : -1;
+}
+
+void CArveloCalcDlg::tellDatabaseFailure(int textId)
+{
+    services_.messages.showMessage(databaseFailureText(state_.languageIndex, textId, db_.lastFailure()));
+}
+
+// A list that could not be read whole is never shown: the screen keeps the
+// last list read, which is also the list a click on a row refers to.
+void CArveloCalcDlg::reloadValveList()
+{
+    std::vector<ProjectRow> loaded;
+    if (!db_.loadProjects(loaded)) {
+        tellDatabaseFailure(kListNotRead);
+        return;
+    }
+    state_.projects = std::move(loaded);
+    loadMeasurements();
+    fillValveList();
+}
+
+void CArveloCalcDlg::onValveListClick(int row)
+{
+    valveListIndex = row < 0 ? -1 : row;
+    if (row < 0)
+        services_.messages.showMessage(text(kTextSelectValve));
+}
+
+void CArveloCalcDlg::keepDesignationFitting()
+{
+    ControlState& field = controls()[kDesignationField];
+    const std::string typed = utf16ToUtf8(field.text);
+    const std::string fitted = fittedDesignation(typed);
+    if (fitted == typed)
+        return;
+    field.text = utf8ToUtf16(fitted);
+    controls().focusRequest = kDesignationField;
+}
+
+void CArveloCalcDlg::addToValveList()
+{
+    if (controls()[kValvePicture].imageId == -1) {
+        services_.messages.showMessage(text(kTextNoProjectData));
+        return;
+    }
+    const std::string designation = utf16ToUtf8(controls()[kDesignationField].text);
+    if (designation.empty()) {
+        services_.messages.showMessage(text(kTextEnterDesignation));
+        return;
+    }
+    std::vector<ProjectRow> sameDesignation;
+    if (!db_.findProjectsByDesignation(designation, sameDesignation)) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
+    if (!sameDesignation.empty()) {
+        services_.messages.showMessage(text(kTextDesignationExists));
+        return;
+    }
+    std::vector<ProjectRow> fresh;
+    if (!db_.loadProjects(fresh)) {
+        tellDatabaseFailure(kAddFailed); // numbered blind, the row could repeat a number
+        return;
+    }
+    state_.pendingRow.posizione = nextPosition(fresh);
+    state_.pendingRow.riferimento = designation;
+    // A measurement left behind by an earlier valve of this number and
+    // designation must not pass for the new valve's.
+    MeasurementStore(db_.handle()).remove(state_.pendingRow.posizione, designation);
+    if (db_.insertProject(state_.pendingRow) != 0) {
+        tellDatabaseFailure(kAddFailed);
+        return;
+    }
+    reloadValveList();
+}
+
+void CArveloCalcDlg::deleteTable()
+{
+    if (db_.deleteProject(std::nullopt) != 0) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
+    MeasurementStore(db_.handle()).removeAll();
+    reloadValveList();
+}
+
+void CArveloCalcDlg::deleteValve()
+{
+    if (valveListIndex == -1) {
+        services_.messages.showMessage(text(kTextSelectValve));
+        return;
+    }
+    // The valve the user saw in that row, by its number and designation: a
+    // table another program changed since must not lose a different valve.
+    const auto clicked = static_cast<std::size_t>(valveListIndex);
+    const ShownRowDeletion outcome =
+        clicked < state_.projects.size()
+            ? db_.deleteShownProject(state_.projects[clicked].posizione, state_.projects[clicked].riferimento)
+            : ShownRowDeletion::ChangedSinceShown;
+    if (outcome == ShownRowDeletion::Failed) {
+        tellDatabaseFailure(kChangeFailed);
+        return;
+    }
+    if (outcome == ShownRowDeletion::ChangedSinceShown)
+        services_.messages.showMessage(text(kChangedSinceShown));
+    if (outcome == ShownRowDeletion::Deleted)
+        MeasurementStore(db_.handle()).remove(state_.projects[clicked].posizione, state_.projects[clicked].riferimento);
+    reloadValveList();
+    valveListIndex = -1;
+}
+
+void CArveloCalcDlg::exportValveList()
+{
+    const std::u16string& project = controls()[kProjectField].text;
+    const std::u16string& customer = controls()[kCustomerField].text;
+    if (project.empty() || customer.empty()) {
+        services_.messages.showMessage(text(kTextEnterProjectAndCustomer));
+        return;
+    }
+    const std::vector<SaveFileType> types{
+        {u"Export Files (*.csv)", u"csv"},
+        {text(kTextCommissioningProtocol) + u" (*.pdf)", u"pdf"},
+    };
+    const auto file = services_.files.chooseSaveFile(text(kTextSelectFileName), services_.exportFolder, types);
+    if (!file)
+        return;
+    const bool asProtocol = isProtocolFile(*file);
+    if (asProtocol && !askSignOff())
+        return;
+    // The file holds the list as the table holds it now (another program
+    // may have changed it since the list was shown), or is not written.
+    std::vector<ProjectRow> stored;
+    if (!db_.loadProjects(stored)) {
+        tellDatabaseFailure(kExportNotRead);
+        return;
+    }
+    const MeasurementStore::Loaded measured = MeasurementStore(db_.handle()).load();
+    if (measured.error) {
+        services_.messages.showMessage(formatText(text(kExportNotRead), {utf8ToUtf16(*measured.error)}));
+        return;
+    }
+    std::optional<std::string> bytes;
+    if (asProtocol) {
+        CommissioningProtocol protocol = commissioningProtocol(project, customer, state_.languageIndex, stored,
+                                                               measured.rows, todayIsoDate(), signOff_);
+        protocol.charts = branchChartsOfValveList(state_, db_);
+        bytes = services_.protocols.protocolPdf(protocol);
+    } else {
+        bytes = valveListExport(project, customer, state_.languageIndex, stored, measured.rows);
+    }
+    if (!bytes)
+        return; // a protocol the user cancelled leaves no file
+    if (const auto failure = writeFileAtomically(*file, *bytes)) {
+        services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
+        return;
+    }
+    services_.messages.showMessage(text(kTextFileSaved));
+}
