@@ -60,7 +60,6 @@ private:
     void changed();
     void persist();
     std::string freeDefaultName();
-    bool applyCell(BranchCircuit& circuit, int column, const std::u16string& cell);
     // Applies a cell to its circuit (a new one in the last row); a flow cell
     // takes the heat load it was calculated from, or none when typed.
     void editCircuit(int row, int column, const std::u16string& cell, const std::optional<CircuitHeatLoad>& heatLoad);

@@ -1,0 +1,74 @@
+// The branch window's circuits table: a circuit typed cell by cell (the
+// last, empty row takes a new one), deleted or moved.
+#include "windows/branch/branch_window.h"
+#include "windows/branch/branch_window_ids.h"
+#include "windows/branch/circuit_cells.h"
+
+#include <algorithm>
+
+using namespace BranchWindowId;
+
+void BranchWindow::showCircuits()
+{
+    ControlState& table = controls()[kCircuitTable];
+    table.rows.clear();
+    for (const BranchCircuit& circuit : branch_.circuits) {
+        table.rows.push_back({-1, circuitCells(state_, circuit)});
+    }
+    table.rows.push_back({-1, std::vector<std::u16string>(table.columns.size())}); // the row for a new circuit
+    table.selectedRow = std::min(table.selectedRow, static_cast<int>(table.rows.size()) - 1);
+}
+
+void BranchWindow::onCellChanged(int controlId, int row, int column)
+{
+    ControlState& table = controls()[controlId];
+    if (controlId != kCircuitTable || row < 0 || row >= static_cast<int>(table.rows.size()) || column < 0 ||
+        column >= static_cast<int>(table.rows[static_cast<std::size_t>(row)].cells.size()))
+        return;
+    editCircuit(row, column, table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)],
+                std::nullopt);
+}
+
+void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
+                               const std::optional<CircuitHeatLoad>& heatLoad)
+{
+    const bool newCircuit = static_cast<std::size_t>(row) == branch_.circuits.size();
+    if (newCircuit && cell.empty())
+        return;
+    BranchCircuit circuit = newCircuit ? BranchCircuit{} : branch_.circuits[static_cast<std::size_t>(row)];
+    // A cell that does not read as its column's value shows the circuit's value again.
+    if (applyCircuitCell(state_, circuit, column, cell)) {
+        if (column == circuit_column::kFlow)
+            circuit.heatLoad = heatLoad; // a typed flow is no longer the heat load's
+        if (newCircuit)
+            branch_.circuits.push_back(circuit);
+        else
+            branch_.circuits[static_cast<std::size_t>(row)] = circuit;
+        changed();
+    }
+    showCircuits();
+}
+
+void BranchWindow::deleteRow()
+{
+    const int row = controls()[kCircuitTable].selectedRow;
+    if (row < 0 || static_cast<std::size_t>(row) >= branch_.circuits.size())
+        return;
+    branch_.circuits.erase(branch_.circuits.begin() + row);
+    showCircuits();
+    changed();
+}
+
+void BranchWindow::moveRow(int by)
+{
+    ControlState& table = controls()[kCircuitTable];
+    const int row = table.selectedRow;
+    const int target = row + by;
+    const int count = static_cast<int>(branch_.circuits.size());
+    if (row < 0 || row >= count || target < 0 || target >= count)
+        return;
+    std::swap(branch_.circuits[static_cast<std::size_t>(row)], branch_.circuits[static_cast<std::size_t>(target)]);
+    table.selectedRow = target;
+    showCircuits();
+    changed();
+}
