@@ -5,19 +5,17 @@
 #include <QList>
 #include <QString>
 
+#include "qt/host/control_kind.h"
 #include "windows/common/control_model.h"
 
 #include <map>
 
-class EditableTable;
-class QComboBox;
-class QTreeView;
 class WindowLogic;
 
 // Builds a window's widgets from its layout table, binds them by id to the
 // window's control model, shows the model after every event and hands every
 // user event to the window's logic. One host serves every window.
-class WindowHost : public QDialog {
+class WindowHost : public QDialog, private ControlEvents {
     Q_OBJECT
 
 public:
@@ -51,20 +49,23 @@ protected:
     void afterEvent();
 
 private:
-    QWidget* makeControl(const Control& control, QWidget* parent);
-    void bindSignals(int id, QWidget* widget);
-    void bindTable(int id, EditableTable& table);
+    // Each control is shown through the table of control kinds.
     void showControl(int id, const ControlState& state);
-    void showList(QTreeView& list, const ControlState& state);
     // A change of a list's current row by the keyboard: a click on that row.
     void followCurrentRow(int id, int row);
-    void showCombo(QComboBox& combo, const ControlState& state);
     int controlIdOf(const QObject* object) const; // kNoControlId for none
     int focusedControlId() const;
+
+    WindowLogic& eventLogic() override;
+    void eventHandled() override;
+    bool drawingModel() const override;
+    void currentRowMoved(int id, int row) override;
+    QObject& eventReceiver() override;
 
     WindowLogic& logic_;
     QWidget* surface_;
     std::map<int, QWidget*> widgets_;
+    std::map<int, const ControlKind*> kinds_;
     bool opened_ = false;
     // Set while the model is drawn into the widgets, whose own signals then
     // are not the user's.
