@@ -1,5 +1,6 @@
 #include "db/measurement_store.h"
 
+#include "db/measurement_migration.h"
 #include "db/measurement_table.h"
 #include "db/sqlite_handle.h"
 
@@ -76,14 +77,16 @@ std::optional<std::string> MeasurementStore::record(const MeasurementRow& row)
 {
     if (!db_)
         return reasonOf(db_);
+    if (auto failure = migrateMeasurementTable(db_))
+        return failure;
     char* message = nullptr;
     if (sqlite3_exec(db_, kMeasurementTableSchema, nullptr, nullptr, &message) != SQLITE_OK) {
         const SqliteText owned(message);
         return owned ? std::string(owned.get()) : reasonOf(db_);
     }
     const Statement statement = prepare(
-        db_, "INSERT OR REPLACE INTO misure (posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data) "
-             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        db_, "INSERT INTO misure (posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data, "
+             "confermata) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (!statement)
         return reasonOf(db_);
     sqlite3_stmt* s = statement.get();
@@ -99,6 +102,7 @@ std::optional<std::string> MeasurementStore::record(const MeasurementRow& row)
     else
         sqlite3_bind_int(s, 8, row.verdict == MeasurementVerdict::Sufficient ? 1 : 0);
     bindText(s, 9, row.date);
+    sqlite3_bind_int(s, 10, row.implausibleConfirmed ? 1 : 0);
     return run(db_, statement);
 }
 
@@ -106,6 +110,8 @@ std::optional<std::string> MeasurementStore::remove(std::int64_t posizione, cons
 {
     if (!hasTable())
         return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
+    if (auto failure = migrateMeasurementTable(db_))
+        return failure;
     const Statement statement = prepare(db_, "DELETE FROM misure WHERE posizione = ? AND riferimento = ?");
     if (statement) {
         sqlite3_bind_int64(statement.get(), 1, posizione);
@@ -118,6 +124,8 @@ std::optional<std::string> MeasurementStore::removeAll()
 {
     if (!hasTable())
         return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
+    if (auto failure = migrateMeasurementTable(db_))
+        return failure;
     return run(db_, prepare(db_, "DELETE FROM misure"));
 }
 
@@ -130,9 +138,13 @@ MeasurementStore::Loaded MeasurementStore::load() const
     }
     if (!hasTable())
         return loaded;
+    if (auto failure = migrateMeasurementTable(db_)) {
+        loaded.error = std::move(failure);
+        return loaded;
+    }
     const Statement statement = prepare(
-        db_, "SELECT posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data FROM misure "
-             "ORDER BY posizione, riferimento");
+        db_, "SELECT posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data, confermata, lettura "
+             "FROM misure ORDER BY posizione, riferimento, lettura");
     if (!statement) {
         loaded.error = reasonOf(db_);
         return loaded;
@@ -150,6 +162,8 @@ MeasurementStore::Loaded MeasurementStore::load() const
         row.muQ = columnText(s, 6);
         row.verdict = columnVerdict(s, 7);
         row.date = columnText(s, 8);
+        row.implausibleConfirmed = sqlite3_column_int64(s, 9) != 0;
+        row.reading = sqlite3_column_int64(s, 10);
         loaded.rows.push_back(std::move(row));
     }
     if (step != SQLITE_DONE) {
@@ -162,8 +176,9 @@ MeasurementStore::Loaded MeasurementStore::load() const
 const MeasurementRow* findMeasurement(const std::vector<MeasurementRow>& rows, std::int64_t posizione,
                                       const std::string& riferimento)
 {
+    const MeasurementRow* latest = nullptr;
     for (const MeasurementRow& row : rows)
-        if (row.posizione == posizione && row.riferimento == riferimento)
-            return &row;
-    return nullptr;
+        if (row.posizione == posizione && row.riferimento == riferimento && (!latest || row.reading >= latest->reading))
+            latest = &row;
+    return latest;
 }

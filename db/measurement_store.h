@@ -9,19 +9,21 @@
 #include <string>
 #include <vector>
 
-// The measurements of the valve list (table misure) on the program's
+// The readings of the valve list (table misure) on the program's
 // connection. Every operation answers with the database's reason when it
 // fails, so that the window can tell the user; nothing is written to the
-// error stream.
+// error stream. A table of an earlier version, one reading per valve, is
+// brought to the current layout by whichever operation touches it first.
 class MeasurementStore {
 public:
     explicit MeasurementStore(sqlite3* db) : db_(db) {}
 
-    // Records the measurement of a valve, replacing an earlier one of the
-    // same valve; creates the table when the file lacks it.
+    // Adds a reading of a valve after the ones it already has (the row's
+    // reading number is not used: the next one is given); creates the table
+    // when the file lacks it.
     std::optional<std::string> record(const MeasurementRow& row);
-    // Forgets the measurement of one valve, or of every valve. A file
-    // without the table has none to forget.
+    // Forgets every reading of one valve, or of every valve. A file without
+    // the table has none to forget.
     std::optional<std::string> remove(std::int64_t posizione, const std::string& riferimento);
     std::optional<std::string> removeAll();
 
@@ -29,7 +31,8 @@ public:
         std::vector<MeasurementRow> rows;
         std::optional<std::string> error;
     };
-    // Every measurement, by valve number; a file without the table holds none.
+    // Every reading, by valve number and designation, each valve's in the
+    // order they were recorded; a file without the table holds none.
     Loaded load() const;
 
 private:
@@ -38,6 +41,7 @@ private:
     sqlite3* db_;
 };
 
-// The measurement of a valve, or nullptr.
+// The latest reading of a valve, or nullptr: the highest reading number, of
+// equal numbers (rows not read from the store) the later row.
 const MeasurementRow* findMeasurement(const std::vector<MeasurementRow>& rows, std::int64_t posizione,
                                       const std::string& riferimento);

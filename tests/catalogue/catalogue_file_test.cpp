@@ -1,11 +1,14 @@
 #include "catalogue/catalogue_builder.h"
 
 #include "catalogue_test_support.h"
+#include "db/measurement_store.h"
+#include "db/product_db.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <iostream>
 
 namespace fs = std::filesystem;
 
@@ -119,6 +122,28 @@ TEST_F(CatalogueFile, RebuildReplacesTheCatalogueAndKeepsTheValveListByteForByte
     EXPECT_EQ(selectRows(db.get(), "SELECT text FROM notes").at(0).at(0), Cell("mine"));
     EXPECT_EQ(selectRows(db.get(), "SELECT riferimento, presetting FROM misure"),
               (std::vector<Row>{{Cell("Riser 4"), Cell("3,70")}}));
+}
+
+TEST_F(CatalogueFile, ReadingsOfAnEarlierVersionSurviveARebuildUntilTheProgramMovesThem)
+{
+    ASSERT_TRUE(build(target).written);
+    run(target, "DROP TABLE misure; CREATE TABLE misure (posizione INTEGER NOT NULL, riferimento TEXT NOT NULL,"
+                " dP REAL, muP TEXT, presetting TEXT, portata REAL, muQ TEXT, esito INTEGER, data TEXT,"
+                " PRIMARY KEY (posizione, riferimento));"
+                "INSERT INTO misure VALUES (4, 'Riser 4', 12.5, 'kPa', '3,70', 0.3, 'l/s', NULL, '2026-12-10')");
+
+    const BuildResult result = build(target);
+
+    ASSERT_TRUE(result.written) << ::testing::PrintToString(result.messages);
+    ProductDb program(std::cerr);
+    ASSERT_TRUE(program.open(target));
+    const MeasurementStore::Loaded loaded = MeasurementStore(program.handle()).load();
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    ASSERT_EQ(loaded.rows.size(), 1u);
+    EXPECT_EQ(loaded.rows[0].riferimento, "Riser 4");
+    EXPECT_EQ(loaded.rows[0].setting, "3,70");
+    EXPECT_FALSE(MeasurementStore(program.handle()).record(loaded.rows[0]));
+    EXPECT_EQ(MeasurementStore(program.handle()).load().rows.size(), 2u);
 }
 
 TEST_F(CatalogueFile, BranchTablesAreCreatedAndKeptByARebuild)

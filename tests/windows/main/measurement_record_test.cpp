@@ -107,11 +107,11 @@ TEST_F(MeasurementRecord, AFixedOrificeMeasurementIsStoredForTheClickedValve)
     EXPECT_EQ(measuredCell(1), u"OK 0,00 %");
     EXPECT_EQ(measuredCell(2), u"");
 
-    // Measured again: the new figures replace the old ones.
+    // Measured again: the new reading joins the first, and the latest counts.
     type(kSecondInput, utf8ToUtf16(formatCommaDecimal(4.0f * designDpMbar)));
     window.calculate();
     click(kRecordMeasurementButton);
-    ASSERT_EQ(stored().size(), 1u);
+    ASSERT_EQ(stored().size(), 2u);
     EXPECT_EQ(measuredCell(1), u"KO +100,00 %"); // four times the dP, twice the flow
 }
 
