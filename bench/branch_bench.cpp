@@ -22,7 +22,7 @@ Branch branchOf(int count)
         const auto kind = static_cast<BranchValveKind>(i % 3);
         const float flow = 0.05f + 0.01f * static_cast<float>(i % 60);
         branch.circuits.push_back({"C" + std::to_string(i + 1), flow, 8.0f + static_cast<float>(i % 7),
-                                   0.4f + 0.1f * static_cast<float>(i % 5), kind, std::nullopt});
+                                   0.4f + 0.1f * static_cast<float>(i % 5), kind, std::nullopt, std::nullopt, std::nullopt});
     }
     return branch;
 }
