@@ -10,6 +10,7 @@
 #include "cli/locale_language.h"
 #include "cli/outcome_output.h"
 #include "cli/printable_text.h"
+#include "cli/same_file.h"
 #include "cli/size_session.h"
 #include "cli/view_names.h"
 #include "ui/main/write_file_atomically.h"
@@ -172,8 +173,7 @@ int runFile(SizeSession& session, const Arguments& args, const RunSettings& sett
     std::ifstream in(args.batchFile, std::ios::binary);
     if (!in)
         return fail("cannot read the duty file " + args.batchFile);
-    std::error_code error;
-    if (!args.outFile.empty() && std::filesystem::equivalent(args.batchFile, args.outFile, error))
+    if (!args.outFile.empty() && isSameFile(args.batchFile, args.outFile))
         return fail("--out " + args.outFile + " is the duty file itself; the results would replace the duties");
     if (args.outFile.empty()) {
         const BatchReport report = runBatch(in, std::cout, session, args.duty, settings, args.json);
