@@ -94,10 +94,10 @@ float requiredKvOf(const AppState& engine, float flow, float valveDp)
 // still take more. The drop where a valve just reaches full opening can
 // round to a Kv a hair above its kv_max in the query; the engine itself has
 // the last word, a few float steps up.
-std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, BranchValveKind kind, float flow,
-                                     float minimum)
+std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const StaticValveRows& rows,
+                                     BranchValveKind kind, float flow, float minimum)
 {
-    std::vector<DropRange> ranges = staticDropRanges(engine, db, kind, flow);
+    std::vector<DropRange> ranges = staticDropRanges(engine, rows, kind, flow);
     while (const std::optional<float> least = leastDropFrom(ranges, minimum)) {
         float drop = *least;
         for (int nudge = 0; nudge < 4; ++nudge, drop *= 1.000001f)
@@ -175,6 +175,7 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
     const float minimumStatic = pressureFromBase(engine, branch.settings.minimumStaticDp);
     const float relativeDensity = hydraulicFactors(engine).value_or(HydraulicFactors{}).relativeDensity;
     const std::optional<FluidProperties> fluid = pipeFluidOf(state, branch.settings.fluidTemperature);
+    const StaticValveRows staticRows = staticValveRows(db);
 
     // Section i carries the flow of circuits i..n.
     std::vector<float> sectionFlow(count + 1, 0.0f);
@@ -210,7 +211,8 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
             if (!circuit.valve.found)
                 result.unsized.push_back(i);
         } else {
-            const std::optional<float> least = leastStaticDrop(engine, db, input.kind, circuit.flow, minimumStatic);
+            const std::optional<float> least =
+                leastStaticDrop(engine, db, staticRows, input.kind, circuit.flow, minimumStatic);
             pressures[i].minimumValveDp = least.value_or(minimumStatic);
             if (!least)
                 result.unsized.push_back(i);

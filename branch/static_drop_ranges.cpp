@@ -30,7 +30,16 @@ std::vector<DropRange> rangesOf(const std::vector<Row>& rows, float k, float pre
 
 } // namespace
 
-std::vector<DropRange> staticDropRanges(const AppState& engine, ProductDb& db, BranchValveKind kind, float flow)
+StaticValveRows staticValveRows(ProductDb& db)
+{
+    StaticValveRows rows;
+    db.queryFobvAll(rows.fixedOrifice);
+    db.queryVobvAll(rows.variableOrifice);
+    return rows;
+}
+
+std::vector<DropRange> staticDropRanges(const AppState& engine, const StaticValveRows& rows, BranchValveKind kind,
+                                        float flow)
 {
     const std::optional<HydraulicFactors> factors = hydraulicFactors(engine);
     if (!factors)
@@ -38,17 +47,13 @@ std::vector<DropRange> staticDropRanges(const AppState& engine, ProductDb& db, B
     const float k =
         requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, flow, factors->pressureFactor, 1.0f).k;
     if (kind == BranchValveKind::FixedOrifice) {
-        std::vector<FobvRow> rows;
-        db.queryFobvAll(rows);
         const float kvsLow = k / singleSqrt(engine.dpMax);
         const float kvsHigh = k / singleSqrt(engine.dpMin);
-        return rangesOf(rows, k, factors->pressureFactor,
+        return rangesOf(rows.fixedOrifice, k, factors->pressureFactor,
                         [&](const FobvRow& row) { return row.kvs >= kvsLow && row.kvs <= kvsHigh; });
     }
-    std::vector<VobvRow> rows;
-    db.queryVobvAll(rows);
     const float litresPerSecond = factors->flowFactor * flow;
-    return rangesOf(rows, k, factors->pressureFactor, [&](const VobvRow& row) {
+    return rangesOf(rows.variableOrifice, k, factors->pressureFactor, [&](const VobvRow& row) {
         return row.qMin <= litresPerSecond && row.qMax >= litresPerSecond;
     });
 }

@@ -60,7 +60,8 @@ void expectSame(const Branch& read, const Branch& written)
 }
 
 const std::vector<BranchCircuit> kThree = {
-    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice, std::nullopt, std::nullopt, std::nullopt},
+    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice, std::nullopt,
+     std::nullopt, std::nullopt},
     {"Zone 2", 0.125f, 8.0f, 0.1f, BranchValveKind::PressureIndependent,
      CircuitHeatLoad{20.9f, "kW", 70.0f, 60.0f, "C"}, std::nullopt, std::nullopt},
     {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice, std::nullopt, std::nullopt, std::nullopt},
@@ -142,7 +143,8 @@ TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
     fixture::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON rami_circuiti WHEN NEW.riferimento = 'bad'"
                              " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     Branch changed =
-        riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt, std::nullopt, std::nullopt}});
+        riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
+                                      std::nullopt, std::nullopt}});
     changed.settings.minimumStaticDp = 9.0f;
     EXPECT_EQ(store().save(changed), BranchStoreResult::Failed);
     EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
