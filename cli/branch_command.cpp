@@ -129,7 +129,8 @@ std::string checkedSettings(const Arguments& args, BranchSettings& settings)
         return "--min-dp " + args.minimumStaticDp + " is above --noise-limit " + args.noiseLimit +
                ": every static valve would whistle";
     if (!waterAt(settings.fluidTemperature))
-        return "--fluid-temperature '" + args.fluidTemperature + "' is outside 0 to 100 C, the range of the water table";
+        return "--fluid-temperature '" + args.fluidTemperature +
+               "' is outside 0 to 100 C, the range of the water table";
     if (settings.authorityLimit >= 1.0f)
         return "--authority-limit '" + args.authorityLimit + "' must be below 1";
     return {};
@@ -254,6 +255,9 @@ nlohmann::ordered_json tableJson(const AppState& state, const Branch& branch, co
         }
         circuit["texts"] = std::move(shown);
         circuit["found"] = result.circuits[i].valve.found;
+        circuit["kv_required"] = branch.circuits[i].kind == BranchValveKind::PressureIndependent
+                                     ? nlohmann::ordered_json(nullptr)
+                                     : nlohmann::ordered_json(result.circuits[i].valve.requiredKv);
         circuit["index"] = result.complete && i == result.indexCircuit;
         circuit["warning_list"] = nlohmann::ordered_json::array();
         for (const BranchWarning warning : result.circuits[i].warnings)
@@ -379,10 +383,13 @@ int runBranchCommand(int argc, char** argv)
                                         : alignedText(texts);
     if (std::string problem = output(args, bytes); !problem.empty())
         return fail(problem);
+    // The chart draws every bar up to the pump head: without a valid head
+    // there is nothing true to draw.
+    if (!result.complete)
+        return fail(utf16ToUtf8(texts.incomplete) +
+                    (args.svgFile.empty() ? "" : " " + args.svgFile + " was not written"));
     if (!args.svgFile.empty())
         if (const auto failure = writeFileAtomically(args.svgFile, branchChartSvg(state, branch, result)))
             return fail("cannot write " + args.svgFile + ": " + *failure);
-    if (!result.complete)
-        return fail(utf16ToUtf8(texts.incomplete));
     return 0;
 }

@@ -221,7 +221,8 @@ std::string headerColumns(const std::string& header, std::map<std::string, std::
 std::string readBranchCircuits(std::istream& in, const AppState& state, Branch& branch)
 {
     branch.circuits.clear();
-    const std::string tooLong = "longer than " + std::to_string(kMaxLineBytes) + " bytes; a circuit line is far shorter";
+    const std::string tooLong =
+        "longer than " + std::to_string(kMaxLineBytes) + " bytes; a circuit line is far shorter";
     std::string text;
     const LineRead header = readBoundedLine(in, text, false);
     if (header == LineRead::End)

@@ -99,7 +99,8 @@ TEST_F(BranchCommand, PrintsAnAlignedTableAndThePumpDutyPoint)
               "          0,50             4,00                          10,00               AQ-025           3,89"
               "      41,25\n"
               "  2    R2           Arvelo           DN 20         2,20        20,00                     Arvelo / Arvelo"
-              " Nodo  0,30             7,00                          8,00                AN-020           2,42      55,00\n"
+              " Nodo  0,30             7,00                          8,00                AN-020           2,42"
+              "      55,00\n"
               "* 3    P3           Arvelo Flumen-A  DN 50         1,40        21,00                     Arvelo Flumen"
               "         2,50             9,00                          5,00                AF-050"
               "                                  21,00\n"
@@ -311,8 +312,9 @@ TEST_F(BranchCommand, SpeaksTheLocalesLanguageAndFindsTheWorkingFoldersCatalogue
     const std::filesystem::path elsewhere = folder.path() / "elsewhere";
     std::filesystem::create_directory(elsewhere);
     writeFile(folder.path() / "branch.csv", kWorkedExample);
-    const CommandRun found = runIn(elsewhere, "LC_ALL=C REZU_WORKDIR='" + folder.path().string() + "' HOME=/nonexistent '" +
-                                                  ARVELO_SIZE_PATH "' branch ../branch.csv --csv");
+    const CommandRun found = runIn(elsewhere, "LC_ALL=C REZU_WORKDIR='" + folder.path().string() +
+                                                  "' HOME=/nonexistent '" ARVELO_SIZE_PATH
+                                                  "' branch ../branch.csv --csv");
     ASSERT_EQ(found.status, 0) << found.err;
     EXPECT_NE(found.out.find("Index circuit;3 P3"), std::string::npos) << found.out;
 }
@@ -352,14 +354,17 @@ TEST_F(BranchCommand, AResultWithoutACircuitsValveIsIncomplete)
         << text.out;
     EXPECT_EQ(text.err, "arvelo-size branch: " + incomplete + "\n");
 
-    const CommandRun json = run(kFourCircuits, "--pressure-unit kPa --json");
+    const CommandRun json = run(kFourCircuits, "--pressure-unit kPa --json --svg chart.svg");
     EXPECT_EQ(json.status, 1);
+    EXPECT_EQ(json.err, "arvelo-size branch: " + incomplete + " chart.svg was not written\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "chart.svg"));
     const nlohmann::json object = nlohmann::json::parse(json.out);
     EXPECT_EQ(object["complete"], false);
     EXPECT_EQ(object["pump_head"], nullptr);
     EXPECT_EQ(object["index_circuit"], nullptr);
     EXPECT_EQ(object["unsized"], nlohmann::json::array({4}));
     EXPECT_EQ(object["incomplete"], incomplete);
+    EXPECT_NEAR(object["circuits"][3]["kv_required"].get<double>(), 2.1476, 1e-4);
 }
 
 // The worked example of the core tests with pipe sections, water at 60 C
