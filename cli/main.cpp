@@ -49,6 +49,10 @@ constexpr const char* kHelpFooter = R"(Views:
                presetting? --flow holds the presetting, --dp the pressure; needs --pick
   dpcv         differential pressure controller (Arvelo Statra); reads --flow, --dp
 
+A whole branch: arvelo-size branch FILE.csv balances the circuits of a riser, from
+their riser losses or their pipe sections, and sizes every valve; its options are
+in arvelo-size branch --help.
+
 Every run starts from the defaults of a fresh start of the window: l/s, mbar,
 water, dPmin 1 kPa, dPmax 6 kPa and the default models. The language follows the
 locale (LC_ALL, LC_MESSAGES, LANG) when it is one of the seven, else English.
