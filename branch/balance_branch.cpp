@@ -2,7 +2,14 @@
 
 #include "app/unit_conversion.h"
 #include "branch/branch_heads.h"
+#include "branch/control_valve_drop.h"
+#include "branch/pipe_section_loss.h"
+#include "branch/static_drop_ranges.h"
+#include "sizing/flow_coefficient.h"
+#include "sizing/hydraulic_factors.h"
 #include "sizing/valve_families.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -71,10 +78,47 @@ BranchValve staticAt(AppState& engine, ProductDb& db, BranchValveKind kind, floa
                        engine.vobvKvAtSetting, engine.vobvOpening);
 }
 
+// The Kv a static valve needs for (Q, dP), as the single-valve view shows it.
+float requiredKvOf(const AppState& engine, float flow, float valveDp)
+{
+    const std::optional<HydraulicFactors> factors = hydraulicFactors(engine);
+    if (!factors)
+        return 0.0f;
+    return requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, flow, factors->pressureFactor,
+                                   valveDp)
+        .kv;
+}
+
+// The least drop, not below minimum, at which the engine finds a valve of
+// the kind for the flow: below it the valve would be sized fully open and
+// still take more. The drop where a valve just reaches full opening can
+// round to a Kv a hair above its kv_max in the query; the engine itself has
+// the last word, a few float steps up.
+std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const StaticValveRows& rows,
+                                     BranchValveKind kind, float flow, float minimum)
+{
+    std::vector<DropRange> ranges = staticDropRanges(engine, rows, kind, flow);
+    while (const std::optional<float> least = leastDropFrom(ranges, minimum)) {
+        float drop = *least;
+        for (int nudge = 0; nudge < 4; ++nudge, drop *= 1.000001f)
+            if (staticAt(engine, db, kind, flow, drop).found)
+                return drop;
+        // That row is out of the engine's reach after all; try the next.
+        for (DropRange& range : ranges)
+            if (std::max(range.low, minimum) == *least)
+                range.high = -1.0f;
+    }
+    return std::nullopt;
+}
+
 std::vector<BranchWarning> warningsOf(const AppState& engine, const BranchSettings& settings, BranchValveKind kind,
                                       const CircuitResult& circuit)
 {
     std::vector<BranchWarning> warnings;
+    if (circuit.section && circuit.section->velocity > settings.velocityLimit)
+        warnings.push_back(BranchWarning::VelocityAboveLimit);
+    if (circuit.authority && *circuit.authority < settings.authorityLimit)
+        warnings.push_back(BranchWarning::LowAuthority);
     if (!circuit.valve.found) {
         warnings.push_back(BranchWarning::NoValve);
         return warnings;
@@ -112,6 +156,15 @@ AppState engineSettingsOf(const AppState& state)
     return engine;
 }
 
+std::optional<FluidProperties> pipeFluidOf(const AppState& state, float celsius)
+{
+    // Only water's viscosity is known here well enough to size a pipe on;
+    // it is the first fluid of every catalogue.
+    if (state.fluidIndex != 0)
+        return std::nullopt;
+    return waterAt(celsius);
+}
+
 BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& branch)
 {
     AppState engine = engineSettingsOf(state);
@@ -120,21 +173,55 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
     result.circuits.resize(count);
     std::vector<CircuitPressures> pressures(count);
     const float minimumStatic = pressureFromBase(engine, branch.settings.minimumStaticDp);
+    const float relativeDensity = hydraulicFactors(engine).value_or(HydraulicFactors{}).relativeDensity;
+    const std::optional<FluidProperties> fluid = pipeFluidOf(state, branch.settings.fluidTemperature);
+    const StaticValveRows staticRows = staticValveRows(db);
+
+    // Section i carries the flow of circuits i..n.
+    std::vector<float> sectionFlow(count + 1, 0.0f);
+    for (std::size_t i = count; i-- > 0;)
+        sectionFlow[i] = sectionFlow[i + 1] + branch.circuits[i].flow;
+    result.totalFlow = flowFromBase(engine, sectionFlow[0]).value_or(0.0f);
+
     for (std::size_t i = 0; i < count; ++i) {
         const BranchCircuit& input = branch.circuits[i];
         CircuitResult& circuit = result.circuits[i];
         circuit.flow = flowFromBase(engine, input.flow).value_or(0.0f);
         circuit.circuitLoss = pressureFromBase(engine, input.circuitLoss);
-        pressures[i].riserLoss = pressureFromBase(engine, input.riserLoss);
-        pressures[i].circuitLoss = circuit.circuitLoss;
+        float riserLossKpa = input.riserLoss;
+        if (input.pipe && fluid) {
+            const SectionHydraulics section = pipeSectionLoss(*input.pipe, sectionFlow[i], *fluid);
+            circuit.section = SectionResult{flowFromBase(engine, sectionFlow[i]).value_or(0.0f),
+                                            static_cast<float>(section.velocity), static_cast<float>(section.reynolds),
+                                            static_cast<float>(section.frictionFactor)};
+            riserLossKpa = static_cast<float>(section.lossKpa);
+        } else if (input.pipe) {
+            result.complete = false;
+            result.gap = BranchGap::PipeFluidUnknown;
+        }
+        circuit.riserLoss = pressureFromBase(engine, riserLossKpa);
+        if (input.controlValveKvs)
+            circuit.controlValveDp =
+                pressureFromBase(engine, controlValveDrop(input.flow, *input.controlValveKvs, relativeDensity));
+        pressures[i].riserLoss = circuit.riserLoss;
+        pressures[i].circuitLoss = circuit.circuitLoss + circuit.controlValveDp;
         if (input.kind == BranchValveKind::PressureIndependent) {
             circuit.valve = picvAt(engine, db, circuit.flow);
             pressures[i].minimumValveDp = circuit.valve.dpMin;
+            if (!circuit.valve.found)
+                result.unsized.push_back(i);
         } else {
-            pressures[i].minimumValveDp = minimumStatic;
+            const std::optional<float> least =
+                leastStaticDrop(engine, db, staticRows, input.kind, circuit.flow, minimumStatic);
+            pressures[i].minimumValveDp = least.value_or(minimumStatic);
+            if (!least)
+                result.unsized.push_back(i);
         }
         circuit.minimumValveDp = pressures[i].minimumValveDp;
     }
+    if (!result.unsized.empty() && result.gap == BranchGap::None)
+        result.gap = BranchGap::NoValveForFlow;
+    result.complete = result.gap == BranchGap::None;
 
     const BranchHeads heads = balanceHeads(pressures);
     result.pumpHead = heads.pumpHead;
@@ -144,8 +231,12 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
         CircuitResult& circuit = result.circuits[i];
         circuit.riserUpTo = heads.riserUpTo[i];
         circuit.valveDp = heads.valveDp[i];
-        if (kind != BranchValveKind::PressureIndependent)
+        if (branch.circuits[i].controlValveKvs && heads.pumpHead > circuit.riserUpTo)
+            circuit.authority = circuit.controlValveDp / (heads.pumpHead - circuit.riserUpTo);
+        if (kind != BranchValveKind::PressureIndependent) {
             circuit.valve = staticAt(engine, db, kind, circuit.flow, circuit.valveDp);
+            circuit.valve.requiredKv = requiredKvOf(engine, circuit.flow, circuit.valveDp);
+        }
         circuit.warnings = warningsOf(engine, branch.settings, kind, circuit);
     }
     return result;

@@ -12,7 +12,10 @@ namespace {
 
 using namespace branch_text;
 
-enum class UnitOf { None, Flow, Pressure };
+enum class UnitOf { None, Flow, Pressure, Velocity };
+
+// Columns only a branch with pipe sections or control valves has.
+enum class Shown { Always, WithPipes, WithControlValves };
 
 struct CellInput {
     const AppState& state;
@@ -40,14 +43,20 @@ std::u16string warningsOf(const CellInput& in)
     return text;
 }
 
+std::u16string sectionNumber(const CellInput& in, float SectionResult::*field)
+{
+    return in.result.section ? number(*in.result.section.*field) : u"";
+}
+
 struct Column {
     const char* key;
     int headerId;
     UnitOf unit;
     std::u16string (*cell)(const CellInput&);
+    Shown shown = Shown::Always;
 };
 
-const std::array<Column, 15> kColumns{{
+const std::array<Column, 20> kColumns{{
     {"number", kNumber, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(std::to_string(in.number)); }},
     {"designation", kDesignation, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.circuit.designation); }},
     {"kind", kValveType, UnitOf::None,
@@ -55,7 +64,19 @@ const std::array<Column, 15> kColumns{{
     {"flow", kFlowRate, UnitOf::Flow, [](const CellInput& in) { return number(in.result.flow); }},
     {"riser_loss_to_take_off", kRiserLossToTakeOff, UnitOf::Pressure,
      [](const CellInput& in) { return number(in.result.riserUpTo); }},
+    {"section_flow", kSectionFlow, UnitOf::Flow,
+     [](const CellInput& in) { return sectionNumber(in, &SectionResult::flow); }, Shown::WithPipes},
+    {"velocity", kVelocity, UnitOf::Velocity,
+     [](const CellInput& in) { return sectionNumber(in, &SectionResult::velocity); }, Shown::WithPipes},
+    {"section_loss", kSectionLoss, UnitOf::Pressure,
+     [](const CellInput& in) { return in.result.section ? number(in.result.riserLoss) : u""; }, Shown::WithPipes},
     {"circuit_loss", kCircuitLoss, UnitOf::Pressure, [](const CellInput& in) { return number(in.result.circuitLoss); }},
+    {"control_valve_dp", kDpControlValve, UnitOf::Pressure,
+     [](const CellInput& in) { return in.circuit.controlValveKvs ? number(in.result.controlValveDp) : u""; },
+     Shown::WithControlValves},
+    {"authority", kAuthority, UnitOf::None,
+     [](const CellInput& in) { return in.result.authority ? number(*in.result.authority) : u""; },
+     Shown::WithControlValves},
     {"valve_dp", kDpValve, UnitOf::Pressure, [](const CellInput& in) { return number(in.result.valveDp); }},
     {"model", kNameType, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.result.valve.model); }},
     {"nominal_size", kNominalSize, UnitOf::None,
@@ -84,6 +105,7 @@ std::string unitLabel(const AppState& state, UnitOf unit)
     switch (unit) {
     case UnitOf::Flow: return flowUnitLabel(state);
     case UnitOf::Pressure: return pressureUnitLabel(state);
+    case UnitOf::Velocity: return "m/s";
     case UnitOf::None: break;
     }
     return {};
@@ -117,7 +139,16 @@ std::u16string warningText(const AppState& state, BranchWarning warning, const B
 {
     const int language = state.languageIndex;
     switch (warning) {
-    case BranchWarning::NoValve: return std::u16string(TextTable::text(language, kNoValve));
+    case BranchWarning::NoValve:
+        if (valve.requiredKv > 0.0f)
+            return std::u16string(TextTable::text(language, kNoValve)) + u" (Kv " +
+                   formatText(TextTable::text(language, kRequired), {number(valve.requiredKv)}) + u")";
+        return std::u16string(TextTable::text(language, kNoValve));
+    case BranchWarning::VelocityAboveLimit:
+        return formatText(TextTable::text(language, kVelocityAboveLimit),
+                          {number(settings.velocityLimit) + u" m/s"});
+    case BranchWarning::LowAuthority:
+        return formatText(TextTable::text(language, kAuthorityBelowLimit), {number(settings.authorityLimit)});
     case BranchWarning::PresettingOutsideScale:
         return std::u16string(TextTable::text(language, kPresettingOutsideScale));
     case BranchWarning::NoiseRisk:
@@ -127,27 +158,73 @@ std::u16string warningText(const AppState& state, BranchWarning warning, const B
     return formatText(TextTable::text(language, kAbovePicvMaximum), {pressureText(state, valve.dpMaxKpa)});
 }
 
-BranchResultTexts branchResultTexts(const AppState& state, const Branch& branch, const BranchResult& result)
+namespace {
+
+bool isShown(Shown shown, const Branch& branch, bool withDesignColumns)
+{
+    const auto any = [&branch](auto has) {
+        for (const BranchCircuit& circuit : branch.circuits)
+            if (has(circuit))
+                return true;
+        return false;
+    };
+    switch (shown) {
+    case Shown::Always: return true;
+    case Shown::WithPipes:
+        return withDesignColumns && any([](const BranchCircuit& circuit) { return circuit.pipe.has_value(); });
+    case Shown::WithControlValves: break;
+    }
+    return withDesignColumns && any([](const BranchCircuit& circuit) { return circuit.controlValveKvs.has_value(); });
+}
+
+BranchResultTexts textsOf(const AppState& state, const Branch& branch, const BranchResult& result,
+                          bool withDesignColumns)
 {
     const int language = state.languageIndex;
     BranchResultTexts texts;
-    for (const Column& column : kColumns) {
-        texts.keys.push_back(column.key);
-        texts.headers.push_back(captionWithUnit(language, column.headerId, unitLabel(state, column.unit)));
+    std::vector<const Column*> columns;
+    for (const Column& column : kColumns)
+        if (isShown(column.shown, branch, withDesignColumns))
+            columns.push_back(&column);
+    for (const Column* column : columns) {
+        texts.keys.push_back(column->key);
+        texts.headers.push_back(captionWithUnit(language, column->headerId, unitLabel(state, column->unit)));
     }
     for (std::size_t i = 0; i < result.circuits.size() && i < branch.circuits.size(); ++i) {
         const CellInput in{state, i + 1, branch.circuits[i], result.circuits[i], branch.settings};
         std::vector<std::u16string> row;
-        for (const Column& column : kColumns)
-            row.push_back(column.cell(in));
+        for (const Column* column : columns)
+            row.push_back(column->cell(in));
         texts.rows.push_back(std::move(row));
     }
     texts.pumpHeadCaption = captionWithUnit(language, kPumpHead, pressureUnitLabel(state));
     texts.pumpHeadValue = number(result.pumpHead);
+    texts.totalFlowCaption = captionWithUnit(language, kTotalFlow, flowUnitLabel(state));
+    texts.totalFlowValue = number(result.totalFlow);
     texts.indexCaption = std::u16string(TextTable::text(language, kIndexCircuit));
     texts.indexRow = result.indexCircuit;
+    const auto circuitName = [&branch](std::size_t i) {
+        return utf8ToUtf16(std::to_string(i + 1)) + u" " + utf8ToUtf16(branch.circuits[i].designation);
+    };
     if (result.indexCircuit < branch.circuits.size())
-        texts.indexValue = utf8ToUtf16(std::to_string(result.indexCircuit + 1)) + u" " +
-                           utf8ToUtf16(branch.circuits[result.indexCircuit].designation);
+        texts.indexValue = circuitName(result.indexCircuit);
+    std::u16string unsized;
+    for (const std::size_t i : result.unsized)
+        if (i < branch.circuits.size())
+            unsized += (unsized.empty() ? u"" : u", ") + circuitName(i);
+    if (!unsized.empty())
+        texts.incomplete = formatText(TextTable::text(language, kResultIncomplete), {unsized});
     return texts;
+}
+
+} // namespace
+
+BranchResultTexts branchResultTexts(const AppState& state, const Branch& branch, const BranchResult& result)
+{
+    return textsOf(state, branch, result, false);
+}
+
+BranchResultTexts branchDesignTexts(const AppState& state, const Branch& branch, const BranchResult& result)
+{
+    return textsOf(state, branch, result, true);
 }

@@ -15,12 +15,22 @@ struct BranchResultTexts {
     std::vector<std::vector<std::u16string>> rows; // one per circuit
     std::u16string pumpHeadCaption;         // "Pump head (kPa)"
     std::u16string pumpHeadValue;           // "35,00"
+    std::u16string totalFlowCaption;        // "Total flow (l/s)": the pump's flow
+    std::u16string totalFlowValue;
     std::u16string indexCaption;            // "Index circuit"
     std::u16string indexValue;              // "3 P3": number and designation
     std::size_t indexRow = 0;
+    // The line that says the head is not valid, naming the circuits no
+    // valve of their kind carries; empty otherwise.
+    std::u16string incomplete;
 };
 
+// The columns every branch has, as the window shows them.
 BranchResultTexts branchResultTexts(const AppState& state, const Branch& branch, const BranchResult& result);
+
+// Those and, where the branch has them, the pipe sections' flow, velocity and
+// loss and the control valves' drop and authority.
+BranchResultTexts branchDesignTexts(const AppState& state, const Branch& branch, const BranchResult& result);
 
 // One warning of a circuit, in the language in force.
 std::u16string warningText(const AppState& state, BranchWarning warning, const BranchSettings& settings,

@@ -56,5 +56,15 @@ inline constexpr int kSavedBranches = 176;
 inline constexpr int kCalculateFirst = 177;
 inline constexpr int kBranchNotSaved = 178;
 inline constexpr int kExportChart = 179;
+inline constexpr int kSectionFlow = 180;         // "Section flow (%s)"
+inline constexpr int kVelocity = 181;            // "Velocity (%s)"
+inline constexpr int kSectionLoss = 182;         // "Section loss (%s)", s_i from the pipe
+inline constexpr int kDpControlValve = 183;      // "dP control valve (%s)"
+inline constexpr int kAuthority = 184;
+inline constexpr int kVelocityAboveLimit = 185;  // "%s": the limit with its unit
+inline constexpr int kAuthorityBelowLimit = 186; // "%s": the limit
+inline constexpr int kTotalFlow = 187;           // "Total flow (%s)"
+inline constexpr int kResultIncomplete = 188;    // "%s": the circuits' numbers and designations
+inline constexpr int kRequired = 144;            // "required: %s"
 
 } // namespace branch_text

@@ -32,31 +32,10 @@ constexpr std::array<Column, 7> kColumns{{
 constexpr std::string_view kCsvHeader =
     "line;view;found;chosen;model;code;size;candidates;status;result1;result2;result3;details;error";
 
-enum class LineRead { Line, TooLong, End };
-
-// One line without its line end, holding at most kMaxDutyLineBytes: the
-// rest of a longer line is read past and dropped, so that one endless line
-// cannot take the memory.
+// The rest of a too long duty line is dropped: the next one is read on.
 LineRead readLine(std::istream& in, std::string& line)
 {
-    line.clear();
-    std::streambuf* buffer = in.rdbuf();
-    bool tooLong = false;
-    bool any = false;
-    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
-        any = true;
-        if (c == '\n')
-            break;
-        if (line.size() <= kMaxDutyLineBytes) // one byte more: a CR before the line feed
-            line += static_cast<char>(c);
-        else
-            tooLong = true;
-    }
-    if (!any)
-        return LineRead::End;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return tooLong || line.size() > kMaxDutyLineBytes ? LineRead::TooLong : LineRead::Line;
+    return readBoundedLine(in, line, true);
 }
 
 std::string tooLongMessage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/bounded_line.h"
 #include "cli/duty.h"
 
 #include <cstddef>
@@ -10,7 +11,7 @@ class SizeSession;
 
 // A duty line longer than this is refused (an error line; for the header,
 // the whole file), and only this much of it is ever held in memory.
-inline constexpr std::size_t kMaxDutyLineBytes = 4096;
+inline constexpr std::size_t kMaxDutyLineBytes = kMaxLineBytes;
 
 struct BatchReport {
     std::size_t duties = 0; // duty lines read

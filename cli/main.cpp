@@ -10,6 +10,7 @@
 #include "cli/locale_language.h"
 #include "cli/outcome_output.h"
 #include "cli/printable_text.h"
+#include "cli/same_file.h"
 #include "cli/size_session.h"
 #include "cli/view_names.h"
 #include "files/write_file_atomically.h"
@@ -47,6 +48,10 @@ constexpr const char* kHelpFooter = R"(Views:
   picv-check   pressure-independent valve: is the measured pressure enough for the
                presetting? --flow holds the presetting, --dp the pressure; needs --pick
   dpcv         differential pressure controller (Arvelo Statra); reads --flow, --dp
+
+A whole branch: arvelo-size branch FILE.csv balances the circuits of a riser, from
+their riser losses or their pipe sections, and sizes every valve; its options are
+in arvelo-size branch --help.
 
 Every run starts from the defaults of a fresh start of the window: l/s, mbar,
 water, dPmin 1 kPa, dPmax 6 kPa and the default models. The language follows the
@@ -172,8 +177,7 @@ int runFile(SizeSession& session, const Arguments& args, const RunSettings& sett
     std::ifstream in(args.batchFile, std::ios::binary);
     if (!in)
         return fail("cannot read the duty file " + args.batchFile);
-    std::error_code error;
-    if (!args.outFile.empty() && std::filesystem::equivalent(args.batchFile, args.outFile, error))
+    if (!args.outFile.empty() && isSameFile(args.batchFile, args.outFile))
         return fail("--out " + args.outFile + " is the duty file itself; the results would replace the duties");
     if (args.outFile.empty()) {
         const BatchReport report = runBatch(in, std::cout, session, args.duty, settings, args.json);

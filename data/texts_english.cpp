@@ -182,4 +182,13 @@ LanguageTexts kEnglishTexts = {
     /* 177 */ u"Calculate the branch first.",
     /* 178 */ u"The branch could not be saved.",
     /* 179 */ u"Export chart",
+    /* 180 */ u"Section flow (%s)",
+    /* 181 */ u"Velocity (%s)",
+    /* 182 */ u"Section loss (%s)",
+    /* 183 */ u"dP control valve (%s)",
+    /* 184 */ u"Authority",
+    /* 185 */ u"Velocity above %s",
+    /* 186 */ u"Control valve authority below %s",
+    /* 187 */ u"Total flow (%s)",
+    /* 188 */ u"Result incomplete: no valve carries the flow of circuit %s; no pump head.",
 };

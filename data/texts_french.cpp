@@ -183,4 +183,13 @@ LanguageTexts kFrenchTexts = {
     /* 177 */ u"Calculez d'abord la branche.",
     /* 178 */ u"La branche n'a pas pu être enregistrée.",
     /* 179 */ u"Exporter le graphique",
+    /* 180 */ u"Débit du tronçon (%s)",
+    /* 181 */ u"Vitesse (%s)",
+    /* 182 */ u"Perte du tronçon (%s)",
+    /* 183 */ u"dP vanne de régulation (%s)",
+    /* 184 */ u"Autorité",
+    /* 185 */ u"Vitesse supérieure à %s",
+    /* 186 */ u"Autorité de la vanne de régulation inférieure à %s",
+    /* 187 */ u"Débit total (%s)",
+    /* 188 */ u"Résultat incomplet : aucune vanne ne passe le débit du circuit %s ; pas de hauteur de pompe.",
 };

@@ -182,4 +182,13 @@ LanguageTexts kGermanTexts = {
     /* 177 */ u"Bitte zuerst den Strang berechnen.",
     /* 178 */ u"Der Strang konnte nicht gespeichert werden.",
     /* 179 */ u"Diagramm exportieren",
+    /* 180 */ u"Volumenstrom Teilstrecke (%s)",
+    /* 181 */ u"Geschwindigkeit (%s)",
+    /* 182 */ u"Druckverlust Teilstrecke (%s)",
+    /* 183 */ u"dP Regelventil (%s)",
+    /* 184 */ u"Ventilautorität",
+    /* 185 */ u"Geschwindigkeit über %s",
+    /* 186 */ u"Ventilautorität unter %s",
+    /* 187 */ u"Gesamtvolumenstrom (%s)",
+    /* 188 */ u"Ergebnis unvollständig: kein Ventil führt den Volumenstrom von Kreis %s; keine Förderhöhe.",
 };

@@ -182,4 +182,13 @@ LanguageTexts kItalianTexts = {
     /* 177 */ u"Calcolare prima il ramo.",
     /* 178 */ u"Impossibile salvare il ramo.",
     /* 179 */ u"Esporta grafico",
+    /* 180 */ u"Portata tratto (%s)",
+    /* 181 */ u"Velocità (%s)",
+    /* 182 */ u"Perdita tratto (%s)",
+    /* 183 */ u"dP valvola di regolazione (%s)",
+    /* 184 */ u"Autorità",
+    /* 185 */ u"Velocità oltre %s",
+    /* 186 */ u"Autorità della valvola di regolazione sotto %s",
+    /* 187 */ u"Portata totale (%s)",
+    /* 188 */ u"Risultato incompleto: nessuna valvola porta la portata del circuito %s; nessuna prevalenza della pompa.",
 };

@@ -183,4 +183,13 @@ LanguageTexts kSpanishTexts = {
     /* 177 */ u"Calcule primero el ramal.",
     /* 178 */ u"No se ha podido guardar el ramal.",
     /* 179 */ u"Exportar gráfico",
+    /* 180 */ u"Caudal del tramo (%s)",
+    /* 181 */ u"Velocidad (%s)",
+    /* 182 */ u"Pérdida del tramo (%s)",
+    /* 183 */ u"dP válvula de control (%s)",
+    /* 184 */ u"Autoridad",
+    /* 185 */ u"Velocidad superior a %s",
+    /* 186 */ u"Autoridad de la válvula de control inferior a %s",
+    /* 187 */ u"Caudal total (%s)",
+    /* 188 */ u"Resultado incompleto: ninguna válvula admite el caudal del circuito %s; sin altura de bomba.",
 };

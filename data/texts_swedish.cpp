@@ -183,4 +183,13 @@ LanguageTexts kSwedishTexts = {
     /* 177 */ u"Beräkna stammen först.",
     /* 178 */ u"Stammen kunde inte sparas.",
     /* 179 */ u"Exportera diagram",
+    /* 180 */ u"Flöde i delsträckan (%s)",
+    /* 181 */ u"Hastighet (%s)",
+    /* 182 */ u"Tryckfall i delsträckan (%s)",
+    /* 183 */ u"dP styrventil (%s)",
+    /* 184 */ u"Auktoritet",
+    /* 185 */ u"Hastighet över %s",
+    /* 186 */ u"Styrventilens auktoritet under %s",
+    /* 187 */ u"Totalt flöde (%s)",
+    /* 188 */ u"Ofullständigt resultat: ingen ventil klarar flödet i krets %s; ingen pumptryckhöjd.",
 };

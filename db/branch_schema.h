@@ -8,6 +8,10 @@
 // A circuit whose flow came from its heat load keeps the power and the
 // temperatures as typed, with their unit labels, as the valve list does
 // (absolute temperatures are never converted); they are NULL otherwise.
+// A circuit's pipe section (metres, millimetres) and its control valve's
+// Kvs are NULL where it has none; a branch's fluid temperature (C),
+// velocity limit (m/s) and authority limit are NULL in a file written
+// before them and read as the defaults.
 inline constexpr const char* kBranchSchema =
     "CREATE TABLE IF NOT EXISTS rami (\n"
     "  id INTEGER PRIMARY KEY,\n"
@@ -37,3 +41,14 @@ inline constexpr const char* kBranchHeatLoadColumns = "ALTER TABLE rami_circuiti
                                                       "ALTER TABLE rami_circuiti ADD COLUMN t_mandata REAL;\n"
                                                       "ALTER TABLE rami_circuiti ADD COLUMN t_ritorno REAL;\n"
                                                       "ALTER TABLE rami_circuiti ADD COLUMN mu_temperatura TEXT;\n";
+
+// The pipe sections' and control valves' columns, for files whose tables
+// predate them.
+inline constexpr const char* kBranchPipeColumns = "ALTER TABLE rami ADD COLUMN temperatura_fluido REAL;\n"
+                                                  "ALTER TABLE rami ADD COLUMN limite_velocita REAL;\n"
+                                                  "ALTER TABLE rami ADD COLUMN limite_autorita REAL;\n"
+                                                  "ALTER TABLE rami_circuiti ADD COLUMN lunghezza_tubo REAL;\n"
+                                                  "ALTER TABLE rami_circuiti ADD COLUMN diametro_tubo REAL;\n"
+                                                  "ALTER TABLE rami_circuiti ADD COLUMN rugosita_tubo REAL;\n"
+                                                  "ALTER TABLE rami_circuiti ADD COLUMN zeta_tubo REAL;\n"
+                                                  "ALTER TABLE rami_circuiti ADD COLUMN kvs_regolazione REAL;\n";

@@ -47,6 +47,39 @@ void bindHeatLoad(sqlite3_stmt* statement, int first, const std::optional<Circui
     bindText(statement, first + 4, heatLoad->temperatureUnit);
 }
 
+std::optional<float> columnOptional(sqlite3_stmt* statement, int column)
+{
+    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+        return std::nullopt;
+    return columnFloat(statement, column);
+}
+
+void bindOptional(sqlite3_stmt* statement, int index, std::optional<float> value)
+{
+    if (value)
+        sqlite3_bind_double(statement, index, *value);
+    else
+        sqlite3_bind_null(statement, index);
+}
+
+// The pipe in columns first.. first + 3; none where the length is NULL.
+std::optional<PipeSection> columnPipe(sqlite3_stmt* statement, int first)
+{
+    if (sqlite3_column_type(statement, first) == SQLITE_NULL)
+        return std::nullopt;
+    return PipeSection{columnFloat(statement, first), columnFloat(statement, first + 1),
+                       columnFloat(statement, first + 2), columnFloat(statement, first + 3)};
+}
+
+void bindPipe(sqlite3_stmt* statement, int first, const std::optional<PipeSection>& pipe)
+{
+    const bool given = pipe.has_value();
+    bindOptional(statement, first, given ? std::optional(pipe->lengthM) : std::nullopt);
+    bindOptional(statement, first + 1, given ? std::optional(pipe->innerDiameterMm) : std::nullopt);
+    bindOptional(statement, first + 2, given ? std::optional(pipe->roughnessMm) : std::nullopt);
+    bindOptional(statement, first + 3, given ? std::optional(pipe->zeta) : std::nullopt);
+}
+
 // A kind this program does not know (a file written by a later one) reads
 // as the plainest valve rather than as nonsense.
 BranchValveKind kindOf(int stored)
@@ -91,20 +124,38 @@ bool BranchStore::run(const char* sql, const char* label)
     return false;
 }
 
+std::optional<bool> BranchStore::hasCircuitColumn(const char* name)
+{
+    const Statement statement =
+        prepare("SELECT count(*) FROM pragma_table_info('rami_circuiti') WHERE name = ?1", "Branch_Tables");
+    if (!statement)
+        return std::nullopt;
+    bindText(statement.get(), 1, name);
+    if (sqlite3_step(statement.get()) != SQLITE_ROW)
+        return std::nullopt;
+    return sqlite3_column_int(statement.get(), 0) == 1;
+}
+
 bool BranchStore::ensureTables()
 {
     if (!db_ || !run(kBranchSchema, "Branch_Tables"))
         return false;
-    const Statement heatLoad =
-        prepare("SELECT count(*) FROM pragma_table_info('rami_circuiti') WHERE name = 'potenza'", "Branch_Tables");
-    if (!heatLoad || sqlite3_step(heatLoad.get()) != SQLITE_ROW)
-        return false;
-    if (sqlite3_column_int(heatLoad.get(), 0) == 1)
-        return true;
-    return transaction("Branch_Tables", [&] {
-               return run(kBranchHeatLoadColumns, "Branch_Tables") ? BranchStoreResult::Done
-                                                                   : BranchStoreResult::Failed;
-           }) == BranchStoreResult::Done;
+    // Each group of later columns, by the first of its columns.
+    const std::pair<const char*, const char*> later[] = {{"potenza", kBranchHeatLoadColumns},
+                                                         {"lunghezza_tubo", kBranchPipeColumns}};
+    for (const auto& [column, statements] : later) {
+        const std::optional<bool> present = hasCircuitColumn(column);
+        if (!present)
+            return false;
+        if (*present)
+            continue;
+        const BranchStoreResult added = transaction("Branch_Tables", [&, statements = statements] {
+            return run(statements, "Branch_Tables") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+        });
+        if (added != BranchStoreResult::Done)
+            return false;
+    }
+    return true;
 }
 
 std::vector<std::string> BranchStore::names()
@@ -132,18 +183,25 @@ std::optional<Branch> BranchStore::open(const std::string& name)
     Branch branch;
     sqlite3_int64 id = 0;
     {
-        const Statement head =
-            prepare("SELECT id, dp_min_statica, limite_rumore FROM rami WHERE nome = ?1", "Branch_Open");
+        const Statement head = prepare("SELECT id, dp_min_statica, limite_rumore, temperatura_fluido, limite_velocita,"
+                                       " limite_autorita FROM rami WHERE nome = ?1",
+                                       "Branch_Open");
         if (!head)
             return std::nullopt;
         bindText(head.get(), 1, name);
         if (sqlite3_step(head.get()) != SQLITE_ROW)
             return std::nullopt;
         id = sqlite3_column_int64(head.get(), 0);
-        branch.settings = {name, columnFloat(head.get(), 1), columnFloat(head.get(), 2)};
+        branch.settings = {name,
+                           columnFloat(head.get(), 1),
+                           columnFloat(head.get(), 2),
+                           columnOptional(head.get(), 3).value_or(kDefaultFluidTemperature),
+                           columnOptional(head.get(), 4).value_or(kDefaultVelocityLimit),
+                           columnOptional(head.get(), 5).value_or(kDefaultAuthorityLimit)};
     }
     const Statement rows = prepare("SELECT riferimento, portata, perdita_circuito, perdita_colonna, tipo,"
-                                   " potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura"
+                                   " potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura,"
+                                   " lunghezza_tubo, diametro_tubo, rugosita_tubo, zeta_tubo, kvs_regolazione"
                                    " FROM rami_circuiti WHERE ramo = ?1 ORDER BY ordine",
                                    "Branch_Open");
     if (!rows)
@@ -152,7 +210,8 @@ std::optional<Branch> BranchStore::open(const std::string& name)
     while (sqlite3_step(rows.get()) == SQLITE_ROW)
         branch.circuits.push_back({columnText(rows.get(), 0), columnFloat(rows.get(), 1), columnFloat(rows.get(), 2),
                                    columnFloat(rows.get(), 3), kindOf(sqlite3_column_int(rows.get(), 4)),
-                                   columnHeatLoad(rows.get(), 5)});
+                                   columnHeatLoad(rows.get(), 5), columnPipe(rows.get(), 10),
+                                   columnOptional(rows.get(), 14)});
     return branch;
 }
 
@@ -169,8 +228,9 @@ bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircui
 {
     const Statement statement =
         prepare("INSERT INTO rami_circuiti (ramo, ordine, riferimento, portata, perdita_circuito, perdita_colonna,"
-                " tipo, potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura)"
-                " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)",
+                " tipo, potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura,"
+                " lunghezza_tubo, diametro_tubo, rugosita_tubo, zeta_tubo, kvs_regolazione)"
+                " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)",
                 "Branch_Save");
     if (!statement)
         return false;
@@ -185,6 +245,8 @@ bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircui
         sqlite3_bind_double(statement.get(), 6, circuit.riserLoss);
         sqlite3_bind_int(statement.get(), 7, static_cast<int>(circuit.kind));
         bindHeatLoad(statement.get(), 8, circuit.heatLoad);
+        bindPipe(statement.get(), 13, circuit.pipe);
+        bindOptional(statement.get(), 17, circuit.controlValveKvs);
         if (!finish(statement, "Branch_Save"))
             return false;
     }
@@ -207,14 +269,20 @@ BranchStoreResult BranchStore::save(const Branch& branch)
     if (branch.settings.name.empty())
         return BranchStoreResult::NoName;
     return transaction("Branch_Save", [&] {
-        const Statement head = prepare("INSERT INTO rami (nome, dp_min_statica, limite_rumore) VALUES (?1, ?2, ?3)"
-                                       " ON CONFLICT (nome) DO UPDATE SET dp_min_statica = ?2, limite_rumore = ?3",
-                                       "Branch_Save");
+        const Statement head =
+            prepare("INSERT INTO rami (nome, dp_min_statica, limite_rumore, temperatura_fluido, limite_velocita,"
+                    " limite_autorita) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
+                    " ON CONFLICT (nome) DO UPDATE SET dp_min_statica = ?2, limite_rumore = ?3,"
+                    " temperatura_fluido = ?4, limite_velocita = ?5, limite_autorita = ?6",
+                    "Branch_Save");
         if (!head)
             return BranchStoreResult::Failed;
         bindText(head.get(), 1, branch.settings.name);
         sqlite3_bind_double(head.get(), 2, branch.settings.minimumStaticDp);
         sqlite3_bind_double(head.get(), 3, branch.settings.noiseLimit);
+        sqlite3_bind_double(head.get(), 4, branch.settings.fluidTemperature);
+        sqlite3_bind_double(head.get(), 5, branch.settings.velocityLimit);
+        sqlite3_bind_double(head.get(), 6, branch.settings.authorityLimit);
         if (!finish(head, "Branch_Save"))
             return BranchStoreResult::Failed;
         const std::optional<sqlite3_int64> id = idOf(branch.settings.name);

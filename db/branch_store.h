@@ -29,7 +29,8 @@ public:
     BranchStore(sqlite3* db, std::ostream& errors);
 
     // Creates the tables when the file lacks them (an older catalogue), and
-    // adds the heat load's columns to a circuits table that predates them.
+    // adds the heat load's, the pipe sections' and the control valves'
+    // columns to tables that predate them.
     bool ensureTables();
     // The names, in alphabetical order (byte order).
     std::vector<std::string> names();
@@ -51,6 +52,8 @@ private:
     bool finish(const Statement& statement, const char* label);
     bool run(const char* sql, const char* label);
     bool deleteCircuits(sqlite3_int64 id);
+    // Whether rami_circuiti has the column; none when the database refused.
+    std::optional<bool> hasCircuitColumn(const char* name);
     std::optional<sqlite3_int64> idOf(const std::string& name);
     bool writeCircuits(sqlite3_int64 id, const std::vector<BranchCircuit>& circuits);
     // Runs change between BEGIN and COMMIT; anything but Done rolls back.

@@ -58,6 +58,7 @@ public:
     void queryFobvByKv(std::vector<FobvRow>& rows, float requiredKv, float kvsLow, float kvsHigh);
     void queryFobvAll(std::vector<FobvRow>& rows);
     void queryVobv(std::vector<VobvRow>& rows, float requiredKv, float flow);
+    void queryVobvAll(std::vector<VobvRow>& rows);
     void queryPicvByFlow(std::vector<PicvRow>& rows, float flow);
     void queryPicvAll(std::vector<PicvRow>& rows);
     void queryDpcv(std::vector<DpcvRow>& rows, float flow, float differentialPressure);

@@ -43,6 +43,13 @@ void ProductDb::queryVobv(std::vector<VobvRow>& rows, float requiredKv, float fl
             "Vobv_Query", appendTo(rows, readVobvRow));
 }
 
+void ProductDb::queryVobvAll(std::vector<VobvRow>& rows)
+{
+    rows.clear();
+    execute(sqlFormat("select * from %s ORDER BY %s %s", "vobv", "codice_tecnico", "ASC"), "Vobv_Query",
+            appendTo(rows, readVobvRow));
+}
+
 void ProductDb::queryPicvByFlow(std::vector<PicvRow>& rows, float flow)
 {
     rows.clear();

@@ -26,15 +26,19 @@ std::string exactText(float value)
 
 using BalanceBranch = BranchTest;
 
-// Worked by hand (kPa, l/s; minimum static valve dP 3 kPa):
-//   circuit   kind      Q    s_i  c_i  S_i  m_i  S_i+c_i+m_i  v_i = 35-S_i-c_i
-//   R1        fixed    0.5    4   10    4    3      17            21
-//   R2        variable 0.3    3    8    7    3      18            20
-//   P3        PICV     2.5    2    5    9   21      35  (index)   21
-//   R4        fixed    0.5    5   12   14    3      29             9
+// Worked by hand (kPa, l/s; minimum static valve dP 3 kPa). A static
+// valve's m_i is the larger of 3 and its drop fully open: AQ-025 (Kv 8 at
+// full opening) takes (36 x 0.5 / 8)^2 = 5.0625 at 0.5 l/s, AN-020 (Kv 4)
+// (36 x 0.3 / 4)^2 = 7.29 at 0.3 l/s.
+//   circuit   kind      Q    s_i  c_i  S_i  m_i     S_i+c_i+m_i    v_i = 35-S_i-c_i
+//   R1        fixed    0.5    4   10    4   5.0625   19.0625          21
+//   R2        variable 0.3    3    8    7   7.29     22.29            20
+//   P3        PICV     2.5    2    5    9  21        35  (index)      21
+//   R4        fixed    0.5    5   12   14   5.0625   31.0625           9
 // P3's dP Min (21 kPa at presetting 1.4, where 2.0 l/s is the nearest preset
-// flow) makes it the index circuit: with a static valve there it would need
-// only 9 + 5 + 3 = 17 and R4 would be the index circuit at 29 kPa.
+// flow) makes it the index circuit: with a static valve for 0.5 l/s there
+// it would need only 9 + 5 + 5.0625 = 19.0625 and R4 would be the index
+// circuit at 31.0625 kPa.
 TEST_F(BalanceBranch, WorkedExampleWithAPressureIndependentIndexCircuit)
 {
     Branch branch;
@@ -46,13 +50,13 @@ TEST_F(BalanceBranch, WorkedExampleWithAPressureIndependentIndexCircuit)
     EXPECT_EQ(result.pumpHead, 35.0f);
     EXPECT_EQ(result.indexCircuit, 2u);
     const float riserUpTo[] = {4, 7, 9, 14};
-    const float minimum[] = {3, 3, 21, 3};
+    const float minimum[] = {5.0625f, 7.29f, 21, 5.0625f};
     const float valveDp[] = {21, 20, 21, 9};
     ASSERT_EQ(result.circuits.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(branch.circuits[i].designation);
         EXPECT_EQ(result.circuits[i].riserUpTo, riserUpTo[i]);
-        EXPECT_EQ(result.circuits[i].minimumValveDp, minimum[i]);
+        EXPECT_NEAR(result.circuits[i].minimumValveDp, minimum[i], 1e-4f);
         EXPECT_EQ(result.circuits[i].valveDp, valveDp[i]);
         EXPECT_TRUE(result.circuits[i].valve.found);
         EXPECT_TRUE(result.circuits[i].warnings.empty());
@@ -74,9 +78,9 @@ TEST_F(BalanceBranch, WorkedExampleWithAPressureIndependentIndexCircuit)
     branch.circuits[2].kind = Kind::FixedOrifice;
     branch.circuits[2].flow = 0.5f;
     const BranchResult allStatic = balanceBranch(state, db, branch);
-    EXPECT_EQ(allStatic.pumpHead, 29.0f);
+    EXPECT_NEAR(allStatic.pumpHead, 31.0625f, 1e-4f);
     EXPECT_EQ(allStatic.indexCircuit, 3u);
-    EXPECT_EQ(allStatic.circuits[2].valveDp, 15.0f);
+    EXPECT_NEAR(allStatic.circuits[2].valveDp, 31.0625f - 9 - 5, 1e-4f);
 }
 
 TEST_F(BalanceBranch, WorksInTheUnitsInForceAndLeavesTheStateAlone)
@@ -117,19 +121,20 @@ struct WarningCase {
 
 TEST_F(BalanceBranch, WarnsPerCircuit)
 {
-    // Each circuit follows an index circuit that needs 40 kPa: a static
-    // valve then takes 40 - 3 - c_i.
+    // Each circuit comes before an index circuit that needs 3 + 37 + 5.0625
+    // (AQ-025 fully open at 0.5 l/s) = 45.0625 kPa: a valve at the pump
+    // then takes 45.0625 - c_i.
     const WarningCase cases[] = {
         {"no valve for 50 l/s", circuit("A", 50.0f, 10, 0, Kind::FixedOrifice), 25, {BranchWarning::NoValve}},
         {"noise above the limit", circuit("A", 0.5f, 10, 0, Kind::FixedOrifice), 25, {BranchWarning::NoiseRisk}},
-        {"no noise below a higher limit", circuit("A", 0.5f, 10, 0, Kind::FixedOrifice), 35, {}},
+        {"no noise below a higher limit", circuit("A", 0.5f, 10, 0, Kind::FixedOrifice), 36, {}},
         {"presetting beyond full opening", circuit("A", 0.4f, 25, 0, Kind::VariableOrifice), 25,
          {BranchWarning::PresettingOutsideScale}},
         {"pressure-independent valve above its maximum", circuit("A", 2.5f, 10, 0, Kind::PressureIndependent), 25,
          {BranchWarning::AbovePicvMaximum}},
     };
     // AF-050 allows 15 kPa only; AN-020 opens fully at 2, but its curve
-    // reaches presetting 4 (Kv 3.39 for 0.4 l/s at 18 kPa sits at 3.3).
+    // reaches presetting 4 (Kv 3.21 for 0.4 l/s at 20.06 kPa sits at 3.1).
     restart("UPDATE picv SET dp_max = 15; UPDATE vobv SET preset_apertura_totale = 2;");
     state.flowUnitIndex = 2;
     state.pressureUnitIndex = 0;
@@ -139,7 +144,7 @@ TEST_F(BalanceBranch, WarnsPerCircuit)
         branch.settings.noiseLimit = c.noiseLimit;
         branch.circuits = {c.circuit, circuit("index", 0.5f, 37, 3, Kind::FixedOrifice)};
         const BranchResult result = balanceBranch(state, db, branch);
-        EXPECT_EQ(result.pumpHead, 43.0f);
+        EXPECT_NEAR(result.pumpHead, 45.0625f, 1e-4f);
         EXPECT_EQ(result.circuits[0].warnings, c.expected);
     }
 }

@@ -71,7 +71,8 @@ TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesAndShortensDesignations)
     Branch branch;
     branch.settings.name = "Strang <Nord>";
     for (const char* designation : {"R1", "R2", "A&B", "Heizkreis Wohnung 4 Obergeschoss links"})
-        branch.circuits.push_back({designation, 0.5f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt});
+        branch.circuits.push_back({designation, 0.5f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
+                                   std::nullopt, std::nullopt});
     const std::string svg = branchChartSvg(state, branch, workedExample());
     for (const char* id : {"bar-1-riser", "bar-1-circuit", "bar-1-valve", "bar-4-valve", "index-circuit", "pump-head"})
         EXPECT_NE(svg.find(std::string("id=\"") + id + "\""), std::string::npos) << id;

@@ -36,5 +36,5 @@ void BranchTest::SetUp()
 BranchCircuit BranchTest::circuit(const char* designation, float flow, float circuitLoss, float riserLoss,
                                   BranchValveKind kind)
 {
-    return BranchCircuit{designation, flow, circuitLoss, riserLoss, kind, std::nullopt};
+    return BranchCircuit{designation, flow, circuitLoss, riserLoss, kind, std::nullopt, std::nullopt, std::nullopt};
 }

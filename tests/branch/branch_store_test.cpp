@@ -30,6 +30,9 @@ void expectSame(const Branch& read, const Branch& written)
     EXPECT_EQ(read.settings.name, written.settings.name);
     EXPECT_EQ(read.settings.minimumStaticDp, written.settings.minimumStaticDp);
     EXPECT_EQ(read.settings.noiseLimit, written.settings.noiseLimit);
+    EXPECT_EQ(read.settings.fluidTemperature, written.settings.fluidTemperature);
+    EXPECT_EQ(read.settings.velocityLimit, written.settings.velocityLimit);
+    EXPECT_EQ(read.settings.authorityLimit, written.settings.authorityLimit);
     ASSERT_EQ(read.circuits.size(), written.circuits.size());
     for (std::size_t i = 0; i < read.circuits.size(); ++i) {
         EXPECT_EQ(read.circuits[i].designation, written.circuits[i].designation);
@@ -45,15 +48,38 @@ void expectSame(const Branch& read, const Branch& written)
             EXPECT_EQ(read.circuits[i].heatLoad->returnTemperature, load->returnTemperature);
             EXPECT_EQ(read.circuits[i].heatLoad->temperatureUnit, load->temperatureUnit);
         }
+        ASSERT_EQ(read.circuits[i].pipe.has_value(), written.circuits[i].pipe.has_value());
+        if (const auto& pipe = written.circuits[i].pipe) {
+            EXPECT_EQ(read.circuits[i].pipe->lengthM, pipe->lengthM);
+            EXPECT_EQ(read.circuits[i].pipe->innerDiameterMm, pipe->innerDiameterMm);
+            EXPECT_EQ(read.circuits[i].pipe->roughnessMm, pipe->roughnessMm);
+            EXPECT_EQ(read.circuits[i].pipe->zeta, pipe->zeta);
+        }
+        EXPECT_EQ(read.circuits[i].controlValveKvs, written.circuits[i].controlValveKvs);
     }
 }
 
 const std::vector<BranchCircuit> kThree = {
-    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice, std::nullopt},
+    {"O'Neill \xE2\x80\x93 B\xC3\xBCro", 1.0f / 3.0f, 12.25f, 4.0f, BranchValveKind::VariableOrifice, std::nullopt,
+     std::nullopt, std::nullopt},
     {"Zone 2", 0.125f, 8.0f, 0.1f, BranchValveKind::PressureIndependent,
-     CircuitHeatLoad{20.9f, "kW", 70.0f, 60.0f, "C"}},
-    {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice, std::nullopt},
+     CircuitHeatLoad{20.9f, "kW", 70.0f, 60.0f, "C"}, std::nullopt, std::nullopt},
+    {"Zone 3", 2.0f, 0.0f, 3.0f, BranchValveKind::FixedOrifice, std::nullopt, std::nullopt, std::nullopt},
 };
+
+// The circuits of kThree with a pipe section and a control valve each, in a
+// branch whose pipe settings are not the defaults.
+Branch piped(const std::string& name)
+{
+    Branch branch = riser(name, kThree);
+    branch.settings.fluidTemperature = 45.5f;
+    branch.settings.velocityLimit = 0.7f;
+    branch.settings.authorityLimit = 0.3f;
+    branch.circuits[0].pipe = PipeSection{12.5f, 27.3f, 0.045f, 3.5f};
+    branch.circuits[0].controlValveKvs = 2.5f;
+    branch.circuits[2].pipe = PipeSection{4.0f, 53.1f, 0.0015f, 0.0f};
+    return branch;
+}
 
 TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
 {
@@ -65,6 +91,16 @@ TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
     expectSame(store().open("Riser B").value(), first);
     expectSame(store().open("Riser A; DROP TABLE rami").value(), second);
     EXPECT_FALSE(store().open("Riser C"));
+    EXPECT_TRUE(errors.str().empty()) << errors.str();
+}
+
+TEST_F(BranchStoreTest, PipeSectionsControlValvesAndTheirSettingsReadBack)
+{
+    ASSERT_EQ(store().save(piped("Riser P")), BranchStoreResult::Done);
+    expectSame(store().open("Riser P").value(), piped("Riser P"));
+    // Saved again without them, none is left behind.
+    ASSERT_EQ(store().save(riser("Riser P", kThree)), BranchStoreResult::Done);
+    expectSame(store().open("Riser P").value(), riser("Riser P", kThree));
     EXPECT_TRUE(errors.str().empty()) << errors.str();
 }
 
@@ -107,7 +143,8 @@ TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
     fixture::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON rami_circuiti WHEN NEW.riferimento = 'bad'"
                              " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     Branch changed =
-        riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt}});
+        riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
+                                      std::nullopt, std::nullopt}});
     changed.settings.minimumStaticDp = 9.0f;
     EXPECT_EQ(store().save(changed), BranchStoreResult::Failed);
     EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
@@ -122,11 +159,14 @@ TEST_F(BranchStoreTest, TablesAreCreatedOnceAndKeepTheirRows)
     expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
 }
 
-// A file saved before circuits kept their heat load: its circuits read
-// back as they were, without one, and the next save keeps one.
-TEST_F(BranchStoreTest, ACircuitsTableWithoutHeatLoadColumnsGetsThem)
+// A file saved before circuits kept their heat load and their pipes: its
+// circuits read back as they were, without them, its branch with the
+// default pipe settings, and the next save keeps them.
+TEST_F(BranchStoreTest, TablesWithoutTheLaterColumnsGetThem)
 {
-    fixture::execute(file(), "DROP TABLE rami_circuiti;"
+    fixture::execute(file(), "DROP TABLE rami; DROP TABLE rami_circuiti;"
+                             "CREATE TABLE rami (id INTEGER PRIMARY KEY, nome TEXT NOT NULL UNIQUE,"
+                             " dp_min_statica REAL NOT NULL, limite_rumore REAL NOT NULL);"
                              "CREATE TABLE rami_circuiti (ramo INTEGER NOT NULL, ordine INTEGER NOT NULL,"
                              " riferimento TEXT NOT NULL, portata REAL NOT NULL, perdita_circuito REAL NOT NULL,"
                              " perdita_colonna REAL NOT NULL, tipo INTEGER NOT NULL, PRIMARY KEY (ramo, ordine));"
@@ -134,8 +174,8 @@ TEST_F(BranchStoreTest, ACircuitsTableWithoutHeatLoadColumnsGetsThem)
                              "INSERT INTO rami_circuiti VALUES (1, 0, 'Zone 3', 2, 0, 3, 0);");
     ASSERT_TRUE(store().ensureTables());
     expectSame(store().open("Riser A").value(), riser("Riser A", {kThree[2]}));
-    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
-    expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
+    ASSERT_EQ(store().save(piped("Riser A")), BranchStoreResult::Done);
+    expectSame(store().open("Riser A").value(), piped("Riser A"));
     EXPECT_TRUE(store().ensureTables()) << "the columns are added once";
     EXPECT_TRUE(errors.str().empty()) << errors.str();
 }

@@ -198,7 +198,8 @@ TEST_F(BranchWindowTest, CalculatesShowsTheHeadTheIndexAndTheChartUntilTheNextCh
     EXPECT_NE(c[kChart].svg.find("index-circuit"), std::string::npos);
     EXPECT_TRUE(c[kAddButton].enabled);
 
-    type(3, 2, u"30"); // R4 now needs 14 + 30 + 3 = 47 kPa: the results are stale
+    // R4 now needs 14 + 30 + 5.0625 (AQ-025 fully open at 0.5 l/s) kPa: the results are stale
+    type(3, 2, u"30");
     EXPECT_TRUE(c[kResultList].rows.empty());
     EXPECT_TRUE(c[kPumpHeadLabel].text.empty());
     EXPECT_TRUE(c[kChart].svg.empty());
@@ -206,7 +207,7 @@ TEST_F(BranchWindowTest, CalculatesShowsTheHeadTheIndexAndTheChartUntilTheNextCh
     EXPECT_FALSE(window->onKeyDown(WindowLogic::Key::Return, kCircuitTable)) << "the table's own: next cell";
     EXPECT_TRUE(c[kPumpHeadLabel].text.empty());
     EXPECT_TRUE(window->onKeyDown(WindowLogic::Key::Return, kNameField)) << "Return calculates";
-    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 47,00");
+    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 49,06");
     EXPECT_EQ(c[kIndexLabel].text, u"Index circuit: 4 R4");
 }
 
