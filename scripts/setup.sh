@@ -7,7 +7,7 @@
 #   scripts/setup.sh test     build and run all tests
 #   scripts/setup.sh package  build build-package/arvelo-rezu_<version>_<arch>.deb with Debian's
 #                             hardening flags and check it with lintian
-#   scripts/setup.sh asan     build everything with AddressSanitizer and
+#   scripts/setup.sh asan     build the programs and tests with AddressSanitizer and
 #                             UndefinedBehaviorSanitizer (build-asan/) and run all tests
 #   scripts/setup.sh replay   build the fuzz targets with clang (build-fuzz/) and
 #                             run each over its seed corpus in fuzz/corpus/
@@ -68,13 +68,17 @@ package_build="$repo/build-package"
 fuzz_build="$repo/build-fuzz"
 
 build_asan() {
-  cmake -S "$repo" -B "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON "${launcher[@]}"
+  cmake -S "$repo" -B "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON -DREZU_TESTS_ONLY=ON \
+    "${launcher[@]}"
   cmake --build "$asan_build" -j "$(nproc)"
 }
 
+# Only the fuzz targets and the libraries they need.
 build_fuzz() {
+  local targets=()
+  for source in "$repo"/fuzz/*_fuzz.cpp; do targets+=(--target "$(basename "$source" .cpp)"); done
   CXX=clang++ cmake -S "$repo" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_FUZZ=ON "${launcher[@]}"
-  cmake --build "$fuzz_build" -j "$(nproc)"
+  cmake --build "$fuzz_build" -j "$(nproc)" "${targets[@]}"
 }
 
 # Any sanitizer report, leaks included, fails the test that made it.
