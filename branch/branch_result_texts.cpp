@@ -1,6 +1,7 @@
 #include "branch/branch_result_texts.h"
 
 #include "app/unit_conversion.h"
+#include "branch/branch_design_text_ids.h"
 #include "branch/branch_text_ids.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
@@ -212,7 +213,9 @@ BranchResultTexts textsOf(const AppState& state, const Branch& branch, const Bra
     for (const std::size_t i : result.unsized)
         if (i < branch.circuits.size())
             unsized += (unsized.empty() ? u"" : u", ") + circuitName(i);
-    if (!unsized.empty())
+    if (result.gap == BranchGap::PipeFluidUnknown)
+        texts.incomplete = std::u16string(TextTable::text(language, branch_design_text::kPipesWaterOnly));
+    else if (!unsized.empty())
         texts.incomplete = formatText(TextTable::text(language, kResultIncomplete), {unsized});
     return texts;
 }

@@ -21,7 +21,8 @@ struct BranchResultTexts {
     std::u16string indexValue;              // "3 P3": number and designation
     std::size_t indexRow = 0;
     // The line that says the head is not valid, naming the circuits no
-    // valve of their kind carries; empty otherwise.
+    // valve of their kind carries (or that pipe sections need water);
+    // empty otherwise.
     std::u16string incomplete;
 };
 

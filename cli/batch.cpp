@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 
-#include "cli/argument_text.h"
-#include "cli/csv_fields.h"
+#include "data/argument_text.h"
+#include "data/csv_fields.h"
 #include "cli/printable_text.h"
 #include "cli/outcome_output.h"
 #include "cli/result_columns.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/bounded_line.h"
+#include "data/bounded_line.h"
 #include "cli/duty.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "cli/duty.h"
 
-#include "cli/argument_text.h"
+#include "data/argument_text.h"
 #include "cli/view_names.h"
 #include "data/number_text.h"
 #include "data/text_table.h"

@@ -2,7 +2,7 @@
 // the command line, for many circuits at once and for scripted checks.
 
 #include "app/program_version.h"
-#include "cli/argument_text.h"
+#include "data/argument_text.h"
 #include "cli/batch.h"
 #include "cli/catalogue_search.h"
 #include "cli/branch_command.h"

@@ -1,6 +1,6 @@
 #include "cli/view_names.h"
 
-#include "cli/argument_text.h"
+#include "data/argument_text.h"
 
 #include <array>
 

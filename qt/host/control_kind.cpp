@@ -70,6 +70,7 @@ void bindClicks(ControlEvents& events, int id, QWidget& widget)
 {
     QObject::connect(static_cast<QAbstractButton*>(&widget), &QAbstractButton::clicked, &events.eventReceiver(),
                      [&events, id] {
+                         events.reportPendingEdits();
                          events.eventLogic().onClick(id);
                          events.eventHandled();
                      });

@@ -22,6 +22,9 @@ public:
     virtual void currentRowMoved(int id, int row) = 0;
     // The object the connections belong to; it also sees a list's clicks.
     virtual QObject& eventReceiver() = 0;
+    // Edits of cells the window has not heard of yet, reported now: a
+    // button acts on what was typed before it was clicked.
+    virtual void reportPendingEdits() = 0;
 
 protected:
     ~ControlEvents() = default;

@@ -78,11 +78,8 @@ EditableTable::EditableTable(QWidget* parent) : QTableWidget(parent)
     // moved on, so the host may change the rows without pulling the
     // current editor from under the view.
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        const int row = item->row();
-        const int column = item->column();
-        const QString text = item->text();
-        QMetaObject::invokeMethod(
-            this, [this, row, column, text] { emit cellEdited(row, column, text); }, Qt::QueuedConnection);
+        pending_.push_back({item->row(), item->column(), item->text()});
+        QMetaObject::invokeMethod(this, [this] { reportEdits(); }, Qt::QueuedConnection);
     });
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int row, int column) { emit currentCellMoved(row, column); });
@@ -92,6 +89,15 @@ const std::vector<std::u16string>& EditableTable::choicesOf(int column) const
 {
     static const std::vector<std::u16string> kNone;
     return column >= 0 && column < static_cast<int>(choices_.size()) ? choices_[static_cast<std::size_t>(column)] : kNone;
+}
+
+void EditableTable::reportEdits()
+{
+    // Each report redraws the table, which may edit more: those come next.
+    std::vector<Edit> edits;
+    edits.swap(pending_);
+    for (const Edit& edit : edits)
+        emit cellEdited(edit.row, edit.column, edit.text);
 }
 
 void EditableTable::showState(const ControlState& state)

@@ -22,6 +22,10 @@ public:
     void showState(const ControlState& state);
     // The choices of a column; empty for free text.
     const std::vector<std::u16string>& choicesOf(int column) const;
+    // Reports the edits not reported yet. A click elsewhere closes the editor
+    // as it presses, and the click must act on the edit (Calculate on the
+    // kind just chosen), not be followed by it.
+    void reportEdits();
 
 signals:
     void cellEdited(int row, int column, const QString& text);
@@ -31,6 +35,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    struct Edit {
+        int row;
+        int column;
+        QString text;
+    };
+    std::vector<Edit> pending_;
     std::vector<ListColumn> columns_;
     std::vector<std::vector<std::u16string>> choices_;
 };

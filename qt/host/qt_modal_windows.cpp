@@ -5,9 +5,8 @@
 int QtModalWindows::runModal(WindowLogic& window)
 {
     WindowHost host(window, owner_);
-    if (window.dialogTemplate().resizable)
-        host.setMinimumSize(host.size());
-    else
+    // A resizable window sets its own least size, from the screen it is on.
+    if (!window.dialogTemplate().resizable)
         host.setFixedSize(host.size());
     return host.exec();
 }

@@ -9,6 +9,14 @@
 
 namespace {
 
+QStringList filtersOf(const std::vector<SaveFileType>& types)
+{
+    QStringList filters;
+    for (const SaveFileType& type : types)
+        filters << QString::fromStdU16String(type.filter);
+    return filters;
+}
+
 bool folderExists(const QString& file) { return QFileInfo(file).dir().exists(); }
 
 // Qt's own dialog takes a path only in a folder that exists, and says so in
@@ -37,12 +45,10 @@ std::optional<std::filesystem::path> QtSaveFileChooser::chooseSaveFile(const std
                                                                        const std::filesystem::path& initialFolder,
                                                                        const std::vector<SaveFileType>& types)
 {
-    QStringList filters;
+    const QStringList filters = filtersOf(types);
     QStringList suffixes;
-    for (const SaveFileType& type : types) {
-        filters << QString::fromStdU16String(type.filter);
+    for (const SaveFileType& type : types)
         suffixes << QString::fromStdU16String(type.suffix);
-    }
     SaveFileDialog dialog(owner_, QString::fromStdU16String(title), QString::fromStdString(initialFolder.string()));
     dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -58,6 +64,21 @@ std::optional<std::filesystem::path> QtSaveFileChooser::chooseSaveFile(const std
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
         !folderExists(dialog.selectedFiles().first()))
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().first().toStdString());
+}
+
+std::optional<std::filesystem::path> QtSaveFileChooser::chooseOpenFile(const std::u16string& title,
+                                                                       const std::filesystem::path& initialFolder,
+                                                                       const std::vector<SaveFileType>& types)
+{
+    QFileDialog dialog(owner_, QString::fromStdU16String(title), QString::fromStdString(initialFolder.string()));
+    // A file saved by hand may have another suffix: every file can be picked too.
+    dialog.setNameFilters(filtersOf(types) << QFileDialog::tr("All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !nativeDialog_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().first().toStdString());
 }

@@ -4,9 +4,10 @@
 
 class QWidget;
 
-// The toolkit's save-file dialog for the export: the offered file types as
-// filters, the selected type's suffix added to a bare name, a question
-// before an existing file is replaced, and only existing folders. Tests ask for Qt's
+// The toolkit's file dialogs. Saving: the offered file types as filters,
+// the selected type's suffix added to a bare name, a question before an
+// existing file is replaced, and only existing folders. Opening: an
+// existing file of the offered types (or any file). Tests ask for Qt's
 // own dialog, which they can fill in; the program takes the desktop's.
 class QtSaveFileChooser : public SaveFileChooser {
 public:
@@ -14,6 +15,9 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
+                                                        const std::filesystem::path& initialFolder,
+                                                        const std::vector<SaveFileType>& types) override;
+    std::optional<std::filesystem::path> chooseOpenFile(const std::u16string& title,
                                                         const std::filesystem::path& initialFolder,
                                                         const std::vector<SaveFileType>& types) override;
 

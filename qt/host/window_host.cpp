@@ -3,9 +3,11 @@
 #include "qt/controls/kr_picture_control.h"
 #include "qt/host/control_anchors.h"
 #include "qt/host/control_list_model.h"
+#include "qt/host/editable_table.h"
 #include "qt/resources/program_fonts.h"
 #include "resources/layouts/dialog_units.h"
 #include "windows/common/first_tab_stop.h"
+#include "windows/common/fitted_client_size.h"
 #include "windows/common/window_logic.h"
 
 #include <QCloseEvent>
@@ -14,7 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -45,10 +52,30 @@ void whiteBackground(QWidget& widget)
     widget.setAutoFillBackground(true);
 }
 
+// The scrolled area filling a resizable window; its content is at least
+// the template's size and grows with the window.
+QScrollArea* scrolledArea(QDialog& window)
+{
+    auto* area = new QScrollArea(&window);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    // The area is no tab stop of its own: the tab key visits the fields only.
+    area->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    area->setWidget(new QWidget);
+    return area;
+}
+
+ClientSize clientSize(const QSize& size) { return {size.width(), size.height()}; }
+
 } // namespace
 
 WindowHost::WindowHost(WindowLogic& logic, QWidget* parent, QWidget* content)
-    : QDialog(parent), logic_(logic), surface_(content ? content : this)
+    : QDialog(parent), logic_(logic),
+      scrollArea_(!content && logic.dialogTemplate().resizable ? scrolledArea(*this) : nullptr),
+      surface_(content ? content : scrollArea_ ? scrollArea_->widget() : this)
 {
     const DialogTemplate& dialog = logic.dialogTemplate();
     QWidget* surface = surface_;
@@ -57,8 +84,12 @@ WindowHost::WindowHost(WindowLogic& logic, QWidget* parent, QWidget* content)
     setFont(regularFont());
     const PixelRect size = toPixels({0, 0, dialog.width, dialog.height});
     surface->resize(size.width, size.height);
-    if (content)
-        whiteBackground(*content);
+    if (scrollArea_) {
+        surface->setMinimumSize(size.width, size.height);
+        resize(size.width, size.height);
+    }
+    if (surface != this)
+        whiteBackground(*surface);
 
     for (const Control& control : dialog.controls) {
         const ControlKind& kind = controlKindOf(control);
@@ -112,11 +143,38 @@ void WindowHost::setListImages(const QList<QIcon>& images)
             static_cast<ControlListModel*>(list->model())->setImages(images);
 }
 
+void WindowHost::fitToScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!scrollArea_ || !screen)
+        return;
+    const DialogTemplate& dialog = logic_.dialogTemplate();
+    const PixelRect wanted = toPixels({0, 0, dialog.width, dialog.height});
+    // Before the window is shown its frame is not known: a title bar at least.
+    const QSize measured = frameGeometry().size() - geometry().size();
+    const ClientSize frame{measured.width(),
+                           std::max(measured.height(), style()->pixelMetric(QStyle::PM_TitleBarHeight))};
+    const ClientSize fitted =
+        fittedClientSize({wanted.width, wanted.height}, clientSize(screen->availableGeometry().size()), frame);
+    setMinimumSize(fitted.width, fitted.height);
+    if (width() > fitted.width || height() > fitted.height || !isVisible())
+        resize(std::min(width(), fitted.width), std::min(height(), fitted.height));
+}
+
+void WindowHost::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once the window system has put its frame round the window.
+    if (scrollArea_)
+        QTimer::singleShot(0, this, [this] { fitToScreen(); });
+}
+
 void WindowHost::open()
 {
     if (opened_)
         return;
     opened_ = true;
+    fitToScreen();
     logic_.onOpen();
     showModel();
     if (!focusWidget())
@@ -247,3 +305,10 @@ bool WindowHost::drawingModel() const { return showing_; }
 void WindowHost::currentRowMoved(int id, int row) { followCurrentRow(id, row); }
 
 QObject& WindowHost::eventReceiver() { return *this; }
+
+void WindowHost::reportPendingEdits()
+{
+    for (const auto& [id, widget] : widgets_)
+        if (auto* table = qobject_cast<EditableTable*>(widget))
+            table->reportEdits();
+}

@@ -10,17 +10,21 @@
 
 #include <map>
 
+class QScrollArea;
 class WindowLogic;
 
 // Builds a window's widgets from its layout table, binds them by id to the
 // window's control model, shows the model after every event and hands every
-// user event to the window's logic. One host serves every window.
+// user event to the window's logic. One host serves every window. A
+// resizable window's controls sit in a scrolled area: it opens at most as
+// large as the screen's available area and shrinks to that, never below
+// its template's size otherwise.
 class WindowHost : public QDialog, private ControlEvents {
     Q_OBJECT
 
 public:
-    // The widgets are made on `content`, or on the dialog itself when it is
-    // null; listImages are the small images of the report-style lists.
+    // The widgets are made on `content`, or when it is null on a scrolled
+    // area (a resizable window) or the dialog itself.
     explicit WindowHost(WindowLogic& logic, QWidget* parent = nullptr, QWidget* content = nullptr);
 
     // The widget of a control, or nullptr.
@@ -42,6 +46,7 @@ protected:
     bool isOpened() const { return opened_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
 
     // After every event: the model is shown and, when the logic ended the
@@ -51,6 +56,9 @@ protected:
 private:
     // Each control is shown through the table of control kinds.
     void showControl(int id, const ControlState& state);
+    // A resizable window fitted to its screen's available area, with the
+    // frame as the window system reports it, or at least a title bar.
+    void fitToScreen();
     // A change of a list's current row by the keyboard: a click on that row.
     void followCurrentRow(int id, int row);
     int controlIdOf(const QObject* object) const; // kNoControlId for none
@@ -61,8 +69,10 @@ private:
     bool drawingModel() const override;
     void currentRowMoved(int id, int row) override;
     QObject& eventReceiver() override;
+    void reportPendingEdits() override;
 
     WindowLogic& logic_;
+    QScrollArea* scrollArea_ = nullptr;
     QWidget* surface_;
     std::map<int, QWidget*> widgets_;
     std::map<int, const ControlKind*> kinds_;

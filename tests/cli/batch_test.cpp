@@ -1,5 +1,5 @@
 #include "cli/batch.h"
-#include "cli/csv_fields.h"
+#include "data/csv_fields.h"
 #include "cli/size_session.h"
 
 #include "tests/cli/cli_catalogue.h"

@@ -35,6 +35,12 @@ public:
         offeredTypes = types;
         return answer;
     }
+    std::optional<std::filesystem::path> chooseOpenFile(const std::u16string& title,
+                                                        const std::filesystem::path& folder,
+                                                        const std::vector<SaveFileType>& types) override
+    {
+        return chooseSaveFile(title, folder, types);
+    }
     std::optional<std::filesystem::path> answer;
     std::u16string askedTitle;
     std::filesystem::path askedFolder;

@@ -1,22 +1,54 @@
 // The branch window's results: the calculation, the results table with the
-// pump head and the index circuit, the chart and its export.
+// pump duty point and the index circuit, the chart and its export.
 #include "windows/branch/branch_window.h"
 
 #include "app/user_messages.h"
 #include "branch/branch_chart_svg.h"
+#include "branch/branch_design_text_ids.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
+#include "data/text_format.h"
 #include "files/export_failure_text.h"
 #include "files/write_file_atomically.h"
 #include "windows/branch/branch_window_ids.h"
+#include "windows/branch/circuit_cells.h"
 #include "windows/common/save_file_chooser.h"
+
+#include <map>
 
 using namespace BranchWindowId;
 using namespace branch_text;
 
+namespace {
+
+// The results' columns by key; a column not named here takes the default.
+constexpr int kResultColumnWidth = 100;
+const std::map<std::string, int> kResultColumnWidths{
+    {"number", 44},         {"designation", 100},         {"kind", 120},          {"flow", 130},
+    {"riser_loss_to_take_off", 200}, {"section_flow", 190}, {"velocity", 150},     {"section_loss", 200},
+    {"circuit_loss", 130},  {"control_valve_dp", 200},    {"authority", 90},      {"valve_dp", 110},
+    {"nominal_size", 70},   {"material_number", 110},     {"presetting", 100},    {"kv", 100},
+    {"warnings", 420},
+};
+
+} // namespace
+
+bool BranchWindow::refusedPipe()
+{
+    for (std::size_t i = 0; i < branch_.circuits.size(); ++i) {
+        const BranchCircuit& circuit = branch_.circuits[i];
+        if (circuit.pipe && !usablePipe(*circuit.pipe)) {
+            const std::u16string name = utf8ToUtf16(std::to_string(i + 1) + " " + circuit.designation);
+            services_.messages.showMessage(formatText(text(branch_design_text::kPipeIncomplete), {name}));
+            return true;
+        }
+    }
+    return false;
+}
+
 void BranchWindow::calculate()
 {
-    if (branch_.circuits.empty())
+    if (branch_.circuits.empty() || refusedPipe())
         return;
     result_ = balanceBranch(state_, db_, branch_);
     showResults();
@@ -25,6 +57,13 @@ void BranchWindow::calculate()
 void BranchWindow::showResults()
 {
     ControlModel& c = controls();
+    const BranchResultTexts texts = branchDesignTexts(state_, branch_, result_.value_or(BranchResult{}));
+    c[kResultList].columns.clear();
+    for (std::size_t i = 0; i < texts.headers.size(); ++i) {
+        const auto width = kResultColumnWidths.find(texts.keys[i]);
+        c[kResultList].columns.push_back(
+            {texts.headers[i], width == kResultColumnWidths.end() ? kResultColumnWidth : width->second, false});
+    }
     c[kResultList].rows.clear();
     c[kResultList].selectedRow = -1;
     if (!result_) {
@@ -34,15 +73,25 @@ void BranchWindow::showResults()
         c[kAddButton].enabled = c[kExportChartButton].enabled = false;
         return;
     }
-    const BranchResultTexts texts = branchResultTexts(state_, branch_, *result_);
+    const bool complete = result_->complete;
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
         ListRow row{-1, texts.rows[i]};
-        if (i == texts.indexRow) // the index circuit stands out in the list too
+        if (complete && i == texts.indexRow) // the index circuit stands out in the list too
             row.cells.front() = u"\u25B6 " + row.cells.front();
         c[kResultList].rows.push_back(std::move(row));
     }
+    // Without every valve in it the head is no pump's duty: it is not shown,
+    // nor an index circuit, nor a chart drawn up to it.
+    if (!complete) {
+        c[kPumpHeadLabel].text = texts.incomplete;
+        c[kIndexLabel].text.clear();
+        c[kChart].svg.clear();
+        c[kAddButton].enabled = c[kExportChartButton].enabled = false;
+        return;
+    }
     c[kResultList].selectedRow = static_cast<int>(texts.indexRow);
-    c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue;
+    c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
+                             u": " + texts.totalFlowValue;
     c[kIndexLabel].text = texts.indexCaption + u": " + texts.indexValue;
     c[kChart].svg = branchChartSvg(state_, branch_, *result_);
     c[kAddButton].enabled = c[kExportChartButton].enabled = true;
@@ -50,7 +99,7 @@ void BranchWindow::showResults()
 
 void BranchWindow::exportChart()
 {
-    if (!result_) {
+    if (!result_ || !result_->complete) {
         services_.messages.showMessage(text(kCalculateFirst));
         return;
     }

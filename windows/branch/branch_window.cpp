@@ -1,6 +1,7 @@
 #include "windows/branch/branch_window.h"
 
 #include "app/unit_conversion.h"
+#include "branch/branch_design_text_ids.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
 #include "data/number_text.h"
@@ -21,8 +22,44 @@ using namespace branch_text;
 
 namespace {
 
-constexpr std::array<int, circuit_column::kCount> kCircuitColumnWidths{150, 110, 120, 120, 160};
-constexpr std::array<int, 15> kResultColumnWidths{44, 100, 120, 80, 110, 100, 90, 110, 60, 100, 80, 70, 80, 80, 420};
+struct CircuitColumn {
+    int textId;
+    bool pressureUnit; // else without a unit, or with its own in the text
+    int width;
+};
+const std::array<CircuitColumn, circuit_column::kCount> kCircuitColumns{{
+    {kDesignation, false, 150},
+    {kFlowRate, false, 110},
+    {kCircuitLoss, true, 120},
+    {kRiserLoss, true, 120},
+    {kValveType, false, 160},
+    {branch_design_text::kPipeLength, false, 140},
+    {branch_design_text::kInnerDiameter, false, 170},
+    {branch_design_text::kRoughness, false, 150},
+    {branch_design_text::kZeta, false, 140},
+    {branch_design_text::kControlValveKvs, false, 200},
+}};
+
+// The results' columns by key; a column not named here takes the default.
+// The branch settings' fields: their caption with its unit, and whether
+// they are typed in the pressure unit in force (else in their own unit).
+struct SettingField {
+    int captionId;
+    int fieldId;
+    int textId;
+    const char* unit; // nullptr: the pressure unit in force
+    float BranchSettings::*value;
+};
+const std::array<SettingField, 5> kSettingFields{{
+    {kMinimumDpCaption, kMinimumDpField, kMinimumStaticDp, nullptr, &BranchSettings::minimumStaticDp},
+    {kNoiseLimitCaption, kNoiseLimitField, kNoiseLimit, nullptr, &BranchSettings::noiseLimit},
+    {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C",
+     &BranchSettings::fluidTemperature},
+    {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s",
+     &BranchSettings::velocityLimit},
+    {kAuthorityLimitCaption, kAuthorityLimitField, branch_design_text::kAuthorityLimit, "",
+     &BranchSettings::authorityLimit},
+}};
 
 } // namespace
 
@@ -52,8 +89,9 @@ void BranchWindow::showTexts()
     ControlModel& c = controls();
     const std::string pressure = pressureUnitLabel(state_);
     c[kNameCaption].text = text(kBranchName);
-    c[kMinimumDpCaption].text = captionWithUnit(state_.languageIndex, kMinimumStaticDp, pressure);
-    c[kNoiseLimitCaption].text = captionWithUnit(state_.languageIndex, kNoiseLimit, pressure);
+    for (const SettingField& setting : kSettingFields)
+        c[setting.captionId].text =
+            captionWithUnit(state_.languageIndex, setting.textId, setting.unit ? setting.unit : pressure);
     c[kDeleteRowButton].text = text(kDeleteRow);
     c[kMoveUpButton].text = text(kMoveUp);
     c[kMoveDownButton].text = text(kMoveDown);
@@ -61,6 +99,8 @@ void BranchWindow::showTexts()
     c[kCalculateButton].text = text(kCalculate);
     c[kAddButton].text = text(kAddToValveList);
     c[kExportChartButton].text = text(kExportChart);
+    c[kOpenFileButton].text = text(branch_design_text::kOpenCircuitsFile);
+    c[kSaveFileButton].text = text(branch_design_text::kSaveCircuitsFile);
     c[kSavedCaption].text = text(kSavedBranches);
     c[kOpenButton].text = text(kOpen);
     c[kRenameButton].text = text(kRename);
@@ -68,18 +108,14 @@ void BranchWindow::showTexts()
     c[kNameField].maxLength = static_cast<int>(kProjectNameLength);
 
     std::vector<ListColumn> columns;
-    const std::array<std::u16string, 5> captions{
-        text(kDesignation), captionWithUnit(state_.languageIndex, kFlowRate, flowUnitLabel(state_)),
-        captionWithUnit(state_.languageIndex, kCircuitLoss, pressure),
-        captionWithUnit(state_.languageIndex, kRiserLoss, pressure), text(kValveType)};
-    for (std::size_t i = 0; i < captions.size(); ++i)
-        columns.push_back({captions[i], kCircuitColumnWidths[i], i > 0 && i < circuit_column::kKind});
+    for (std::size_t i = 0; i < kCircuitColumns.size(); ++i) {
+        const CircuitColumn& column = kCircuitColumns[i];
+        const std::string unit = column.pressureUnit ? pressure : flowUnitLabel(state_);
+        // Numbers stand to the right, names and kinds to the left.
+        const bool number = i != circuit_column::kDesignation && i != circuit_column::kKind;
+        columns.push_back({captionWithUnit(state_.languageIndex, column.textId, unit), column.width, number});
+    }
     c[kCircuitTable].columns = columns;
-    const BranchResultTexts headers = branchResultTexts(state_, Branch{}, BranchResult{});
-    c[kResultList].columns.clear();
-    for (std::size_t i = 0; i < headers.headers.size(); ++i)
-        c[kResultList].columns.push_back(
-            {headers.headers[i], kResultColumnWidths[std::min(i, kResultColumnWidths.size() - 1)], false});
     c[kCircuitTable].columnChoices.assign(circuit_column::kKind + 1, {});
     for (const BranchValveKind kind : kCircuitKinds)
         c[kCircuitTable].columnChoices[circuit_column::kKind].push_back(valveKindName(state_.languageIndex, kind));
@@ -89,12 +125,13 @@ void BranchWindow::showSettings()
 {
     ControlModel& c = controls();
     c[kNameField].text = utf8ToUtf16(branch_.settings.name);
-    minimumDpText_ = formatCommaDecimal(pressureFromBase(state_, branch_.settings.minimumStaticDp));
-    noiseLimitText_ = formatCommaDecimal(pressureFromBase(state_, branch_.settings.noiseLimit));
-    c[kMinimumDpField].text = utf8ToUtf16(minimumDpText_);
-    c[kNoiseLimitField].text = utf8ToUtf16(noiseLimitText_);
-    limitToNumericText(c[kMinimumDpField]);
-    limitToNumericText(c[kNoiseLimitField]);
+    for (const SettingField& setting : kSettingFields) {
+        const float value = branch_.settings.*setting.value;
+        std::string& typed = settingTexts_[setting.fieldId];
+        typed = formatCommaDecimal(setting.unit ? value : pressureFromBase(state_, value));
+        c[setting.fieldId].text = utf8ToUtf16(typed);
+        limitToNumericText(c[setting.fieldId]);
+    }
 }
 
 void BranchWindow::onClick(int controlId)
@@ -110,6 +147,8 @@ void BranchWindow::onClick(int controlId)
     case kRenameButton: renameBranch(); break;
     case kDeleteButton: deletePicked(); break;
     case kFlowCalculationButton: flowFromHeatLoad(); break;
+    case kOpenFileButton: openCircuitsFile(); break;
+    case kSaveFileButton: saveCircuitsFile(); break;
     default: break;
     }
 }
@@ -128,16 +167,17 @@ bool BranchWindow::onKeyDown(Key key, int focusedControlId)
 
 void BranchWindow::onTextChanged(int controlId)
 {
-    if (controlId == kMinimumDpField) {
-        numericFieldChanged(controls(), kMinimumDpField, minimumDpText_);
-        branch_.settings.minimumStaticDp = pressureToBase(state_, parseCommaDecimal(minimumDpText_));
-    } else if (controlId == kNoiseLimitField) {
-        numericFieldChanged(controls(), kNoiseLimitField, noiseLimitText_);
-        branch_.settings.noiseLimit = pressureToBase(state_, parseCommaDecimal(noiseLimitText_));
-    } else {
-        return; // the name takes effect with Rename
+    for (const SettingField& setting : kSettingFields) {
+        if (controlId != setting.fieldId)
+            continue;
+        std::string& typed = settingTexts_[setting.fieldId];
+        numericFieldChanged(controls(), setting.fieldId, typed);
+        const float value = parseCommaDecimal(typed);
+        branch_.settings.*setting.value = setting.unit ? value : pressureToBase(state_, value);
+        changed();
+        return;
     }
-    changed();
+    // the name takes effect with Rename
 }
 
 void BranchWindow::changed()

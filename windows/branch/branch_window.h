@@ -7,6 +7,7 @@
 #include "windows/common/window_logic.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -24,9 +25,11 @@ struct BranchWindowServices {
 };
 
 // The branch window: the circuits of a branch typed into a table (a last,
-// empty row takes a new circuit), the branch settings, the calculation with
-// its results table and chart, the valves put into the valve list, and the
-// saved branches; the chart is exported as an SVG file.
+// empty row takes a new circuit), with a riser loss or a pipe section and
+// a control valve each, the branch settings, the calculation with its
+// results table and chart, the valves put into the valve list, and the
+// saved branches; the chart is exported as an SVG file, and the circuits
+// are opened from and saved to the command line's circuits file.
 //
 // The branch is saved as the user goes: every change of a circuit or a
 // setting writes it under its name at once (a branch without a name gets
@@ -56,6 +59,8 @@ private:
     void showCircuits();
     void showSettings();
     void showSavedBranches();
+    // The results table's columns follow the branch: its pipe sections and
+    // control valves bring their own.
     void showResults();
     void changed();
     void persist();
@@ -65,6 +70,12 @@ private:
     void editCircuit(int row, int column, const std::u16string& cell, const std::optional<CircuitHeatLoad>& heatLoad);
 
     void calculate();
+    // The first circuit whose pipe section cannot be computed, reported;
+    // false when there is none.
+    bool refusedPipe();
+    // A circuits file becomes a new branch, named after the file.
+    void openCircuitsFile();
+    void saveCircuitsFile();
     void addToValveList();
     void exportChart();
     void deleteRow();
@@ -89,7 +100,7 @@ private:
     Branch branch_;
     std::optional<std::string> savedName_;
     std::optional<BranchResult> result_;
-    std::string minimumDpText_;
-    std::string noiseLimitText_;
+    // The settings' fields as typed, by field id.
+    std::map<int, std::string> settingTexts_;
     bool saveFailed_ = false;
 };

@@ -26,5 +26,13 @@ inline constexpr int kRenameButton = 1220;
 inline constexpr int kDeleteButton = 1221;
 inline constexpr int kFlowCalculationButton = 1222;
 inline constexpr int kExportChartButton = 1223;
+inline constexpr int kFluidTemperatureCaption = 1240;
+inline constexpr int kFluidTemperatureField = 1241;
+inline constexpr int kVelocityLimitCaption = 1242;
+inline constexpr int kVelocityLimitField = 1243;
+inline constexpr int kAuthorityLimitCaption = 1244;
+inline constexpr int kAuthorityLimitField = 1245;
+inline constexpr int kOpenFileButton = 1246;
+inline constexpr int kSaveFileButton = 1247;
 
 } // namespace BranchWindowId

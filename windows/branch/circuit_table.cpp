@@ -1,6 +1,9 @@
 // The branch window's circuits table: a circuit typed cell by cell (the
 // last, empty row takes a new one), deleted or moved.
 #include "windows/branch/branch_window.h"
+
+#include "app/user_messages.h"
+#include "branch/branch_design_text_ids.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
 
@@ -37,7 +40,10 @@ void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
         return;
     BranchCircuit circuit = newCircuit ? BranchCircuit{} : branch_.circuits[static_cast<std::size_t>(row)];
     // A cell that does not read as its column's value shows the circuit's value again.
-    if (applyCircuitCell(state_, circuit, column, cell)) {
+    const CellEdit edit = applyCircuitCell(state_, circuit, column, cell);
+    if (edit == CellEdit::RiserAndPipe)
+        services_.messages.showMessage(text(branch_design_text::kRiserAndPipe));
+    if (edit == CellEdit::Applied) {
         if (column == circuit_column::kFlow)
             circuit.heatLoad = heatLoad; // a typed flow is no longer the heat load's
         if (newCircuit)

@@ -20,6 +20,11 @@ void BranchWindow::addToValveList()
         services_.messages.showMessage(text(kCalculateFirst));
         return;
     }
+    // Every valve's drop rests on the head: without a valid head none is right.
+    if (!result_->complete) {
+        services_.messages.showMessage(branchResultTexts(state_, branch_, *result_).incomplete);
+        return;
+    }
     int added = 0;
     std::u16string report;
     for (std::size_t i = 0; i < branch_.circuits.size() && i < result_->circuits.size(); ++i) {

@@ -12,13 +12,19 @@ struct SaveFileType {
     std::u16string suffix;
 };
 
-// The save-file dialog of the export: the view shows the toolkit's dialog
-// (asking before it replaces a file), tests answer with a path of their own.
+// The file dialogs of the export and of files read in: the view shows the
+// toolkit's dialogs (asking before it replaces a file), tests answer with a
+// path of their own.
 class SaveFileChooser {
 public:
     virtual ~SaveFileChooser() = default;
     // The first type is selected at first. Nothing when the user cancelled.
     virtual std::optional<std::filesystem::path> chooseSaveFile(const std::u16string& title,
+                                                                const std::filesystem::path& initialFolder,
+                                                                const std::vector<SaveFileType>& types) = 0;
+    // An existing file to read, among the types offered. Nothing when the
+    // user cancelled.
+    virtual std::optional<std::filesystem::path> chooseOpenFile(const std::u16string& title,
                                                                 const std::filesystem::path& initialFolder,
                                                                 const std::vector<SaveFileType>& types) = 0;
 };

@@ -3,8 +3,7 @@
 
 #include "tests/qt/host/main_window_widget.h"
 
-#include "tests/support/answered_windows.h"
-#include "tests/support/recorded_messages.h"
+#include "tests/qt/host/shown_branch_window.h"
 #include "windows/branch/branch_window.h"
 #include "windows/branch/branch_window_ids.h"
 #include "qt/host/chart_control.h"
@@ -14,7 +13,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QScrollArea>
 #include <QTest>
+
+#include <memory>
 
 using namespace BranchWindowId;
 
@@ -35,23 +37,29 @@ void press(Qt::Key key)
     QCoreApplication::processEvents();
 }
 
-TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
+// The branch window shown over the main window, in English and kPa.
+class BranchWindowWidget : public MainWindowWidget {
+protected:
+    void SetUp() override
+    {
+        MainWindowWidget::SetUp();
+        state.languageIndex = 1;
+        state.pressureUnitIndex = 0; // kPa
+        shown = std::make_unique<ShownBranchWindow>(state, db, host());
+    }
+
+    std::unique_ptr<ShownBranchWindow> shown;
+};
+
+// R1: 0,3 l/s, 10 and 4 kPa typed from the first cell on, the focus left
+// on its valve kind; the circuits table, or none.
+EditableTable* typeFirstCircuit(WindowHost& branchHost)
 {
-    state.languageIndex = 1;
-    state.pressureUnitIndex = 0; // kPa
-    RecordedMessages messages;
-    QtModalWindows windows;
-    AnsweredSaveFile files;
-    BranchWindow window(state, db, {messages, windows, files, {}}, u"Balance branch");
-    WindowHost branchHost(window, &host());
-    branchHost.open();
-    branchHost.show();
-    QApplication::setActiveWindow(&branchHost);
     auto* table = qobject_cast<EditableTable*>(branchHost.control(kCircuitTable));
-    ASSERT_NE(table, nullptr);
+    if (!table)
+        return nullptr;
     table->setFocus();
     table->setCurrentCell(0, 0);
-
     press(QStringLiteral("R1"));
     press(Qt::Key_Tab);
     press(QStringLiteral("0,3"));
@@ -60,10 +68,22 @@ TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     press(Qt::Key_Tab);
     press(QStringLiteral("4"));
     press(Qt::Key_Tab);
+    return table;
+}
+
+TEST_F(BranchWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
+{
+    BranchWindow& window = shown->window;
+    WindowHost& branchHost = shown->host;
+    EditableTable* table = typeFirstCircuit(branchHost);
+    ASSERT_NE(table, nullptr);
     ASSERT_NE(qobject_cast<QComboBox*>(QApplication::focusWidget()), nullptr) << "the kind is picked from a list";
     press(Qt::Key_Down);
-    press(Qt::Key_Tab);
+    for (int optional = 0; optional < 6; ++optional) // past the pipe section and the control valve
+        press(Qt::Key_Tab);
     press(QStringLiteral("R2"));
+    press(Qt::Key_Tab);
+    press(QStringLiteral("0,2"));
     press(Qt::Key_Tab);
 
     ASSERT_EQ(window.branch().circuits.size(), 2u);
@@ -85,14 +105,43 @@ TEST_F(MainWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     EXPECT_GT(drawn.width(), 0);
     EXPECT_NE(drawn.pixel(drawn.width() / 2, drawn.height() / 2), drawn.pixel(1, 1)) << "the chart is drawn";
 
-    // A larger window gives the circuits table and the chart the room.
+    // A window larger than its template gives the circuits table and the
+    // chart the room; the template's size is the least its content takes.
     const QRect tableBefore = table->geometry();
     const QRect calculateBefore = branchHost.control(kCalculateButton)->geometry();
-    branchHost.resize(branchHost.width() + 100, branchHost.height() + 50);
+    const QSize least = branchHost.findChild<QScrollArea*>()->widget()->minimumSize();
+    branchHost.resize(least.width() + 100, least.height() + 50);
     EXPECT_EQ(table->width(), tableBefore.width() + 100);
     EXPECT_EQ(table->height(), tableBefore.height());
     EXPECT_EQ(branchHost.control(kCalculateButton)->x(), calculateBefore.x() + 100);
     EXPECT_EQ(chart->height(), drawn.height() + 50);
+}
+
+// A circuit's valve kind changed in its drop-down list, then Calculate
+// clicked once: the click closes the list and the calculation takes the
+// kind just chosen, and the results stay.
+TEST_F(BranchWindowWidget, ChangingAKindAndClickingCalculateOnceCalculatesWithIt)
+{
+    BranchWindow& window = shown->window;
+    WindowHost& branchHost = shown->host;
+    EditableTable* table = typeFirstCircuit(branchHost);
+    ASSERT_NE(table, nullptr);
+    press(Qt::Key_Tab); // the fixed-orifice valve kept
+    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.result());
+
+    table->setCurrentCell(0, 4);
+    table->edit(table->currentIndex());
+    auto* kinds = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_NE(kinds, nullptr);
+    kinds->setCurrentIndex(2); // Arvelo Flumen
+    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
+    QCoreApplication::processEvents(); // whatever the click left queued
+    EXPECT_EQ(window.branch().circuits.at(0).kind, BranchValveKind::PressureIndependent);
+    ASSERT_TRUE(window.result()) << "one click calculates";
+    EXPECT_EQ(window.controls()[kResultList].rows[0].cells.at(2), u"Arvelo Flumen");
+    EXPECT_FALSE(window.controls()[kPumpHeadLabel].text.empty());
 }
 
 TEST(ControlAnchors, ControlsGrowOrMoveWithTheWindow)

@@ -1,9 +1,12 @@
 #include "tests/qt/host/main_window_widget.h"
 
+#include "tests/qt/host/shown_branch_window.h"
+#include "windows/branch/branch_window_ids.h"
 #include "windows/main/main_window_ids.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -156,6 +159,33 @@ TEST_F(WindowOnScreen, BannerNeverMovesLeftOfItsPlace)
     EXPECT_EQ(banner.x(), opened);
     host().resize(1280 + 100, host().height());
     EXPECT_EQ(banner.x(), kBannerTemplateLeft + 50);
+}
+
+// The branch window, 930 x 663 pixels by its template, on the screen: as
+// large as the screen's available area leaves room for with a title bar,
+// and no smaller; what it cannot show scrolls into view.
+TEST_F(WindowOnScreen, TheBranchWindowFitsTheScreenAndScrollsToItsCorners)
+{
+    ShownBranchWindow shown(state, db, host());
+    WindowHost& branchHost = shown.host;
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = branchHost.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize expected(std::min(930, available.width()), std::min(663, available.height() - titleBar));
+    EXPECT_EQ(branchHost.size(), expected);
+    EXPECT_EQ(branchHost.minimumSize(), expected) << "it shrinks no further";
+
+    auto* area = branchHost.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->verticalScrollBar()->isVisible(), expected.height() < 663);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    const QRect viewport = area->viewport()->rect();
+    for (const int id : {BranchWindowId::kDeleteButton, BranchWindowId::kCalculateButton,
+                         BranchWindowId::kSaveFileButton}) {
+        QWidget* control = branchHost.control(id);
+        const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(viewport.contains(shown)) << "control " << id;
+    }
 }
 
 } // namespace

@@ -1,77 +1,17 @@
 // The branch window's logic against its control model, as the generic host
 // drives it: cells typed one by one, buttons clicked, the saved branches.
 
-#include "tests/branch/branch_fixture.h"
+#include "tests/windows/branch/branch_window_fixture.h"
 
-#include "tests/support/answered_windows.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
-#include "tests/support/recorded_messages.h"
 #include "commissioning/branch_protocol_charts.h"
-#include "windows/branch/branch_window.h"
-#include "windows/branch/branch_window_ids.h"
 
 #include <functional>
 #include <utility>
 
-using namespace BranchWindowId;
-
 namespace {
 
-class BranchWindowTest : public BranchTest {
-protected:
-    void SetUp() override
-    {
-        BranchTest::SetUp();
-        openWindow();
-    }
-
-    void openWindow()
-    {
-        const BranchWindowServices services{messages, windows, files, folder.path()};
-        window = std::make_unique<BranchWindow>(state, db, services, u"Balance branch");
-        window->onOpen();
-    }
-
-    ControlState& table() { return window->controls()[kCircuitTable]; }
-
-    // Types a text into a cell as the host hands it over.
-    void type(int row, int column, const std::u16string& text)
-    {
-        table().rows.edit().at(static_cast<std::size_t>(row)).cells.at(static_cast<std::size_t>(column)) = text;
-        window->onCellChanged(kCircuitTable, row, column);
-    }
-
-    void typeRow(int row, const std::u16string& designation, const std::u16string& flow, const std::u16string& circuit,
-                 const std::u16string& riser, const std::u16string& kind)
-    {
-        const std::u16string cells[] = {designation, flow, circuit, riser, kind};
-        for (int column = 0; column < 5; ++column)
-            type(row, column, cells[column]);
-    }
-
-    // The worked example of the core tests, typed in kPa and l/s.
-    void typeWorkedExample()
-    {
-        typeRow(0, u"R1", u"0,5", u"10", u"4", u"Arvelo Quarz");
-        typeRow(1, u"R2", u"0,3", u"8", u"3", u"Arvelo / Arvelo Nodo");
-        typeRow(2, u"P3", u"2,5", u"5", u"2", u"Arvelo Flumen");
-        typeRow(3, u"R4", u"0,5", u"12", u"5", u"Arvelo Quarz");
-    }
-
-    std::vector<std::u16string> row(int index)
-    {
-        const ListRows& rows = table().rows;
-        EXPECT_LT(static_cast<std::size_t>(index), rows.size());
-        return static_cast<std::size_t>(index) < rows.size() ? rows[static_cast<std::size_t>(index)].cells
-                                                             : std::vector<std::u16string>{};
-    }
-
-    RecordedMessages messages;
-    AnsweredWindows windows;
-    AnsweredSaveFile files;
-    std::unique_ptr<BranchWindow> window;
-};
 
 // The flow calculation window's power, temperatures and Save.
 constexpr int kPower = 1086;
@@ -172,12 +112,15 @@ TEST_F(BranchWindowTest, TypedCellsMakeCircuitsWithARowLeftForTheNext)
               (std::vector<std::u16string>{u"Arvelo Quarz", u"Arvelo / Arvelo Nodo", u"Arvelo Flumen"}));
     type(0, 0, u"R1");
     ASSERT_EQ(table().rows.size(), 2u);
-    EXPECT_EQ(row(0), (std::vector<std::u16string>{u"R1", u"0,00", u"0,00", u"0,00", u"Arvelo Quarz"}));
+    EXPECT_EQ(row(0), (std::vector<std::u16string>{u"R1", u"0,00", u"0,00", u"0,00", u"Arvelo Quarz", u"", u"", u"",
+                                                   u"", u""}))
+        << "no pipe section and no control valve";
     type(0, 1, u"0.5");
     type(0, 2, u"12,345");
     type(0, 3, u"-4");   // not a loss: the cell shows the circuit's value again
     type(0, 4, u"Ball"); // not a kind either
-    EXPECT_EQ(row(0), (std::vector<std::u16string>{u"R1", u"0,50", u"12,35", u"0,00", u"Arvelo Quarz"}));
+    EXPECT_EQ(row(0), (std::vector<std::u16string>{u"R1", u"0,50", u"12,35", u"0,00", u"Arvelo Quarz", u"", u"", u"",
+                                                   u"", u""}));
     EXPECT_EQ(window->branch().circuits.at(0).circuitLoss, 12.345f);
     type(1, 2, u""); // an empty cell of the new row makes no circuit
     EXPECT_EQ(window->branch().circuits.size(), 1u);
@@ -189,7 +132,8 @@ TEST_F(BranchWindowTest, CalculatesShowsTheHeadTheIndexAndTheChartUntilTheNextCh
     typeWorkedExample();
     window->onClick(kCalculateButton);
     ControlModel& c = window->controls();
-    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 35,00");
+    // The duty point: the head, and the flow of all four circuits, 0.5 + 0.3 + 2.5 + 0.5 = 3.8 l/s.
+    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 35,00    Total flow (l/s): 3,80");
     EXPECT_EQ(c[kIndexLabel].text, u"Index circuit: 3 P3");
     ASSERT_EQ(c[kResultList].rows.size(), 4u);
     EXPECT_EQ(c[kResultList].rows[2].cells[0], u"\u25B6 3");
@@ -207,7 +151,7 @@ TEST_F(BranchWindowTest, CalculatesShowsTheHeadTheIndexAndTheChartUntilTheNextCh
     EXPECT_FALSE(window->onKeyDown(WindowLogic::Key::Return, kCircuitTable)) << "the table's own: next cell";
     EXPECT_TRUE(c[kPumpHeadLabel].text.empty());
     EXPECT_TRUE(window->onKeyDown(WindowLogic::Key::Return, kNameField)) << "Return calculates";
-    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 49,06");
+    EXPECT_EQ(c[kPumpHeadLabel].text, u"Pump head (kPa): 49,06    Total flow (l/s): 3,80");
     EXPECT_EQ(c[kIndexLabel].text, u"Index circuit: 4 R4");
 }
 
@@ -246,7 +190,6 @@ TEST_F(BranchWindowTest, AddsEverySizedValveAndSkipsADesignationTheListHas)
     fixture::execute(folder.path() / "DB" / "mvd.db",
                      "INSERT INTO progetti (posizione, riferimento) VALUES (7, 'R2');");
     typeWorkedExample();
-    typeRow(4, u"far", u"50", u"1", u"1", u"Arvelo Quarz"); // no valve for 50 l/s: not added
     window->onClick(kCalculateButton);
     window->onClick(kAddButton);
     EXPECT_EQ(messages.shown,

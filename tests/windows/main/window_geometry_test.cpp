@@ -1,4 +1,5 @@
 #include "windows/common/content_scroller.h"
+#include "windows/common/fitted_client_size.h"
 #include "windows/main/page_transitions.h"
 #include "windows/common/window_geometry.h"
 
@@ -195,6 +196,26 @@ TEST(WindowGeometry, FitsAWindowLargerThanTheScreen)
     EXPECT_FALSE(fitToScreen({0, 0, 1920, 1080}, 17, {1280, 765}).has_value());
     // Wide enough but too low once two bar widths are taken off.
     EXPECT_TRUE(fitToScreen({0, 0, 1920, 790}, 17, {1280, 765}).has_value());
+}
+
+// The branch window's template is 930 x 663 pixels.
+TEST(WindowGeometry, AResizableWindowShrinksToTheScreensAvailableArea)
+{
+    const struct {
+        const char* screen;
+        ClientSize available, frame, expected;
+    } cases[] = {
+        {"1024 x 600, a panel and a title bar", {1024, 576}, {2, 30}, {930, 546}},
+        {"800 x 600, too narrow too", {800, 600}, {2, 30}, {798, 570}},
+        {"large: the template's size", {1920, 1050}, {2, 30}, {930, 663}},
+        {"exactly the room", {932, 693}, {2, 30}, {930, 663}},
+        {"smaller than the frame", {20, 20}, {2, 30}, {18, 1}},
+    };
+    for (const auto& c : cases) {
+        const ClientSize fitted = fittedClientSize({930, 663}, c.available, c.frame);
+        EXPECT_EQ(fitted.width, c.expected.width) << c.screen;
+        EXPECT_EQ(fitted.height, c.expected.height) << c.screen;
+    }
 }
 
 TEST(WindowGeometry, BannerMovesByHalfTheChangeOfWidth)

@@ -26,3 +26,10 @@ inline constexpr std::size_t kMaxBranchCircuits = 10000;
 // line of the file; then branch holds nothing usable. A line longer than
 // kMaxLineBytes stops the reading at once.
 std::string readBranchCircuits(std::istream& in, const AppState& state, Branch& branch);
+
+// The circuits of a branch as a file readBranchCircuits reads back to the
+// same circuits: flows in l/s, losses in kPa, numbers with a decimal comma
+// and as many digits as single precision needs, a pipe section's four
+// columns or the riser loss, the control valve's Kvs where there is one.
+// A circuit's heat load is not written: its flow stands for it.
+std::string branchCircuitsFile(const Branch& branch);

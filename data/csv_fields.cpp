@@ -1,4 +1,4 @@
-#include "cli/csv_fields.h"
+#include "data/csv_fields.h"
 
 std::vector<std::string> splitCsvLine(std::string_view line)
 {

@@ -1,17 +1,20 @@
-#include "cli/branch_csv.h"
+#include "branch/circuits_file.h"
 
 #include "app/unit_conversion.h"
-#include "cli/argument_text.h"
-#include "cli/bounded_line.h"
-#include "cli/csv_fields.h"
-#include "cli/ranged_number.h"
+#include "data/argument_text.h"
+#include "data/bounded_line.h"
+#include "data/csv_fields.h"
+#include "data/ranged_number.h"
+#include "data/csv_cell.h"
 #include "data/number_text.h"
 #include "sizing/flow_from_power.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -270,4 +273,52 @@ std::string readBranchCircuits(std::istream& in, const AppState& state, Branch& 
     if (!error.empty())
         branch.circuits.clear();
     return error;
+}
+
+namespace {
+
+// The shortest decimal that reads back as the same float, with a comma.
+std::string fileNumber(float value)
+{
+    std::string text;
+    for (int digits = 6; digits <= 9; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out.precision(digits);
+        out << value;
+        text = out.str();
+        if (std::stof(text) == value)
+            break;
+    }
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string kindWord(BranchValveKind kind)
+{
+    for (const KindWord& word : kKinds)
+        if (word.kind == kind)
+            return word.word;
+    return kKinds.front().word;
+}
+
+} // namespace
+
+std::string branchCircuitsFile(const Branch& branch)
+{
+    std::string file = "designation;flow;flow_unit;circuit_loss;pressure_unit;kind;riser_loss;pipe_length_m;"
+                       "pipe_inner_diameter_mm;pipe_roughness_mm;pipe_zeta;control_valve_kvs\n";
+    for (const BranchCircuit& circuit : branch.circuits) {
+        file += csvCell(circuit.designation) + ';' + fileNumber(circuit.flow) + ";l/s;" +
+                fileNumber(circuit.circuitLoss) + ";kPa;" + kindWord(circuit.kind) + ';';
+        if (circuit.pipe)
+            file += ';' + fileNumber(circuit.pipe->lengthM) + ';' + fileNumber(circuit.pipe->innerDiameterMm) + ';' +
+                    fileNumber(circuit.pipe->roughnessMm) + ';' + fileNumber(circuit.pipe->zeta) + ';';
+        else
+            file += fileNumber(circuit.riserLoss) + ";;;;;";
+        if (circuit.controlValveKvs)
+            file += fileNumber(*circuit.controlValveKvs);
+        file += '\n';
+    }
+    return file;
 }

@@ -1,4 +1,4 @@
-#include "cli/bounded_line.h"
+#include "data/bounded_line.h"
 
 #include <istream>
 

@@ -1,6 +1,6 @@
-#include "cli/ranged_number.h"
+#include "data/ranged_number.h"
 
-#include "cli/argument_text.h"
+#include "data/argument_text.h"
 #include "data/number_text.h"
 
 #include <cmath>

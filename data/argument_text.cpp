@@ -1,4 +1,4 @@
-#include "cli/argument_text.h"
+#include "data/argument_text.h"
 
 #include <charconv>
 
