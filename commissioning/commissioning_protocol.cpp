@@ -5,6 +5,7 @@
 #include "data/text_table.h"
 #include "commissioning/correction_texts.h"
 #include "commissioning/measurement_judgement.h"
+#include "commissioning/printable_text.h"
 #include "commissioning/protocol_cells.h"
 #include "commissioning/protocol_tables.h"
 #include "commissioning/valve_correction.h"
@@ -170,9 +171,10 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
         {kTextCalibrated, &signOff.calibrationDate},          {kTextRemarks, &signOff.remarks},
     };
     for (const auto& [caption, value] : fields)
-        protocol.signOffFields.emplace_back(tableText(languageIndex, caption), *value);
-    protocol.signatures = {{tableText(languageIndex, kTextContractor), signOff.contractor},
-                           {tableText(languageIndex, kTextClient), signOff.client}};
+        protocol.signOffFields.emplace_back(tableText(languageIndex, caption),
+                                            printableText(*value, value == &signOff.remarks));
+    protocol.signatures = {{tableText(languageIndex, kTextContractor), printableText(signOff.contractor, false)},
+                           {tableText(languageIndex, kTextClient), printableText(signOff.client, false)}};
     protocol.nameCaption = tableText(languageIndex, kTextName);
     protocol.signatureCaption = tableText(languageIndex, kTextSignature);
     return protocol;

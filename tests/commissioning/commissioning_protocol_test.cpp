@@ -194,18 +194,21 @@ TEST(CommissioningProtocol, SignOffCarriesWhatWasEnteredAndLeavesTheRestToTheHan
 {
     ProtocolSignOff signOff;
     signOff.engineer = u"Anna Berg";
-    signOff.remarks = u"Strang 3 nachregeln";
-    signOff.client = u"Stadtwerke";
+    signOff.remarks = u"Strang 3\r\nnachregeln\t(Pumpe)";
+    signOff.client = u"Stadt\nwerke";
+    signOff.instrument = u"Fluke\a922";
     const CommissioningProtocol protocol =
         commissioningProtocol(u"Nord\r\nBau 2", u"Müller\nGmbH", kGerman, {}, {}, u"2026-12-10", signOff);
     ASSERT_EQ(protocol.signOffFields.size(), 6u);
     EXPECT_EQ(protocol.signOffFields[0], (std::pair<std::u16string, std::u16string>{u"Datum der Inbetriebnahme", u""}));
     EXPECT_EQ(protocol.signOffFields[1], (std::pair<std::u16string, std::u16string>{u"Techniker", u"Anna Berg"}));
-    EXPECT_EQ(protocol.signOffFields[5].second, u"Strang 3 nachregeln");
+    // Control characters print as blanks; only the remarks keep their lines.
+    EXPECT_EQ(protocol.signOffFields[3].second, u"Fluke 922");
+    EXPECT_EQ(protocol.signOffFields[5].second, u"Strang 3\nnachregeln (Pumpe)");
     ASSERT_EQ(protocol.signatures.size(), 2u);
     EXPECT_EQ(protocol.signatures[0].party, u"Auftragnehmer");
     EXPECT_EQ(protocol.signatures[0].name, u"");
-    EXPECT_EQ(protocol.signatures[1].name, u"Stadtwerke");
+    EXPECT_EQ(protocol.signatures[1].name, u"Stadt werke");
     // A name with line breaks stays on the one line of the page's head.
     EXPECT_EQ(protocol.projectLine, u"Projekt: Nord Bau 2");
     EXPECT_EQ(protocol.customerLine, u"Kunde: Müller GmbH");
