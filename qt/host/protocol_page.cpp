@@ -65,9 +65,14 @@ QTextOption ProtocolPage::wrapping(Qt::Alignment alignment, QTextOption::WrapMod
 int ProtocolPage::lineCount(const QString& text, const QFont& font, double widthMm)
 {
     const QFontMetricsF metrics(font, painter_.device());
-    if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= mm(widthMm))
-        return 1;
-    return static_cast<int>(wrappedLines(text, font, widthMm).size());
+    int lines = 0;
+    for (const QStringView paragraph : QStringView(text).split(QLatin1Char('\n'))) {
+        if (metrics.horizontalAdvance(paragraph.toString()) <= mm(widthMm))
+            ++lines;
+        else
+            lines += static_cast<int>(wrappedLines(paragraph.toString(), font, widthMm).size());
+    }
+    return lines;
 }
 
 QStringList ProtocolPage::wrappedLines(const QString& text, const QFont& font, double widthMm)
