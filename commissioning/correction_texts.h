@@ -15,11 +15,10 @@ inline constexpr int kFlowAboveThreeTimes = 196;
 inline constexpr int kImplausibleMark = 197;
 inline constexpr int kMethodFixedOrifice = 198;
 inline constexpr int kMethodPicv = 199;
-inline constexpr int kKvsCell = 200;
-inline constexpr int kCurveCell = 201;
-inline constexpr int kReadingCount = 202;
-inline constexpr int kEarlierReadings = 203;
-inline constexpr int kValve = 204;
-inline constexpr int kPresettingOffScale = 205;
+inline constexpr int kCurveCell = 200;
+inline constexpr int kReadingCount = 201;
+inline constexpr int kEarlierReadings = 202;
+inline constexpr int kValve = 203;
+inline constexpr int kPresettingOffScale = 204;
 
 } // namespace CorrectionText

@@ -41,7 +41,7 @@ std::u16string sourceLine(int languageIndex, const ValveFacts* facts)
     if (!facts)
         return {};
     if (facts->kind == MeasuredKind::FixedOrifice && std::isfinite(facts->kvs))
-        return formatted(languageIndex, CorrectionText::kKvsCell, utf8ToUtf16(formatCommaDecimal(facts->kvs)));
+        return u"Kvs " + utf8ToUtf16(formatCommaDecimal(facts->kvs)); // the symbol reads alike in every language
     if (facts->kind == MeasuredKind::PressureIndependent && facts->hasCurve)
         return formatted(languageIndex, CorrectionText::kCurveCell, utf8ToUtf16(facts->curve.technicalCode));
     return {};
