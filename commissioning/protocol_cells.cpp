@@ -60,9 +60,13 @@ std::u16string resultCell(int languageIndex, const MeasurementJudgement& judgeme
     if (verdict != MeasurementVerdict::None)
         addLine(cell, tableText(languageIndex, verdict == MeasurementVerdict::Sufficient ? kTextPressureOk
                                                                                           : kTextPressureInsufficient));
-    if (site.correction)
+    // The presetting under its caption; a valve that needs another size,
+    // or whose presetting found lies off the scale, says so alone.
+    if (site.correction && site.correction->outcome == CorrectionOutcome::Corrected)
         addLine(cell, tableText(languageIndex, CorrectionText::kPresettingToSet) + u": " +
                           correctionText(languageIndex, *site.correction));
+    else if (site.correction)
+        addLine(cell, correctionText(languageIndex, *site.correction));
     if (site.latest->implausibleConfirmed)
         addLine(cell, tableText(languageIndex, CorrectionText::kImplausibleMark));
     return cell;

@@ -139,6 +139,7 @@ std::vector<ClosingPiece> closingPieces(ProtocolPage& page, const CommissioningP
 
     // The remarks under their caption, on lines across the page, at least
     // two of them to write on by hand.
+    pieces.push_back(gap(kGap));
     addTextLines(pieces, page, printedText(protocol.signOffFields[remarks].first) + QLatin1Char(':'), captionFont,
                  width);
     QStringList lines = page.wrappedLines(printedText(protocol.signOffFields[remarks].second),

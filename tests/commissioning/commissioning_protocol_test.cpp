@@ -169,13 +169,10 @@ TEST(CommissioningProtocol, OnlyValvesWithAnotherPresettingGoToTheFitter)
         // Within 10 %: nothing to correct.
         {"passed", "3,70", 0.52f, u"Bestanden", false},
         // Found at 4,00 (Kv 7,2) passing 0,25: Kv 7,2 x 0,5 / 0,25 = 14,4 > 7,2.
-        {"too small a valve", "4,00", 0.25f, u"Nicht bestanden\nEinzustellende Voreinstellung: Größeres Ventil nötig",
-         false},
+        {"too small a valve", "4,00", 0.25f, u"Nicht bestanden\nGrößeres Ventil nötig", false},
         // Found at 0,50 (Kv 0,2) passing 1,0: Kv 0,1 < 0,2.
-        {"too big a valve", "0,50", 1.0f,
-         u"Nicht bestanden\nEinzustellende Voreinstellung: Kleineres Ventil nötig", false},
-        {"off the scale", "9,00", 1.0f,
-         u"Nicht bestanden\nEinzustellende Voreinstellung: Vorgefundene Voreinstellung außerhalb der Skala", false},
+        {"too big a valve", "0,50", 1.0f, u"Nicht bestanden\nKleineres Ventil nötig", false},
+        {"off the scale", "9,00", 1.0f, u"Nicht bestanden\nVorgefundene Voreinstellung außerhalb der Skala", false},
         // Found at 3,70 (Kv 6,6) passing 0,4: Kv 8,25 > 7,2, bigger; at 2,00
         // (Kv 3,2) passing 0,4: Kv 4,0 at 2,40.
         {"corrected", "2,00", 0.4f, u"Nicht bestanden\nEinzustellende Voreinstellung: 2,40", true},

@@ -62,7 +62,7 @@ std::u16string CArveloCalcDlg::implausibleReason(const ProjectRow& valve, const 
                                       reading.muP)});
     if (plausibility.flowAboveThreeTimesDesign) {
         if (!reason.empty())
-            reason += u" ";
+            reason += u"; ";
         reason += formatText(text(CorrectionText::kFlowAboveThreeTimes),
                              {withUnit(formatFlowFigure(reading.flow), reading.muQ),
                               withUnit(formatFlowFigure(valve.portata), valve.muQ)});
@@ -72,20 +72,27 @@ std::u16string CArveloCalcDlg::implausibleReason(const ProjectRow& valve, const 
 
 // After a reading of a fixed-orifice valve: its verdict with the deviation
 // and, for a failing valve, the presetting that gives the design flow,
-// where the page leaves two result rows free.
+// where the page leaves two result rows free. Their fields are narrow: the
+// verdict and a valve that needs another size stand in the captions.
 void CArveloCalcDlg::showCorrection(const ProjectRow& valve, const ValveFacts& facts)
 {
     if (state_.valveView != kFixedOrificeMeasurement)
         return;
     const MeasurementRow* latest = findMeasurement(measurements_, valve.posizione, valve.riferimento);
     const MeasurementJudgement judgement = judgeMeasurement(valve, latest);
+    if (judgement.mark != MeasurementMark::Passed && judgement.mark != MeasurementMark::Failed)
+        return;
+    const bool failed = judgement.mark == MeasurementMark::Failed;
     ControlModel& c = controls();
-    c[kFirstResultCaption].text = text(kTextResult);
-    c[kFirstResult].text = measuredCell(valve, latest);
-    c[kFirstResult].textColour = judgement.mark == MeasurementMark::Failed ? kTextRed : kTextBlack;
+    c[kFirstResultCaption].text = text(kTextResult) + (failed ? u": KO" : u": OK");
+    c[kFirstResult].text =
+        judgement.deviationPercent ? utf8ToUtf16(signedPercentText(*judgement.deviationPercent)) : u"---";
+    c[kFirstResult].textColour = failed ? kTextRed : kTextBlack;
     const auto correction = valveCorrection(valve, latest, facts);
-    c[kThirdResultCaption].text = text(CorrectionText::kPresettingToSet);
-    c[kThirdResult].text = correction ? correctionText(state_.languageIndex, *correction) : u"---";
+    const bool corrected = correction && correction->outcome == CorrectionOutcome::Corrected;
+    c[kThirdResultCaption].text = correction && !corrected ? correctionText(state_.languageIndex, *correction)
+                                                           : text(CorrectionText::kPresettingToSet);
+    c[kThirdResult].text = corrected ? correctionText(state_.languageIndex, *correction) : u"---";
     for (const int id : {kFirstResultCaption, kFirstResult, kThirdResultCaption, kThirdResult})
         show(c[id], true);
 }
