@@ -194,6 +194,13 @@ void CArveloCalcDlg::recordMeasurement()
             reading.setting = utf16ToUtf8(dialog.presetting());
         reading.implausibleConfirmed = !reason.empty();
     }
+    // A presetting the handwheel cannot show is a slip of the finger: no
+    // correction could start from it.
+    if (askPresetting && facts.hasCurve &&
+        !kvAtPresetting(facts.curve, facts.presetStart, facts.presetStep, parseCommaDecimal(reading.setting))) {
+        services_.messages.showMessage(text(CorrectionText::kPresettingOffScale));
+        return;
+    }
     if (const auto failure = MeasurementStore(db_.handle()).record(reading)) {
         services_.messages.showMessage(formatText(text(MeasurementText::kNotRecorded), {utf8ToUtf16(*failure)}));
         return;

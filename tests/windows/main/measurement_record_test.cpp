@@ -198,6 +198,24 @@ TEST_F(MeasurementRecord, AFailingValveShowsThePresettingToSetAndTheNextReadingC
     EXPECT_EQ(text(kThirdResult), u"---");
 }
 
+TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsNotRecorded)
+{
+    // The threaded valves' scale runs from 0,5 to 4,0 turns.
+    listFixedOrifice(u"0,5", u"V1");
+    measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"100");
+    window.onListClick(kValveList, 0);
+    for (const char16_t* found : {u"4,50", u"0,40", u"12"}) {
+        presettingFound = found;
+        click(kRecordMeasurementButton);
+        EXPECT_EQ(lastMessage(), u"Vorgefundene Voreinstellung außerhalb der Skala") << std::string(utf16ToUtf8(found));
+    }
+    EXPECT_TRUE(stored().empty());
+    presettingFound = u"4,00";
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].setting, "4,00");
+}
+
 TEST_F(MeasurementRecord, AnImplausibleReadingIsRecordedOnlyWhenTheEngineerKeepsIt)
 {
     listFixedOrifice(u"0,5", u"V1");
