@@ -9,9 +9,10 @@ namespace {
 // Millimetres on a 277-mm table: No., type, size, material number, dP,
 // flow, fluid, supply, return, power, presetting, Kv, opening, designation;
 // then dP, setting and flow as measured, deviation, result, date, signature.
-// Five digits at the cells' 6,5 points take 6,5 mm and the padding 2 more.
-constexpr std::array<double, 21> kColumnWeights{9, 15, 10, 16, 11, 14, 11, 11, 10, 10, 12,
-                                                9, 10, 21, 13, 12, 14, 12, 17, 15, 12};
+// Five digits at the cells' 6,5 points take 6,5 mm and the padding 2 more;
+// the result holds the longest word of the presetting to set.
+constexpr std::array<double, 21> kColumnWeights{9, 14, 10, 16, 11, 14, 10, 11, 10, 10, 13,
+                                                9, 10, 21, 13, 12, 14, 12, 20, 15, 10};
 constexpr std::array<double, 6> kEarlierReadingsWeights{9, 60, 20, 25, 25, 20};
 constexpr std::array<double, 4> kFitterWeights{60, 60, 30, 30};
 

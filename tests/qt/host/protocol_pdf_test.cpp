@@ -180,6 +180,21 @@ TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
     }
 }
 
+// A fixed orifice whose handwheel gives Kv = 2 x (presetting - 0,4) on a
+// scale from 0,5 to 4,0.
+ValveFacts straightCurveValve()
+{
+    ValveFacts orifice;
+    orifice.kind = MeasuredKind::FixedOrifice;
+    orifice.kvs = 8.0f;
+    orifice.hasCurve = true;
+    for (int i = 0; i < 36; ++i)
+        orifice.curve.values[i] = 0.2f * static_cast<float>(i + 1);
+    orifice.presetStart = 0.5f;
+    orifice.presetStep = 0.1f;
+    return orifice;
+}
+
 // In every language, each word of the headers and of the result column
 // stands whole on the page: the headers shrink to fit rather than break a
 // word, and the columns are wide enough for the words of a result.
@@ -195,8 +210,12 @@ TEST(ProtocolPdf, HeadersAndResultsBreakBetweenWordsInEveryLanguage)
     for (int language = 0; language < 7; ++language) {
         TempFolder folder;
         const std::filesystem::path file = folder.path() / "protocol.pdf";
-        const CommissioningProtocol protocol =
-            commissioningProtocol(u"Schule", u"Stadt", language, rows, measurements, u"2026-12-10");
+        // The second valve failed on its pressure: its result names the
+        // presetting to set too.
+        const CommissioningProtocol protocol = commissioningProtocol(u"Schule", u"Stadt", language, rows,
+                                                                     measurements, u"2026-12-10", {},
+                                                                     {{"AR11-025-01", straightCurveValve()}});
+        ASSERT_FALSE(protocol.fitterSettings.rows.empty());
         ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
         const std::string page = withoutSpaces(commandOutput("pdftotext -enc UTF-8 -f 1 -l 1 '" + file.string() + "' -"));
         std::vector<std::u16string> texts = protocol.headers;
@@ -339,14 +358,7 @@ TEST(ProtocolPdf, TheEarlierReadingsAndTheFitterSettingsFollowTheTable)
 {
     std::vector<ProjectRow> rows = manyValves();
     rows.resize(3);
-    ValveFacts orifice;
-    orifice.kind = MeasuredKind::FixedOrifice;
-    orifice.kvs = 8.0f;
-    orifice.hasCurve = true;
-    for (int i = 0; i < 36; ++i)
-        orifice.curve.values[i] = 0.2f * static_cast<float>(i + 1); // Kv = 2 x (presetting - 0,4)
-    orifice.presetStart = 0.5f;
-    orifice.presetStep = 0.1f;
+    const ValveFacts orifice = straightCurveValve();
     MeasurementRow first;
     first.posizione = rows[1].posizione;
     first.riferimento = rows[1].riferimento;
