@@ -198,6 +198,26 @@ TEST_F(MeasurementRecord, AFailingValveShowsThePresettingToSetAndTheNextReadingC
     EXPECT_EQ(text(kThirdResult), u"---");
 }
 
+TEST_F(MeasurementRecord, AValveThatNeedsAnotherSizeSaysSoInsteadOfAPresetting)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    const ProjectRow valve = state.projects.at(0);
+    measureFixedOrifice(valve.numero_di_materiale, u"100");
+    std::vector<PresetRow> curves;
+    ASSERT_EQ(db.queryPreset(curves, valve.numero_di_materiale), 1);
+    const FobvRow orifice = state.fobvCommRows.at(*state.fobvCommChosen);
+    // Found fully open, passing 0,25 for 0,5: the Kv needed is twice the largest.
+    presettingFound = utf8ToUtf16(formatCommaDecimal(orifice.presetFullOpening));
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(dpForFlow(0.25f))));
+    window.calculate();
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(text(kFirstResultCaption), u"Ergebnis: KO");
+    EXPECT_EQ(text(kThirdResultCaption), u"Größeres Ventil nötig");
+    EXPECT_EQ(text(kThirdResult), u"---");
+}
+
 TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsNotRecorded)
 {
     // The threaded valves' scale runs from 0,5 to 4,0 turns.
