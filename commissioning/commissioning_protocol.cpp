@@ -3,9 +3,13 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
-#include "db/measurement_store.h"
-#include "commissioning/measurement_cell.h"
+#include "commissioning/correction_texts.h"
 #include "commissioning/measurement_judgement.h"
+#include "commissioning/printable_text.h"
+#include "commissioning/protocol_cells.h"
+#include "commissioning/protocol_tables.h"
+#include "commissioning/valve_correction.h"
+#include "db/valve_readings.h"
 #include "valve_list/valve_list_columns.h"
 
 #include <array>
@@ -23,15 +27,11 @@ constexpr int kTextMeasuredSetting = 64;
 constexpr int kTextMeasuredFlow = 65;
 constexpr int kTextDate = 66;
 constexpr int kTextSignature = 67;
-constexpr int kTextPressureOk = 30;
-constexpr int kTextPressureInsufficient = 31;
 constexpr int kTextTitle = 109;
 constexpr int kTextPageCounter = 110;
 constexpr int kTextPrinted = 111;
 constexpr int kTextDeviation = 126;
 constexpr int kTextResult = 127;
-constexpr int kTextPassed = 128;
-constexpr int kTextFailed = 129;
 constexpr int kTextTolerance = 130;
 constexpr int kTextSummary = 131;
 constexpr int kTextCommissioningDate = 132;
@@ -44,7 +44,8 @@ constexpr int kTextContractor = 138;
 constexpr int kTextClient = 139;
 constexpr int kTextName = 140;
 
-// Supply and return temperature in the list's cells.
+// Design flow, supply and return temperature in the list's cells.
+constexpr std::size_t kFlowCell = 5;
 constexpr std::size_t kSupplyCell = 7;
 constexpr std::size_t kReturnCell = 8;
 const std::u16string kNoValue = u"---";
@@ -65,16 +66,6 @@ std::u16string captioned(int languageIndex, int captionId, std::u16string_view v
     return line;
 }
 
-std::u16string number(float value)
-{
-    return std::isfinite(value) ? utf8ToUtf16(formatCommaDecimal(value)) : kNoValue;
-}
-
-std::u16string withUnit(float value, const std::string& unit)
-{
-    return std::isfinite(value) ? number(value) + u" (" + utf8ToUtf16(unit) + u")" : kNoValue;
-}
-
 std::vector<std::u16string> headers(int languageIndex)
 {
     std::vector<std::u16string> result;
@@ -84,24 +75,6 @@ std::vector<std::u16string> headers(int languageIndex)
                          kTextDate, kTextSignature})
         result.push_back(tableText(languageIndex, id));
     return result;
-}
-
-// The pass or fail word, and for a pressure-independent valve the verdict
-// on the pressure beneath it.
-std::u16string resultCell(int languageIndex, MeasurementMark mark, MeasurementVerdict verdict)
-{
-    std::u16string cell;
-    if (mark == MeasurementMark::Passed)
-        cell = tableText(languageIndex, kTextPassed);
-    else if (mark == MeasurementMark::Failed)
-        cell = tableText(languageIndex, kTextFailed);
-    if (verdict != MeasurementVerdict::None) {
-        if (!cell.empty())
-            cell += u"\n";
-        cell += tableText(languageIndex, verdict == MeasurementVerdict::Sufficient ? kTextPressureOk
-                                                                                    : kTextPressureInsufficient);
-    }
-    return cell;
 }
 
 ProtocolMark protocolMark(MeasurementMark mark)
@@ -119,6 +92,7 @@ ProtocolMark protocolMark(MeasurementMark mark)
 std::vector<std::u16string> designCells(const ProjectRow& row, int languageIndex)
 {
     std::vector<std::u16string> cells = valveListCells(row, languageIndex);
+    cells[kFlowCell] = protocolFlow(row.portata, row.muQ);
     if (!(row.potenza != 0.0f) || !std::isfinite(row.potenza)) {
         cells[kSupplyCell] = kNoValue;
         cells[kReturnCell] = kNoValue;
@@ -126,20 +100,16 @@ std::vector<std::u16string> designCells(const ProjectRow& row, int languageIndex
     return cells;
 }
 
-std::vector<std::u16string> siteCells(const MeasurementRow* measured, const MeasurementJudgement& judgement,
-                                      int languageIndex)
+// The fixed-orifice valves' method, then the pressure-independent ones',
+// each once when a valve of its kind was measured.
+std::vector<std::u16string> methodLines(int languageIndex, bool fixedOrifice, bool pressureIndependent)
 {
-    if (!measured)
-        return std::vector<std::u16string>(kSiteColumns);
-    return {
-        withUnit(measured->dP, measured->muP),
-        utf8ToUtf16(measured->setting),
-        withUnit(measured->flow, measured->muQ),
-        judgement.deviationPercent ? utf8ToUtf16(signedDecimalText(*judgement.deviationPercent)) : kNoValue,
-        resultCell(languageIndex, judgement.mark, measured->verdict),
-        utf8ToUtf16(measured->date),
-        std::u16string(),
-    };
+    std::vector<std::u16string> lines;
+    if (fixedOrifice)
+        lines.push_back(tableText(languageIndex, CorrectionText::kMethodFixedOrifice));
+    if (pressureIndependent)
+        lines.push_back(tableText(languageIndex, CorrectionText::kMethodPicv));
+    return lines;
 }
 
 } // namespace
@@ -147,7 +117,8 @@ std::vector<std::u16string> siteCells(const MeasurementRow* measured, const Meas
 CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std::u16string_view customerName,
                                             int languageIndex, const std::vector<ProjectRow>& projects,
                                             const std::vector<MeasurementRow>& measurements,
-                                            std::u16string_view printedDate, const ProtocolSignOff& signOff)
+                                            std::u16string_view printedDate, const ProtocolSignOff& signOff,
+                                            const ValveFactsByCode& facts)
 {
     CommissioningProtocol protocol;
     protocol.languageIndex = languageIndex;
@@ -159,19 +130,36 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
                                         {utf8ToUtf16(std::to_string(static_cast<int>(kFlowTolerancePercent)))});
     protocol.headers = headers(languageIndex);
 
-    std::array<int, 3> counts{}; // passed, failed, measured
+    const ValveReadings readings(measurements);
+    protocol.earlierReadings = earlierReadingsTable(languageIndex, projects, readings);
+    protocol.fitterSettings = fitterTable(languageIndex);
+    std::array<bool, 2> kindsMeasured{}; // fixed orifice, pressure-independent
+    std::array<int, 3> counts{};         // passed, failed, measured
     for (const ProjectRow& row : projects) {
-        const MeasurementRow* measured = findMeasurement(measurements, row.posizione, row.riferimento);
-        const MeasurementJudgement judgement = judgeMeasurement(row, measured);
+        SiteFacts site;
+        site.latest = readings.latest(row.posizione, row.riferimento);
+        site.readingCount = readings.count(row.posizione, row.riferimento);
+        const auto found = facts.find(row.numero_di_materiale);
+        site.facts = found != facts.end() ? &found->second : nullptr;
+        if (site.facts) {
+            site.correction = valveCorrection(row, site.latest, *site.facts);
+            if (site.latest)
+                kindsMeasured[site.facts->kind == MeasuredKind::FixedOrifice ? 0 : 1] |=
+                    site.facts->kind != MeasuredKind::Unknown;
+        }
+        if (site.correction)
+            addFitterRow(protocol.fitterSettings, row, *site.latest, *site.correction);
+        const MeasurementJudgement judgement = judgeMeasurement(row, site.latest);
         std::vector<std::u16string> cells = designCells(row, languageIndex);
-        for (std::u16string& cell : siteCells(measured, judgement, languageIndex))
+        for (std::u16string& cell : siteCells(languageIndex, judgement, site))
             cells.push_back(std::move(cell));
         protocol.rows.push_back(std::move(cells));
         protocol.marks.push_back(protocolMark(judgement.mark));
         counts[0] += judgement.mark == MeasurementMark::Passed;
         counts[1] += judgement.mark == MeasurementMark::Failed;
-        counts[2] += measured != nullptr;
+        counts[2] += site.latest != nullptr;
     }
+    protocol.methodLines = methodLines(languageIndex, kindsMeasured[0], kindsMeasured[1]);
     const auto count = [](std::size_t value) { return utf8ToUtf16(std::to_string(value)); };
     protocol.summaryLine =
         formatText(TextTable::text(languageIndex, kTextSummary),
@@ -183,9 +171,10 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
         {kTextCalibrated, &signOff.calibrationDate},          {kTextRemarks, &signOff.remarks},
     };
     for (const auto& [caption, value] : fields)
-        protocol.signOffFields.emplace_back(tableText(languageIndex, caption), *value);
-    protocol.signatures = {{tableText(languageIndex, kTextContractor), signOff.contractor},
-                           {tableText(languageIndex, kTextClient), signOff.client}};
+        protocol.signOffFields.emplace_back(tableText(languageIndex, caption),
+                                            printableText(*value, value == &signOff.remarks));
+    protocol.signatures = {{tableText(languageIndex, kTextContractor), printableText(signOff.contractor, false)},
+                           {tableText(languageIndex, kTextClient), printableText(signOff.client, false)}};
     protocol.nameCaption = tableText(languageIndex, kTextName);
     protocol.signatureCaption = tableText(languageIndex, kTextSignature);
     return protocol;

@@ -1,5 +1,6 @@
 #include "commissioning/measurement_judgement.h"
 
+#include "data/flow_figure.h"
 #include "data/units.h"
 
 #include <cmath>
@@ -17,8 +18,29 @@ std::optional<float> volumeFlowFactor(const std::string& label)
     return std::nullopt;
 }
 
-// The measured flow in the unit of the design flow.
-std::optional<float> measuredInDesignUnit(const ProjectRow& design, const MeasurementRow& measured)
+std::optional<float> deviationPercent(const ProjectRow& design, const MeasurementRow& measured)
+{
+    if (!std::isfinite(measured.flow))
+        return std::nullopt;
+    // From the flows as printed, so that a reader recomputes the printed
+    // deviation: 0,0240 against 0,0300 l/s is -20,00 %. The measured flow is
+    // printed in its own unit and converted from that figure.
+    MeasurementRow printed = measured;
+    printed.flow = static_cast<float>(flowFigureValue(measured.flow));
+    const auto flow = measuredFlowInDesignUnit(design, printed);
+    const double designFlow = flowFigureValue(design.portata);
+    if (!flow || !std::isfinite(*flow) || !std::isfinite(designFlow) || !(designFlow > 0.0))
+        return std::nullopt;
+    // Judged as shown, to two decimals: 0,550 against 0,500 l/s is 10,00 %
+    // and passes, whatever the binary digits of the two flows say.
+    const double deviation = (double(*flow) - designFlow) / designFlow * 100.0;
+    const double shown = std::round(deviation * 100.0) / 100.0 + 0.0; // no "-0,00"
+    return std::isfinite(float(shown)) ? std::optional<float>(float(shown)) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<float> measuredFlowInDesignUnit(const ProjectRow& design, const MeasurementRow& measured)
 {
     if (measured.muQ == design.muQ)
         return measured.flow;
@@ -28,20 +50,6 @@ std::optional<float> measuredInDesignUnit(const ProjectRow& design, const Measur
         return std::nullopt;
     return fromBase(toBase(measured.flow, *from), *to);
 }
-
-std::optional<float> deviationPercent(const ProjectRow& design, const MeasurementRow& measured)
-{
-    const auto flow = measuredInDesignUnit(design, measured);
-    if (!flow || !std::isfinite(*flow) || !std::isfinite(design.portata) || !(design.portata > 0.0f))
-        return std::nullopt;
-    // Judged as shown, to two decimals: 0,55 against 0,50 l/s is 10,00 %
-    // and passes, whatever the binary digits of the two flows say.
-    const double deviation = (double(*flow) - double(design.portata)) / double(design.portata) * 100.0;
-    const double shown = std::round(deviation * 100.0) / 100.0 + 0.0; // no "-0,00"
-    return std::isfinite(float(shown)) ? std::optional<float>(float(shown)) : std::nullopt;
-}
-
-} // namespace
 
 MeasurementJudgement judgeMeasurement(const ProjectRow& design, const MeasurementRow* measured)
 {

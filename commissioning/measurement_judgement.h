@@ -20,9 +20,14 @@ enum class MeasurementMark {
 
 struct MeasurementJudgement {
     MeasurementMark mark = MeasurementMark::NotMeasured;
-    // (measured - design) / design in percent, when both flows are known.
+    // (measured - design) / design in percent from the two flows as printed
+    // (at least three significant digits), when both are known.
     std::optional<float> deviationPercent;
 };
+
+// The measured flow in the unit of the design flow; none when one of the
+// two is a mass unit and the other is not the same.
+std::optional<float> measuredFlowInDesignUnit(const ProjectRow& design, const MeasurementRow& measured);
 
 // A measurement against the design of its valve: the flow deviation, and
 // passed when it lies within the tolerance and the pressure (where judged)

@@ -9,18 +9,46 @@ namespace {
 // Millimetres on a 277-mm table: No., type, size, material number, dP,
 // flow, fluid, supply, return, power, presetting, Kv, opening, designation;
 // then dP, setting and flow as measured, deviation, result, date, signature.
-constexpr std::array<double, 21> kColumnWeights{6, 16, 10, 17, 11, 14, 11, 11, 10, 10, 13,
-                                                9, 10, 21, 13, 12, 14, 12, 17, 15, 12};
+// Five digits at the cells' 6,5 points take 6,5 mm and the padding 2 more;
+// the result holds the longest word of the presetting to set.
+constexpr std::array<double, 21> kColumnWeights{9, 14, 10, 16, 11, 14, 10, 11, 10, 10, 13,
+                                                9, 10, 21, 13, 12, 14, 12, 20, 15, 10};
+constexpr std::array<double, 6> kEarlierReadingsWeights{9, 60, 20, 25, 25, 20};
+constexpr std::array<double, 4> kFitterWeights{60, 60, 30, 30};
+
+template <std::size_t N>
+std::vector<double> widthsOf(const std::array<double, N>& weights, double tableWidth)
+{
+    const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+    std::vector<double> widths;
+    for (const double weight : weights)
+        widths.push_back(tableWidth * weight / total);
+    return widths;
+}
 
 } // namespace
 
-std::vector<double> protocolColumnWidths(double tableWidth)
+std::vector<double> protocolColumnWidths(double tableWidth) { return widthsOf(kColumnWeights, tableWidth); }
+
+std::vector<double> earlierReadingsColumnWidths(double tableWidth)
 {
-    const double total = std::accumulate(kColumnWeights.begin(), kColumnWeights.end(), 0.0);
-    std::vector<double> widths;
-    for (const double weight : kColumnWeights)
-        widths.push_back(tableWidth * weight / total);
-    return widths;
+    return widthsOf(kEarlierReadingsWeights, tableWidth);
+}
+
+std::vector<double> fitterColumnWidths(double tableWidth) { return widthsOf(kFitterWeights, tableWidth); }
+
+std::vector<PiecePlace> flowPieces(const std::vector<double>& heights, double firstTop, double pageTop,
+                                   double pageBottom)
+{
+    std::vector<PiecePlace> places;
+    PiecePlace next{0, firstTop};
+    for (const double height : heights) {
+        if (next.top + height > pageBottom && next.top > pageTop)
+            next = {next.page + 1, pageTop};
+        places.push_back(next);
+        next.top += height;
+    }
+    return places;
 }
 
 double protocolRowHeight(int mostLines, double lineHeight, double padding, double minimumHeight)

@@ -6,9 +6,14 @@
 // The arithmetic of the printed protocol's table, in millimetres.
 
 // The 21 column widths across tableWidth, in the proportions of an A4
-// landscape page: the list's 14 columns, then the seven site columns wide
-// enough to write in by hand.
+// landscape page: the list's 14 columns (the number wide enough for five
+// digits), then the seven site columns wide enough to write in by hand.
 std::vector<double> protocolColumnWidths(double tableWidth);
+// The columns of the earlier readings (number, designation, date, dP, flow,
+// deviation) and of the fitter's settings (designation, valve, presetting
+// found, presetting to set) across tableWidth.
+std::vector<double> earlierReadingsColumnWidths(double tableWidth);
+std::vector<double> fitterColumnWidths(double tableWidth);
 
 // A row holds its tallest cell (lines of wrapped text) with padding above
 // and below, and is never lower than a hand can write in.
@@ -33,3 +38,15 @@ struct ProtocolPageRows {
 // (count 0).
 std::vector<ProtocolPageRows> protocolPages(const std::vector<double>& rowHeights, double pageSpace,
                                             double closingHeight = 0.0);
+
+// Where a piece of the closing part (a line of the summary, the method, a
+// sign-off text, the signatures) stands: on the page counted from the one
+// the pieces start on, at top. Pieces follow one another from firstTop and
+// move whole to the top of the next page when the page is full, so that a
+// long text continues there instead of being cut.
+struct PiecePlace {
+    std::size_t page = 0;
+    double top = 0.0;
+};
+std::vector<PiecePlace> flowPieces(const std::vector<double>& heights, double firstTop, double pageTop,
+                                   double pageBottom);

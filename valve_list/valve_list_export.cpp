@@ -1,12 +1,14 @@
 #include "valve_list/valve_list_export.h"
 
 #include "data/csv_cell.h"
+#include "data/flow_figure.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "db/measurement_store.h"
 #include "data/fluid_name.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -33,6 +35,15 @@ std::string number(float value)
 std::string withUnit(float value, std::string_view unit)
 {
     return number(value) + " (" + std::string(unit) + ")";
+}
+
+// A measured flow with the three significant digits the protocol prints,
+// so that the two agree; a point, like every number of the file.
+std::string measuredFlow(float value, std::string_view unit)
+{
+    std::string figure = formatFlowFigure(value);
+    std::replace(figure.begin(), figure.end(), ',', '.');
+    return figure + " (" + std::string(unit) + ")";
 }
 
 // Presetting, KV value and opening are stored as the window showed them.
@@ -84,7 +95,7 @@ void appendRow(std::string& out, const ProjectRow& row, int languageIndex, const
     if (measured) {
         fields[14] = withUnit(measured->dP, measured->muP);
         fields[15] = shownNumber(measured->setting);
-        fields[16] = withUnit(measured->flow, measured->muQ);
+        fields[16] = measuredFlow(measured->flow, measured->muQ);
         fields[17] = measured->date;
     }
     appendLine(out, fields.data(), fields.size());

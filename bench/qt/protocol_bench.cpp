@@ -1,5 +1,7 @@
 // Timing of the commissioning protocol: a valve list of 10,000 valves, every
-// other one measured, drawn as a PDF offscreen; the document's size is
+// other one measured, every fourth twice (an appendix of earlier readings)
+// and failing its flow (a presetting to set on the fitter's page), drawn as
+// a PDF offscreen; the document's size and the process's peak memory are
 // reported beside the time.
 
 #include "qt/resources/register_application_fonts.h"
@@ -9,6 +11,8 @@
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <string>
@@ -49,17 +53,47 @@ ValveList valveList(int count)
             measured.flow = 0.47f + 0.01f * static_cast<float>(i % 9);
             measured.muQ = "l/s";
             measured.date = "2026-12-10";
+            if (i % 4 == 0) {
+                measured.date = "2026-12-09";
+                list.measurements.push_back(measured);
+                measured.flow = 0.62f;
+                measured.date = "2026-12-10";
+            }
             list.measurements.push_back(measured);
         }
     }
     return list;
 }
 
+// The listed valve's catalogue entry: Kv = 2 x (presetting - 0,4) on a scale
+// from 0,5 to 4,0.
+ValveFactsByCode catalogue()
+{
+    ValveFacts orifice;
+    orifice.kind = MeasuredKind::FixedOrifice;
+    orifice.kvs = 8.0f;
+    orifice.dpMaximumKpa = 250.0f;
+    orifice.hasCurve = true;
+    for (int i = 0; i < 36; ++i)
+        orifice.curve.values[i] = 0.2f * static_cast<float>(i + 1);
+    orifice.presetStart = 0.5f;
+    orifice.presetStep = 0.1f;
+    return {{"AR11-025-01", orifice}};
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
 void protocolPdf(benchmark::State& state)
 {
     const ValveList list = valveList(static_cast<int>(state.range(0)));
     const CommissioningProtocol protocol =
-        commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, list.rows, list.measurements, u"2026-12-10");
+        commissioningProtocol(u"Schule Nord", u"Stadtwerke", 3, list.rows, list.measurements, u"2026-12-10", {},
+                              catalogue());
     QtProtocolPrinter printer;
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -68,6 +102,9 @@ void protocolPdf(benchmark::State& state)
         benchmark::DoNotOptimize(pdf.data());
     }
     state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["fitter_rows"] = static_cast<double>(protocol.fitterSettings.rows.size());
+    state.counters["earlier_rows"] = static_cast<double>(protocol.earlierReadings.rows.size());
 }
 BENCHMARK(protocolPdf)->Arg(120)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -1,12 +1,13 @@
 #include "qt/host/qt_protocol_printer.h"
 
-#include "qt/resources/program_fonts.h"
-#include "qt/resources/image_resource_path.h"
 #include "commissioning/protocol_layout.h"
+#include "qt/host/protocol_closing.h"
+#include "qt/host/protocol_page.h"
+#include "qt/resources/image_resource_path.h"
+#include "qt/resources/program_fonts.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QHash>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,15 +15,13 @@
 #include <QPdfWriter>
 #include <QProgressDialog>
 #include <QSvgRenderer>
-#include <QTextLayout>
-#include <QTextOption>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
 
-constexpr int kResolution = 300;
 constexpr int kBannerPicture = 241;
 // Millimetres.
 constexpr double kMargin = 10.0;
@@ -31,19 +30,15 @@ constexpr double kFooterBand = 7.0;
 constexpr double kPadding = 1.0;
 constexpr double kWritableRow = 9.0;
 constexpr double kBannerHeight = 12.0;
-// The summary, three rows of sign-off fields, the remarks and the two
-// signatures.
-constexpr double kSummaryHeight = 9.0;
-constexpr double kFieldRow = 8.0;
-constexpr double kRemarksHeight = 16.0;
-constexpr double kSignatureHeight = 24.0;
-constexpr double kClosingHeight = kSummaryHeight + 2.0 * kFieldRow + kRemarksHeight + kSignatureHeight + 4.0;
+constexpr double kSectionTitle = 8.0;
 // Points.
 constexpr double kHeaderPoints = 6.5;
 constexpr double kSmallestHeaderPoints = 4.0;
 constexpr double kCellPoints = 6.5;
+constexpr double kSectionCellPoints = 8.0;
 // Protocols longer than this show their progress.
 constexpr std::size_t kRowsWorthAProgressDialog = 300;
+constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 const QColor kRule(90, 90, 90);
 const QColor kHeaderFill(225, 230, 236);
@@ -51,76 +46,20 @@ const QColor kSiteHeaderFill(250, 236, 200);
 const QColor kPassed(0, 120, 40);
 const QColor kFailed(222, 12, 33);
 
-QString qText(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-QFont sizedFont(QFont font, double points)
-{
-    font.setPointSizeF(points);
-    return font;
-}
-
-// One page's drawing, in millimetres on the printable area.
-class ProtocolPage {
-public:
-    explicit ProtocolPage(QPainter& painter) : painter_(painter) {}
-
-    double mm(double millimetres) const { return millimetres * kResolution / 25.4; }
-    double toMm(double pixels) const { return pixels * 25.4 / kResolution; }
-    QRectF rect(double x, double y, double width, double height) const
-    {
-        return QRectF(mm(x), mm(y), mm(width), mm(height));
-    }
-    static QTextOption wrapping(Qt::Alignment alignment, QTextOption::WrapMode mode)
-    {
-        QTextOption option(alignment);
-        option.setWrapMode(mode);
-        return option;
-    }
-    // Lines of the text wrapped to the width. A text on one line that fits
-    // needs no layout; most cells are such, and many repeat.
-    int lineCount(const QString& text, const QFont& font, double widthMm)
-    {
-        const QFontMetricsF metrics(font, painter_.device());
-        if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= mm(widthMm))
-            return 1;
-        QTextLayout layout(text, font, painter_.device());
-        layout.setTextOption(wrapping(Qt::AlignLeft, QTextOption::WrapAtWordBoundaryOrAnywhere));
-        layout.beginLayout();
-        int lines = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(mm(widthMm));
-            ++lines;
-        }
-        layout.endLayout();
-        return lines;
-    }
-    double lineHeightMm(const QFont& font) const
-    {
-        return toMm(QFontMetricsF(font, painter_.device()).lineSpacing());
-    }
-    double textWidthMm(const QString& text, const QFont& font) const
-    {
-        return toMm(QFontMetricsF(font, painter_.device()).horizontalAdvance(text));
-    }
-    // One line of text in the box, cut with an ellipsis where it is longer.
-    void drawLine(const QRectF& box, Qt::Alignment alignment, const QString& text)
-    {
-        const QString shown = QFontMetricsF(painter_.font(), painter_.device())
-                                  .elidedText(text, Qt::ElideRight, box.width());
-        painter_.drawText(box, alignment | Qt::TextSingleLine, shown);
-    }
-    QPainter& painter() { return painter_; }
-
-private:
-    QPainter& painter_;
-};
-
+// A table as drawn: its columns, fonts, the height of its header and of
+// each row, and which columns are the site's (filled by hand, ruled
+// heavier) and which one carries the mark's colour.
 struct Table {
+    const std::vector<std::u16string>* headers = nullptr;
+    const std::vector<std::vector<std::u16string>>* rows = nullptr;
+    const std::vector<ProtocolMark>* marks = nullptr;
     std::vector<double> widths;
     QFont headerFont;
     QFont cellFont;
     double headerHeight = 0.0;
     std::vector<double> rowHeights;
+    std::size_t firstSiteColumn = kNoColumn;
+    std::size_t markColumn = kNoColumn;
 };
 
 // The lines of the row's cell that wraps most.
@@ -128,25 +67,45 @@ int mostLines(ProtocolPage& page, const std::vector<std::u16string>& cells, cons
 {
     int most = 1;
     for (std::size_t i = 0; i < cells.size() && i < table.widths.size(); ++i)
-        most = std::max(most, page.lineCount(qText(cells[i]), font, table.widths[i] - 2.0 * kPadding));
+        most = std::max(most, page.lineCount(printedText(cells[i]), font, table.widths[i] - 2.0 * kPadding));
     return most;
 }
 
 // The headers' size at which each one's longest word fits its column.
-double headerPoints(ProtocolPage& page, const std::vector<std::u16string>& headers, const std::vector<double>& widths)
+double headerPoints(ProtocolPage& page, const std::vector<std::u16string>& headers, const std::vector<double>& widths,
+                    double basePoints)
 {
-    const QFont base = sizedFont(boldFont(), kHeaderPoints);
+    const QFont base = sizedFont(boldFont(), basePoints);
     std::vector<double> longestWords;
     std::vector<double> innerWidths;
     for (std::size_t i = 0; i < headers.size() && i < widths.size(); ++i) {
         double longest = 0.0;
-        for (const QString& word : qText(headers[i]).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const QString& word : printedText(headers[i]).split(QLatin1Char(' '), Qt::SkipEmptyParts))
             longest = std::max(longest, page.textWidthMm(word, base));
         longestWords.push_back(longest);
         // A little to spare: glyph widths do not scale exactly with the size.
         innerWidths.push_back(0.95 * (widths[i] - 2.0 * kPadding));
     }
-    return fittingFontSize(kHeaderPoints, kSmallestHeaderPoints, longestWords, innerWidths);
+    return fittingFontSize(basePoints, kSmallestHeaderPoints, longestWords, innerWidths);
+}
+
+Table measuredTable(ProtocolPage& page, const std::vector<std::u16string>& headers,
+                    const std::vector<std::vector<std::u16string>>& rows, std::vector<double> widths,
+                    double cellPoints, double minimumRow)
+{
+    Table table;
+    table.headers = &headers;
+    table.rows = &rows;
+    table.widths = std::move(widths);
+    table.headerFont = sizedFont(boldFont(), headerPoints(page, headers, table.widths, cellPoints));
+    table.cellFont = sizedFont(regularFont(), cellPoints);
+    table.headerHeight = protocolRowHeight(mostLines(page, headers, table, table.headerFont),
+                                           page.lineHeightMm(table.headerFont), kPadding, 0.0);
+    const double lineHeight = page.lineHeightMm(table.cellFont);
+    for (const std::vector<std::u16string>& cells : rows)
+        table.rowHeights.push_back(
+            protocolRowHeight(mostLines(page, cells, table, table.cellFont), lineHeight, kPadding, minimumRow));
+    return table;
 }
 
 QColor markColour(ProtocolMark mark)
@@ -159,27 +118,46 @@ void drawRow(ProtocolPage& page, const Table& table, const std::vector<std::u16s
 {
     QPainter& painter = page.painter();
     painter.setFont(header ? table.headerFont : table.cellFont);
-    const std::size_t listColumns = table.widths.size() - kSiteColumns;
-    const std::size_t resultColumn = listColumns + 4;
     // Headers come in a size at which they break between words (see
     // headerPoints); a word longer than its cell even so, like a long
     // designation, breaks anywhere rather than run out of its cell.
     double x = 0.0;
     for (std::size_t i = 0; i < table.widths.size(); ++i) {
         const double width = table.widths[i];
-        const bool site = i >= listColumns;
+        const bool site = i >= table.firstSiteColumn;
         const QColor fill = header ? (site ? kSiteHeaderFill : kHeaderFill) : QColor(Qt::white);
         painter.setPen(QPen(kRule, page.mm(site && !header ? 0.35 : 0.2)));
         painter.setBrush(fill);
         painter.drawRect(page.rect(x, y, width, height));
-        painter.setPen(!header && i == resultColumn ? markColour(mark) : QColor(Qt::black));
-        const QString text = i < cells.size() ? qText(cells[i]) : QString();
+        painter.setPen(!header && i == table.markColumn ? markColour(mark) : QColor(Qt::black));
+        const QString text = i < cells.size() ? printedText(cells[i]) : QString();
         if (!text.isEmpty())
             painter.drawText(page.rect(x + kPadding, y + kPadding, width - 2.0 * kPadding, height - 2.0 * kPadding),
                              text, ProtocolPage::wrapping(Qt::AlignLeft | Qt::AlignVCenter,
                                                           QTextOption::WrapAtWordBoundaryOrAnywhere));
         x += width;
     }
+}
+
+// The table's header at top, then its rows of the page.
+void drawTablePage(ProtocolPage& page, const Table& table, const ProtocolPageRows& rows, double top)
+{
+    drawRow(page, table, *table.headers, top, table.headerHeight, true, ProtocolMark::None);
+    double y = top + table.headerHeight;
+    for (std::size_t row = rows.first; row < rows.first + rows.count; ++row) {
+        const ProtocolMark mark =
+            table.marks && row < table.marks->size() ? (*table.marks)[row] : ProtocolMark::None;
+        drawRow(page, table, (*table.rows)[row], y, table.rowHeights[row], false, mark);
+        y += table.rowHeights[row];
+    }
+}
+
+double rowsHeight(const Table& table, const ProtocolPageRows& rows)
+{
+    double height = 0.0;
+    for (std::size_t row = rows.first; row < rows.first + rows.count; ++row)
+        height += table.rowHeights[row];
+    return height;
 }
 
 void drawHeaderBand(ProtocolPage& page, const CommissioningProtocol& protocol, const QImage& banner, double width)
@@ -194,20 +172,21 @@ void drawHeaderBand(ProtocolPage& page, const CommissioningProtocol& protocol, c
     const double titleLeft = bannerWidth + 4.0;
     painter.setFont(sizedFont(boldFont(), 16.0));
     page.drawLine(page.rect(titleLeft, 0.0, width - titleLeft, 8.0), Qt::AlignRight | Qt::AlignVCenter,
-                  qText(protocol.title));
+                  printedText(protocol.title));
     painter.setFont(sizedFont(regularFont(), 9.0));
     page.drawLine(page.rect(titleLeft, 8.0, width - titleLeft, 5.0), Qt::AlignRight | Qt::AlignVCenter,
-                  qText(protocol.printedLine));
+                  printedText(protocol.printedLine));
     // The tolerance at the right; project and customer take what is left.
-    const QString tolerance = qText(protocol.toleranceLine);
+    const QString tolerance = printedText(protocol.toleranceLine);
     const double toleranceWidth = page.textWidthMm(tolerance, painter.font()) + 1.0;
     page.drawLine(page.rect(width - toleranceWidth, 20.5, toleranceWidth, 5.0), Qt::AlignRight | Qt::AlignVCenter,
                   tolerance);
     painter.setFont(sizedFont(boldFont(), 10.0));
     const double nameWidth = width - toleranceWidth - 5.0;
-    page.drawLine(page.rect(0.0, 15.0, nameWidth, 5.0), Qt::AlignLeft | Qt::AlignVCenter, qText(protocol.projectLine));
+    page.drawLine(page.rect(0.0, 15.0, nameWidth, 5.0), Qt::AlignLeft | Qt::AlignVCenter,
+                  printedText(protocol.projectLine));
     page.drawLine(page.rect(0.0, 20.5, nameWidth, 5.0), Qt::AlignLeft | Qt::AlignVCenter,
-                  qText(protocol.customerLine));
+                  printedText(protocol.customerLine));
 }
 
 void drawFooter(ProtocolPage& page, const CommissioningProtocol& protocol, double width, double height, int number,
@@ -217,70 +196,20 @@ void drawFooter(ProtocolPage& page, const CommissioningProtocol& protocol, doubl
     painter.setPen(Qt::black);
     painter.setFont(sizedFont(regularFont(), 8.0));
     const double top = height - kFooterBand + 2.0;
-    const QString counter = qText(protocolPageCounter(protocol.languageIndex, number, count));
+    const QString counter = printedText(protocolPageCounter(protocol.languageIndex, number, count));
     const double counterWidth = page.textWidthMm(counter, painter.font()) + 1.0;
     page.drawLine(page.rect(width - counterWidth, top, counterWidth, kFooterBand - 2.0),
                   Qt::AlignRight | Qt::AlignVCenter, counter);
     page.drawLine(page.rect(0.0, top, width - counterWidth - 5.0, kFooterBand - 2.0), Qt::AlignLeft | Qt::AlignVCenter,
-                  qText(protocol.title + u" – " + protocol.projectLine));
+                  printedText(protocol.title + u" – " + protocol.projectLine));
 }
 
-// "Caption:" with the value written on a line to its right; an empty value
-// leaves the line to be filled in by hand.
-void drawField(ProtocolPage& page, double x, double y, double width, const std::u16string& caption,
-               const std::u16string& value)
+void drawSectionTitle(ProtocolPage& page, const std::u16string& title, double width)
 {
-    QPainter& painter = page.painter();
-    painter.setFont(sizedFont(regularFont(), 8.0));
-    const QString captionText = qText(caption) + QLatin1Char(':');
-    const double captionWidth = std::min(page.textWidthMm(captionText, painter.font()) + 1.5, width / 2.0);
-    page.drawLine(page.rect(x, y, captionWidth, 5.0), Qt::AlignLeft | Qt::AlignBottom, captionText);
-    painter.setPen(QPen(kRule, page.mm(0.2)));
-    painter.drawLine(QPointF(page.mm(x + captionWidth), page.mm(y + 5.0)), QPointF(page.mm(x + width), page.mm(y + 5.0)));
-    painter.setPen(Qt::black);
-    painter.setFont(sizedFont(boldFont(), 8.0));
-    page.drawLine(page.rect(x + captionWidth + 1.0, y, width - captionWidth - 1.0, 5.0), Qt::AlignLeft | Qt::AlignBottom,
-                  qText(value));
-}
-
-// The summary, the sign-off fields, the remarks and the two signatures.
-void drawClosingBlock(ProtocolPage& page, const CommissioningProtocol& protocol, double top, double width)
-{
-    QPainter& painter = page.painter();
-    painter.setPen(Qt::black);
-    painter.setFont(sizedFont(boldFont(), 9.0));
-    page.drawLine(page.rect(0.0, top + 2.0, width, 5.0), Qt::AlignLeft | Qt::AlignVCenter, qText(protocol.summaryLine));
-
-    double y = top + kSummaryHeight;
-    const double gap = 6.0;
-    const double column = (width - 2.0 * gap) / 3.0;
-    const std::size_t remarks = protocol.signOffFields.size() - 1;
-    for (std::size_t i = 0; i < remarks; ++i)
-        drawField(page, static_cast<double>(i % 3) * (column + gap), y + static_cast<double>(i / 3) * kFieldRow, column,
-                  protocol.signOffFields[i].first, protocol.signOffFields[i].second);
-    y += 2.0 * kFieldRow;
-
-    painter.setFont(sizedFont(regularFont(), 8.0));
-    page.drawLine(page.rect(0.0, y, width, 4.0), Qt::AlignLeft | Qt::AlignVCenter,
-                  qText(protocol.signOffFields[remarks].first) + QLatin1Char(':'));
-    painter.setPen(QPen(kRule, page.mm(0.2)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(page.rect(0.0, y + 4.5, width, kRemarksHeight - 6.0));
-    painter.setPen(Qt::black);
-    painter.drawText(page.rect(1.0, y + 5.0, width - 2.0, kRemarksHeight - 7.0), qText(protocol.signOffFields[remarks].second),
-                     ProtocolPage::wrapping(Qt::AlignLeft | Qt::AlignTop, QTextOption::WrapAtWordBoundaryOrAnywhere));
-    y += kRemarksHeight;
-
-    const double half = (width - 3.0 * gap) / 2.0;
-    for (std::size_t i = 0; i < protocol.signatures.size(); ++i) {
-        const double x = static_cast<double>(i) * (half + 3.0 * gap);
-        painter.setPen(Qt::black);
-        painter.setFont(sizedFont(boldFont(), 9.0));
-        page.drawLine(page.rect(x, y + 1.0, half, 5.0), Qt::AlignLeft | Qt::AlignVCenter,
-                      qText(protocol.signatures[i].party));
-        drawField(page, x, y + 6.0, half, protocol.nameCaption, protocol.signatures[i].name);
-        drawField(page, x, y + 15.0, half, protocol.signatureCaption, u"");
-    }
+    page.painter().setPen(Qt::black);
+    page.painter().setFont(sizedFont(boldFont(), 11.0));
+    page.drawLine(page.rect(0.0, kHeaderBand, width, kSectionTitle - 2.0), Qt::AlignLeft | Qt::AlignVCenter,
+                  printedText(title));
 }
 
 // A chart below the header band, as large as the page allows, its
@@ -311,12 +240,30 @@ std::unique_ptr<QProgressDialog> progressDialog(const CommissioningProtocol& pro
 {
     if (!wanted || protocol.rows.size() < kRowsWorthAProgressDialog)
         return nullptr;
-    auto dialog = std::make_unique<QProgressDialog>(qText(protocol.title), QProgressDialog::tr("Cancel"), 0, pages,
-                                                    QApplication::activeWindow());
+    auto dialog = std::make_unique<QProgressDialog>(printedText(protocol.title), QProgressDialog::tr("Cancel"), 0,
+                                                    pages, QApplication::activeWindow());
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(300);
     dialog->setAutoClose(false);
     return dialog;
+}
+
+using PageContent = std::function<void()>;
+
+// The pages of a table of its own (the earlier readings, the fitter's
+// settings) under its title; none without rows.
+void addSectionPages(std::vector<PageContent>& pages, ProtocolPage& page, const Table& table,
+                     const std::u16string& title, double width, double height)
+{
+    if (table.rows->empty())
+        return;
+    const double top = kHeaderBand + kSectionTitle;
+    const double space = height - kFooterBand - top - table.headerHeight;
+    for (const ProtocolPageRows& rows : protocolPages(table.rowHeights, space))
+        pages.push_back([&page, &table, &title, rows, top, width] {
+            drawSectionTitle(page, title, width);
+            drawTablePage(page, table, rows, top);
+        });
 }
 
 } // namespace
@@ -326,13 +273,13 @@ std::optional<std::string> QtProtocolPrinter::protocolPdf(const CommissioningPro
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(kResolution);
+    writer.setResolution(kProtocolResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter));
     const QString author = QStringLiteral("Arvelo Rezu");
-    writer.setTitle(qText(protocol.title));
+    writer.setTitle(printedText(protocol.title));
     writer.setCreator(author);
-    writer.setDocumentXmpMetadata(xmpMetadata(qText(protocol.title), author));
+    writer.setDocumentXmpMetadata(xmpMetadata(printedText(protocol.title), author));
 
     QPainter painter(&writer);
     ProtocolPage page(painter);
@@ -340,27 +287,52 @@ std::optional<std::string> QtProtocolPrinter::protocolPdf(const CommissioningPro
     const double width = area.width();
     const double height = area.height();
 
-    Table table;
-    table.widths = protocolColumnWidths(width);
-    table.headerFont = sizedFont(boldFont(), headerPoints(page, protocol.headers, table.widths));
-    table.cellFont = sizedFont(regularFont(), kCellPoints);
-    table.headerHeight =
-        protocolRowHeight(mostLines(page, protocol.headers, table, table.headerFont),
-                          page.lineHeightMm(table.headerFont), kPadding, 0.0);
-    const double lineHeight = page.lineHeightMm(table.cellFont);
-    for (const std::vector<std::u16string>& cells : protocol.rows)
-        table.rowHeights.push_back(protocolRowHeight(
-            mostLines(page, cells, table, table.cellFont), lineHeight,
-            kPadding, kWritableRow));
-    const double tableTop = kHeaderBand;
-    const double rowSpace = height - kFooterBand - tableTop - table.headerHeight;
-    const std::vector<ProtocolPageRows> pages = protocolPages(table.rowHeights, rowSpace, kClosingHeight);
+    Table table = measuredTable(page, protocol.headers, protocol.rows, protocolColumnWidths(width), kCellPoints,
+                                kWritableRow);
+    table.marks = &protocol.marks;
+    table.firstSiteColumn = table.widths.size() - kSiteColumns;
+    table.markColumn = table.firstSiteColumn + 4;
+    const double rowSpace = height - kFooterBand - kHeaderBand - table.headerHeight;
+    const std::vector<ProtocolPageRows> tablePages = protocolPages(table.rowHeights, rowSpace);
+
+    // What follows the last row, continued on pages of its own when it is long.
+    const std::vector<ClosingPiece> closing = closingPieces(page, protocol, width);
+    std::vector<double> closingHeights;
+    for (const ClosingPiece& piece : closing)
+        closingHeights.push_back(piece.height);
+    const double afterRows = kHeaderBand + table.headerHeight + rowsHeight(table, tablePages.back());
+    const std::vector<PiecePlace> places = flowPieces(closingHeights, afterRows, kHeaderBand, height - kFooterBand);
+    const auto drawClosing = [&](std::size_t closingPage) {
+        for (std::size_t i = 0; i < closing.size(); ++i)
+            if (places[i].page == closingPage)
+                closing[i].draw(page, places[i].top);
+    };
+
+    std::vector<PageContent> pages;
+    for (std::size_t number = 0; number < tablePages.size(); ++number)
+        pages.push_back([&, number] {
+            drawTablePage(page, table, tablePages[number], kHeaderBand);
+            if (number + 1 == tablePages.size())
+                drawClosing(0);
+        });
+    for (std::size_t closingPage = 1; closingPage <= (places.empty() ? 0 : places.back().page); ++closingPage)
+        pages.push_back([&, closingPage] { drawClosing(closingPage); });
+
+    const Table earlier = measuredTable(page, protocol.earlierReadings.headers, protocol.earlierReadings.rows,
+                                        earlierReadingsColumnWidths(width), kSectionCellPoints, 0.0);
+    addSectionPages(pages, page, earlier, protocol.earlierReadings.title, width, height);
+    for (const std::string& chart : protocol.charts)
+        pages.push_back([&page, &chart, width, height] { drawChart(page, chart, width, height); });
+    // The fitter's settings close the protocol: the page to take along.
+    const Table fitter = measuredTable(page, protocol.fitterSettings.headers, protocol.fitterSettings.rows,
+                                       fitterColumnWidths(width), kSectionCellPoints, kWritableRow);
+    addSectionPages(pages, page, fitter, protocol.fitterSettings.title, width, height);
 
     // One picture at print resolution, drawn on every page: the document
     // holds it once.
     const QImage banner = QImage(imageResourcePath(kBannerPicture))
                               .scaledToHeight(static_cast<int>(page.mm(kBannerHeight)), Qt::SmoothTransformation);
-    const int pageCount = static_cast<int>(pages.size() + protocol.charts.size());
+    const int pageCount = static_cast<int>(pages.size());
     const auto progress = progressDialog(protocol, showProgress_, pageCount);
     for (std::size_t number = 0; number < pages.size(); ++number) {
         if (progress) {
@@ -371,30 +343,8 @@ std::optional<std::string> QtProtocolPrinter::protocolPdf(const CommissioningPro
         if (number > 0)
             writer.newPage();
         drawHeaderBand(page, protocol, banner, width);
-        double y = tableTop;
-        if (pages[number].count > 0 || pages.size() == 1 || number + 1 < pages.size()) {
-            drawRow(page, table, protocol.headers, tableTop, table.headerHeight, true, ProtocolMark::None);
-            y += table.headerHeight;
-        }
-        for (std::size_t row = pages[number].first; row < pages[number].first + pages[number].count; ++row) {
-            drawRow(page, table, protocol.rows[row], y, table.rowHeights[row], false,
-                    row < protocol.marks.size() ? protocol.marks[row] : ProtocolMark::None);
-            y += table.rowHeights[row];
-        }
-        if (number + 1 == pages.size())
-            drawClosingBlock(page, protocol, y, width);
+        pages[number]();
         drawFooter(page, protocol, width, height, static_cast<int>(number + 1), pageCount);
-    }
-    for (std::size_t chart = 0; chart < protocol.charts.size(); ++chart) {
-        if (progress) {
-            progress->setValue(static_cast<int>(pages.size() + chart));
-            if (progress->wasCanceled())
-                return std::nullopt;
-        }
-        writer.newPage();
-        drawHeaderBand(page, protocol, banner, width);
-        drawChart(page, protocol.charts[chart], width, height);
-        drawFooter(page, protocol, width, height, static_cast<int>(pages.size() + chart + 1), pageCount);
     }
     painter.end();
     if (progress)

@@ -5,7 +5,7 @@ const DialogTemplate* findDialogTemplate(int templateId)
     static const DialogTemplate* const kTemplates[] = {
         &aboutBoxTemplate(),       &mainWindowTemplate(),        &languageDialogTemplate(),
         &unitsDialogTemplate(),    &preferencesDialogTemplate(), &flowDialogTemplate(),
-        &signOffDialogTemplate(),
+        &signOffDialogTemplate(),  &recordDialogTemplate(),
         &branchWindowTemplate(),
     };
     for (const DialogTemplate* dialog : kTemplates) {

@@ -11,6 +11,7 @@ const DialogTemplate& preferencesDialogTemplate(); // 105
 const DialogTemplate& flowDialogTemplate();        // 106
 const DialogTemplate& branchWindowTemplate();      // 107
 const DialogTemplate& signOffDialogTemplate();     // 108
+const DialogTemplate& recordDialogTemplate();      // 109
 
 // The template with this id, or nullptr when the program has none.
 const DialogTemplate* findDialogTemplate(int templateId);

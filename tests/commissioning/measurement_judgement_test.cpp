@@ -27,8 +27,18 @@ const Case kCases[] = {
      u"OK +10,00 %"},
     {"at the lower edge", 0.5f, "l/s", 0.45f, "l/s", MeasurementVerdict::None, MeasurementMark::Passed, -10.0f,
      u"OK -10,00 %"},
-    {"just beyond", 0.5f, "l/s", 0.5501f, "l/s", MeasurementVerdict::None, MeasurementMark::Failed, 10.02f,
-     u"KO +10,02 %"},
+    // 0,5504 prints "0,550": 10,00 % and passes; 0,5506 prints "0,551": 10,20 %.
+    {"just beyond as printed", 0.5f, "l/s", 0.5504f, "l/s", MeasurementVerdict::None, MeasurementMark::Passed,
+     10.0f, u"OK +10,00 %"},
+    {"just beyond", 0.5f, "l/s", 0.5506f, "l/s", MeasurementVerdict::None, MeasurementMark::Failed, 10.2f,
+     u"KO +10,20 %"},
+    // A small flow: 0,024 against 0,03 prints "0,0240" beside "0,0300", so
+    // (0,0240 - 0,0300) / 0,0300 = -20,00 %; 0,02406 prints "0,0241":
+    // (0,0241 - 0,0300) / 0,0300 = -19,67 %.
+    {"a small flow", 0.03f, "l/s", 0.024f, "l/s", MeasurementVerdict::None, MeasurementMark::Failed, -20.0f,
+     u"KO -20,00 %"},
+    {"a small flow between figures", 0.03f, "l/s", 0.02406f, "l/s", MeasurementVerdict::None,
+     MeasurementMark::Failed, -19.67f, u"KO -19,67 %"},
     {"far below", 2.0f, "l/s", 1.0f, "l/s", MeasurementVerdict::None, MeasurementMark::Failed, -50.0f,
      u"KO -50,00 %"},
     {"in other volume units", 3.6f, "m3/h", 1.0f, "l/s", MeasurementVerdict::None, MeasurementMark::Passed, 0.0f,

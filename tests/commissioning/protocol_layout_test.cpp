@@ -18,6 +18,40 @@ TEST(ProtocolLayout, ColumnsFillTheTableAndLeaveRoomToWrite)
         EXPECT_GE(widths[column], 10.0) << column;
 }
 
+TEST(ProtocolLayout, TheNumberColumnHoldsFiveDigits)
+{
+    // At 6,5 points (2,29 mm) Roboto's digits are 0,562 em wide: five take
+    // 5 x 0,562 x 2,29 = 6,45 mm, with 1 mm of padding either side 8,45 mm.
+    EXPECT_GE(protocolColumnWidths(277.0).front(), 8.45);
+}
+
+TEST(ProtocolLayout, ClosingPiecesFollowTheRowsAndContinueOnTheNextPage)
+{
+    struct Case {
+        const char* name;
+        std::vector<double> heights;
+        double firstTop;
+        std::vector<std::pair<std::size_t, double>> places;
+    };
+    // Pages from 30 to 100.
+    const Case cases[] = {
+        {"below the rows", {10.0, 20.0}, 60.0, {{0, 60.0}, {0, 70.0}}},
+        {"exactly to the bottom", {10.0, 30.0}, 60.0, {{0, 60.0}, {0, 70.0}}},
+        {"the rest on the next page", {10.0, 20.0, 15.0, 5.0}, 60.0, {{0, 60.0}, {0, 70.0}, {1, 30.0}, {1, 45.0}}},
+        {"a full page first", {10.0}, 95.0, {{1, 30.0}}},
+        {"over several pages", {40.0, 40.0, 40.0}, 30.0, {{0, 30.0}, {1, 30.0}, {2, 30.0}}},
+        // A piece taller than a page stands at the top of one, never on an
+        // empty page before it.
+        {"taller than a page", {90.0, 10.0}, 30.0, {{0, 30.0}, {1, 30.0}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::pair<std::size_t, double>> places;
+        for (const PiecePlace& place : flowPieces(c.heights, c.firstTop, 30.0, 100.0))
+            places.emplace_back(place.page, place.top);
+        EXPECT_EQ(places, c.places) << c.name;
+    }
+}
+
 TEST(ProtocolLayout, RowsHoldTheirTallestCellButStayWritable)
 {
     EXPECT_DOUBLE_EQ(protocolRowHeight(1, 3.0, 1.0, 9.0), 9.0);

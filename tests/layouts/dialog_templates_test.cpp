@@ -148,7 +148,7 @@ TEST_P(EveryTemplate, ControlsLieInsideTheDialog)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, testing::Values(100, 102, 103, 104, 105, 106, 107));
+INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, testing::Values(100, 102, 103, 104, 105, 106, 107, 109));
 
 TEST(DialogTemplates, UnknownIdFindsNothing)
 {

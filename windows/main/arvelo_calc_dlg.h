@@ -17,6 +17,7 @@
 #include <vector>
 
 class CurveWindows;
+struct ValveFacts;
 class ProductDb;
 class ProtocolPrinter;
 class SaveFileChooser;
@@ -115,6 +116,10 @@ private:
     void loadMeasurements();
     MeasurementRow measurementOnPage(const ProjectRow& valve);
     void recordMeasurement();
+    std::u16string implausibleReason(const ProjectRow& valve, const MeasurementRow& reading,
+                                     const ValveFacts& facts) const;
+    void showCorrection(const ProjectRow& valve, const ValveFacts& facts);
+    void hideCorrection();
     // Asks for the protocol's sign-off; false when the user cancelled.
     bool askSignOff();
 

@@ -2,13 +2,21 @@
 
 #include "app/unit_conversion.h"
 #include "app/user_messages.h"
+#include "data/flow_figure.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
+#include "commissioning/valve_facts.h"
 #include "db/measurement_store.h"
 #include "db/product_db.h"
 #include "sizing/valve_families.h"
+#include "windows/dialogs/record_measurement_dlg.h"
 #include "windows/dialogs/sign_off_dlg.h"
 #include "commissioning/commissioning_protocol.h"
+#include "commissioning/correction_texts.h"
+#include "commissioning/measurement_cell.h"
+#include "commissioning/measurement_judgement.h"
+#include "commissioning/reading_plausibility.h"
+#include "commissioning/valve_correction.h"
 #include "windows/main/main_window_ids.h"
 #include "commissioning/measurement_texts.h"
 
@@ -23,6 +31,83 @@ constexpr std::int32_t kFixedOrificeMeasurement = 4;
 constexpr std::int32_t kPicvCheck = 9;
 
 bool isMeasuringPage(std::int32_t view) { return view == kFixedOrificeMeasurement || view == kPicvCheck; }
+
+constexpr int kTextResult = 127;
+
+void show(ControlState& control, bool visible)
+{
+    control.visible = visible;
+    control.enabled = visible;
+}
+
+std::u16string withUnit(const std::string& number, const std::string& unit)
+{
+    return utf8ToUtf16(number + " " + unit);
+}
+
+} // namespace
+
+// Why the reading cannot be what flows, in the units on the page; empty
+// when it can.
+std::u16string CArveloCalcDlg::implausibleReason(const ProjectRow& valve, const MeasurementRow& reading,
+                                                 const ValveFacts& facts) const
+{
+    const ReadingPlausibility plausibility =
+        readingPlausibility(valve, reading, pressureToBase(state_, reading.dP), facts);
+    std::u16string reason;
+    if (plausibility.dpAboveMaximum)
+        reason = formatText(text(CorrectionText::kDpAboveMaximum),
+                            {withUnit(formatCommaDecimal(reading.dP), reading.muP),
+                             withUnit(formatCommaDecimal(pressureFromBase(state_, facts.dpMaximumKpa)),
+                                      reading.muP)});
+    if (plausibility.flowAboveThreeTimesDesign) {
+        if (!reason.empty())
+            reason += u"; ";
+        reason += formatText(text(CorrectionText::kFlowAboveThreeTimes),
+                             {withUnit(formatFlowFigure(reading.flow), reading.muQ),
+                              withUnit(formatFlowFigure(valve.portata), valve.muQ)});
+    }
+    return reason;
+}
+
+// After a reading of a fixed-orifice valve: its verdict with the deviation
+// and, for a failing valve, the presetting that gives the design flow,
+// where the page leaves two result rows free. Their fields are narrow: the
+// verdict and a valve that needs another size stand in the captions.
+void CArveloCalcDlg::showCorrection(const ProjectRow& valve, const ValveFacts& facts)
+{
+    if (state_.valveView != kFixedOrificeMeasurement)
+        return;
+    const MeasurementRow* latest = findMeasurement(measurements_, valve.posizione, valve.riferimento);
+    const MeasurementJudgement judgement = judgeMeasurement(valve, latest);
+    if (judgement.mark != MeasurementMark::Passed && judgement.mark != MeasurementMark::Failed)
+        return;
+    const bool failed = judgement.mark == MeasurementMark::Failed;
+    ControlModel& c = controls();
+    c[kFirstResultCaption].text = text(kTextResult) + (failed ? u": KO" : u": OK");
+    c[kFirstResult].text =
+        judgement.deviationPercent ? utf8ToUtf16(signedPercentText(*judgement.deviationPercent)) : u"---";
+    c[kFirstResult].textColour = failed ? kTextRed : kTextBlack;
+    const auto correction = valveCorrection(valve, latest, facts);
+    const bool corrected = correction && correction->outcome == CorrectionOutcome::Corrected;
+    c[kThirdResultCaption].text = correction && !corrected ? correctionText(state_.languageIndex, *correction)
+                                                           : text(CorrectionText::kPresettingToSet);
+    c[kThirdResult].text = corrected ? correctionText(state_.languageIndex, *correction) : u"---";
+    for (const int id : {kFirstResultCaption, kFirstResult, kThirdResultCaption, kThirdResult})
+        show(c[id], true);
+}
+
+void CArveloCalcDlg::hideCorrection()
+{
+    if (state_.valveView != kFixedOrificeMeasurement)
+        return;
+    ControlModel& c = controls();
+    c[kFirstResult].textColour = kTextBlack;
+    for (const int id : {kFirstResultCaption, kFirstResult, kThirdResultCaption, kThirdResult})
+        show(c[id], false);
+}
+
+namespace {
 
 } // namespace
 
@@ -39,6 +124,7 @@ void CArveloCalcDlg::refreshMeasurementButton()
 void CArveloCalcDlg::noteMeasuredValve()
 {
     measuredValve_.reset();
+    hideCorrection();
     if (state_.valveView == kFixedOrificeMeasurement && state_.fobvCommFound == 1 && state_.fobvCommChosen &&
         *state_.fobvCommChosen < state_.fobvCommRows.size())
         measuredValve_ = state_.fobvCommRows[*state_.fobvCommChosen].technicalCode;
@@ -92,12 +178,36 @@ void CArveloCalcDlg::recordMeasurement()
                                                   {utf8ToUtf16(*measuredValve_), utf8ToUtf16(valve.numero_di_materiale)}));
         return;
     }
-    if (const auto failure = MeasurementStore(db_.handle()).record(measurementOnPage(valve))) {
+    MeasurementRow reading = measurementOnPage(valve);
+    const ValveFactsByCode catalogue = catalogueFacts(db_, {valve});
+    const auto found = catalogue.find(valve.numero_di_materiale);
+    const ValveFacts facts = found != catalogue.end() ? found->second : ValveFacts{};
+    const std::u16string reason = implausibleReason(valve, reading, facts);
+    // The page's own presetting field serves the pressure-independent
+    // valve; the fixed-orifice page asks for the presetting found.
+    const bool askPresetting = state_.valveView == kFixedOrificeMeasurement;
+    if (askPresetting || !reason.empty()) {
+        CArveloCalcRecordDlg dialog(state_, askPresetting, utf8ToUtf16(reading.setting), reason);
+        if (services_.windows.runModal(dialog) != kResultOk)
+            return;
+        if (askPresetting)
+            reading.setting = utf16ToUtf8(dialog.presetting());
+        reading.implausibleConfirmed = !reason.empty();
+    }
+    // A presetting the handwheel cannot show is a slip of the finger: no
+    // correction could start from it.
+    if (askPresetting && facts.hasCurve &&
+        !kvAtPresetting(facts.curve, facts.presetStart, facts.presetStep, parseCommaDecimal(reading.setting))) {
+        services_.messages.showMessage(text(CorrectionText::kPresettingOffScale));
+        return;
+    }
+    if (const auto failure = MeasurementStore(db_.handle()).record(reading)) {
         services_.messages.showMessage(formatText(text(MeasurementText::kNotRecorded), {utf8ToUtf16(*failure)}));
         return;
     }
     loadMeasurements();
     fillValveList();
+    showCorrection(valve, facts);
 }
 
 bool CArveloCalcDlg::askSignOff()

@@ -7,6 +7,7 @@
 #include "db/valve_list_store.h"
 #include "commissioning/branch_protocol_charts.h"
 #include "commissioning/commissioning_protocol.h"
+#include "commissioning/valve_facts.h"
 #include "valve_list/designation_field.h"
 #include "files/export_failure_text.h"
 #include "windows/main/main_window_ids.h"
@@ -216,7 +217,8 @@ void CArveloCalcDlg::exportValveList()
     std::optional<std::string> bytes;
     if (asProtocol) {
         CommissioningProtocol protocol = commissioningProtocol(project, customer, state_.languageIndex, stored,
-                                                               measured.rows, todayIsoDate(), signOff_);
+                                                               measured.rows, todayIsoDate(), signOff_,
+                                                               catalogueFacts(db_, stored));
         protocol.charts = branchChartsOfValveList(state_, db_);
         bytes = services_.protocols.protocolPdf(protocol);
     } else {

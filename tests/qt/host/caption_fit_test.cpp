@@ -10,7 +10,11 @@
 #include "windows/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "windows/dialogs/arvelo_calc_setup_prefs_dlg.h"
 #include "windows/dialogs/arvelo_calc_setup_um_dlg.h"
+#include "windows/dialogs/record_measurement_dlg.h"
 #include "windows/dialogs/sign_off_dlg.h"
+#include "commissioning/correction_texts.h"
+#include "data/text_format.h"
+#include "data/text_table.h"
 #include "qt/host/fitted_text.h"
 #include "qt/host/window_host.h"
 
@@ -96,6 +100,32 @@ TEST_F(MainWindowWidget, EveryCaptionFitsOrShowsItsEllipsisAndTooltip)
     }
     for (const std::string& caption : shortened)
         std::printf("shortened: %s\n", caption.c_str());
+}
+
+// The question before an implausible reading is recorded, with both of its
+// reasons, and the presetting's caption stand whole in every language:
+// the engineer decides on what they say.
+TEST_F(MainWindowWidget, TheRecordDialogShowsItsQuestionWhole)
+{
+    for (int language = 0; language < 7; ++language) {
+        state.languageIndex = static_cast<std::uint8_t>(language);
+        const auto format = [language](int id, std::initializer_list<std::u16string_view> values) {
+            return formatText(TextTable::text(language, id), values);
+        };
+        const std::u16string reason =
+            format(CorrectionText::kDpAboveMaximum, {u"3000,00 mbar", u"2500,00 mbar"}) + u"; " +
+            format(CorrectionText::kFlowAboveThreeTimes, {u"3,85 l/s", u"0,500 l/s"});
+        CArveloCalcRecordDlg dialog(state, true, u"3,70", reason);
+        WindowHost dialogHost(dialog, &host());
+        dialogHost.open();
+        dialogHost.grab();
+        for (const int id : {1301, 1303}) {
+            auto* label = qobject_cast<KrStaticText*>(dialogHost.control(id));
+            ASSERT_NE(label, nullptr) << id;
+            EXPECT_EQ(label->text().toStdU16String(), dialog.controls().find(id)->text)
+                << kLanguages[language] << " control " << id;
+        }
+    }
 }
 
 } // namespace

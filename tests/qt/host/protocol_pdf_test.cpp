@@ -5,6 +5,7 @@
 #include "tests/support/command_output.h"
 #include "tests/support/temp_folder.h"
 #include "commissioning/commissioning_protocol.h"
+#include "commissioning/valve_facts.h"
 #include "files/write_file_atomically.h"
 #include "qt/host/qt_protocol_printer.h"
 
@@ -179,6 +180,21 @@ TEST(ProtocolPdf, EveryPageRepeatsTheHeadersAndEveryDesignationCanBeFound)
     }
 }
 
+// A fixed orifice whose handwheel gives Kv = 2 x (presetting - 0,4) on a
+// scale from 0,5 to 4,0.
+ValveFacts straightCurveValve()
+{
+    ValveFacts orifice;
+    orifice.kind = MeasuredKind::FixedOrifice;
+    orifice.kvs = 8.0f;
+    orifice.hasCurve = true;
+    for (int i = 0; i < 36; ++i)
+        orifice.curve.values[i] = 0.2f * static_cast<float>(i + 1);
+    orifice.presetStart = 0.5f;
+    orifice.presetStep = 0.1f;
+    return orifice;
+}
+
 // In every language, each word of the headers and of the result column
 // stands whole on the page: the headers shrink to fit rather than break a
 // word, and the columns are wide enough for the words of a result.
@@ -194,8 +210,12 @@ TEST(ProtocolPdf, HeadersAndResultsBreakBetweenWordsInEveryLanguage)
     for (int language = 0; language < 7; ++language) {
         TempFolder folder;
         const std::filesystem::path file = folder.path() / "protocol.pdf";
-        const CommissioningProtocol protocol =
-            commissioningProtocol(u"Schule", u"Stadt", language, rows, measurements, u"2026-12-10");
+        // The second valve failed on its pressure: its result names the
+        // presetting to set too.
+        const CommissioningProtocol protocol = commissioningProtocol(u"Schule", u"Stadt", language, rows,
+                                                                     measurements, u"2026-12-10", {},
+                                                                     {{"AR11-025-01", straightCurveValve()}});
+        ASSERT_FALSE(protocol.fitterSettings.rows.empty());
         ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
         const std::string page = withoutSpaces(commandOutput("pdftotext -enc UTF-8 -f 1 -l 1 '" + file.string() + "' -"));
         std::vector<std::u16string> texts = protocol.headers;
@@ -278,6 +298,103 @@ TEST(ProtocolPdf, ChartsFollowTheTableOnPagesOfTheirOwn)
         EXPECT_NE(text.find("Projekt: Schule Nord"), std::string::npos) << page << text;
         EXPECT_TRUE(pageShowsColour(file, page, 0x1f, 0x5f, 0xa8)) << "the chart on page " << page;
     }
+}
+
+} // namespace
+
+namespace {
+
+std::string pageText(const std::filesystem::path& file, int page)
+{
+    return commandOutput("pdftotext -enc UTF-8 -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
+                         file.string() + "' -");
+}
+
+int pageCount(const std::filesystem::path& file)
+{
+    const std::string info = commandOutput("pdfinfo '" + file.string() + "'");
+    int pages = 0;
+    std::sscanf(info.c_str() + info.find("Pages:"), "Pages: %d", &pages);
+    return pages;
+}
+
+// Long sign-off texts in Russian, the longest language: the instrument
+// keeps its serial number, remarks of many lines continue on the next page,
+// a tab prints as a blank and an emoji as a visible replacement.
+TEST(ProtocolPdf, NothingEnteredIsCut)
+{
+    std::vector<ProjectRow> rows = manyValves();
+    rows.resize(12);
+    rows.back().posizione = 10000; // five digits stand on one line
+    ProtocolSignOff signOff;
+    signOff.instrument = u"Электронный дифференциальный манометр с поверкой, зав. №12345";
+    std::u16string remarks;
+    for (int line = 1; line <= 40; ++line)
+        remarks += u"Замечание " + utf8ToUtf16(std::to_string(line)) + u": стояк проверен\n";
+    remarks += u"Последняя\tстрока 🔥";
+    signOff.remarks = remarks;
+    const CommissioningProtocol protocol =
+        commissioningProtocol(u"Школа", u"Город", 6, rows, {}, u"2026-12-10", signOff);
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "protocol.pdf";
+    ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
+    const int pages = pageCount(file);
+    ASSERT_GE(pages, 2) << "forty lines of remarks do not fit below twelve valves";
+    std::string all;
+    for (int page = 1; page <= pages; ++page)
+        all += pageText(file, page);
+    EXPECT_NE(all.find("зав. №12345"), std::string::npos) << all;
+    EXPECT_NE(all.find("\n10000\n"), std::string::npos) << "the number column breaks five digits";
+    for (int line = 1; line <= 40; ++line)
+        EXPECT_NE(all.find("Замечание " + std::to_string(line) + ": стояк проверен"), std::string::npos) << line;
+    EXPECT_NE(all.find("Последняя строка \xEF\xBF\xBD"), std::string::npos) << "a blank for the tab, U+FFFD for the emoji";
+    // The signatures close the last page.
+    EXPECT_NE(pageText(file, pages).find(utf16ToUtf8(protocol.signatures.back().party)), std::string::npos);
+}
+
+// A failing static valve measured twice: its earlier reading in the
+// appendix, its presetting to set on the fitter's page, which is the last.
+TEST(ProtocolPdf, TheEarlierReadingsAndTheFitterSettingsFollowTheTable)
+{
+    std::vector<ProjectRow> rows = manyValves();
+    rows.resize(3);
+    const ValveFacts orifice = straightCurveValve();
+    MeasurementRow first;
+    first.posizione = rows[1].posizione;
+    first.riferimento = rows[1].riferimento;
+    first.dP = 6.0f;
+    first.muP = "kPa";
+    first.setting = "3,70";
+    first.flow = 0.7f;
+    first.muQ = "l/s";
+    first.date = "2026-12-09";
+    first.reading = 1;
+    MeasurementRow second = first;
+    second.flow = 0.62f;
+    second.date = "2026-12-10";
+    second.reading = 2;
+    // Found at 3,70 (Kv 6,6) passing 0,62 for 0,5: Kv 6,6 x 0,5 / 0,62 =
+    // 5,32, nearest mark 5,4 at 3,10.
+    const CommissioningProtocol protocol = commissioningProtocol(
+        u"Schule", u"Stadt", 3, rows, {first, second}, u"2026-12-10", {}, {{"AR11-025-01", orifice}});
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "protocol.pdf";
+    ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
+    ASSERT_EQ(pageCount(file), 3);
+    const std::string table = pageText(file, 1);
+    EXPECT_NE(table.find("Ventile mit fester Messblende"), std::string::npos) << table;
+    EXPECT_NE(table.find("Kvs 8,00"), std::string::npos) << table;
+    const std::string appendix = withoutSpaces(pageText(file, 2));
+    EXPECT_NE(appendix.find("FrühereMessungen"), std::string::npos) << appendix;
+    EXPECT_NE(appendix.find("2026-12-09"), std::string::npos) << appendix;
+    EXPECT_NE(appendix.find("0,700(l/s)"), std::string::npos) << appendix;
+    EXPECT_NE(appendix.find("+40,00"), std::string::npos) << appendix; // (0,700 - 0,500) / 0,500
+    const std::string fitter = withoutSpaces(pageText(file, 3));
+    EXPECT_NE(fitter.find("EinstellungenfürdenMonteur"), std::string::npos) << fitter;
+    EXPECT_NE(fitter.find("Heizkreis2Ost"), std::string::npos) << fitter;
+    EXPECT_NE(fitter.find("3,70"), std::string::npos) << fitter;
+    EXPECT_NE(fitter.find("3,10"), std::string::npos) << fitter;
+    EXPECT_EQ(fitter.find("Heizkreis1Ost"), std::string::npos) << "only the valves to re-set";
 }
 
 } // namespace

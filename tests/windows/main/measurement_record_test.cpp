@@ -2,6 +2,7 @@
 
 #include "db/measurement_store.h"
 #include "commissioning/commissioning_protocol.h"
+#include "sizing/presetting_correction.h"
 #include "windows/main/main_window_ids.h"
 
 #include "data/number_text.h"
@@ -19,6 +20,41 @@ constexpr std::size_t kMeasuredColumn = 14;
 // Valves sized and listed, then measured on the commissioning pages.
 class MeasurementRecord : public MainWindowTest {
 protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        windows.answer = [this](WindowLogic& dialog) { return answerRecordDialog(dialog); };
+    }
+    // The dialog before a reading is recorded: notes what it asked, types
+    // the presetting found (where the test gives one) and keeps or drops
+    // the reading.
+    int answerRecordDialog(WindowLogic& dialog)
+    {
+        const ControlState& question = *dialog.controls().find(kRecordQuestion);
+        asked.push_back(question.visible ? question.text : u"");
+        offeredPresetting = dialog.controls().find(kRecordPresetting)->text;
+        if (!presettingFound.empty())
+            dialog.controls()[kRecordPresetting].text = presettingFound;
+        dialog.onClick(keepReading ? kRecordSave : kRecordCancel);
+        return dialog.result().value_or(0);
+    }
+    static constexpr int kRecordPresetting = 1302;
+    static constexpr int kRecordQuestion = 1303;
+    static constexpr int kRecordSave = 1304;
+    static constexpr int kRecordCancel = 1305;
+    std::u16string presettingFound;
+    bool keepReading = true;
+    std::vector<std::u16string> asked;
+    std::u16string offeredPresetting;
+
+    // The measured dP in mbar at which the chosen orifice passes flow l/s:
+    // Q = Kvs x sqrt(dp) / 36 with dp in kPa.
+    float dpForFlow(float flow) const
+    {
+        const FobvRow& orifice = state.fobvCommRows.at(*state.fobvCommChosen);
+        const float root = 36.0f * flow / orifice.kvs;
+        return root * root * 10.0f;
+    }
     // Sizes a fixed-orifice valve for the flow and lists it.
     void listFixedOrifice(const std::u16string& flow, const std::u16string& designation)
     {
@@ -113,6 +149,123 @@ TEST_F(MeasurementRecord, AFixedOrificeMeasurementIsStoredForTheClickedValve)
     click(kRecordMeasurementButton);
     ASSERT_EQ(stored().size(), 2u);
     EXPECT_EQ(measuredCell(1), u"KO +100,00 %"); // four times the dP, twice the flow
+}
+
+TEST_F(MeasurementRecord, AFailingValveShowsThePresettingToSetAndTheNextReadingConfirmsIt)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    const ProjectRow valve = state.projects.at(0);
+    measureFixedOrifice(valve.numero_di_materiale, u"100");
+    const FobvRow orifice = state.fobvCommRows.at(*state.fobvCommChosen);
+    std::vector<PresetRow> curves;
+    ASSERT_EQ(db.queryPreset(curves, valve.numero_di_materiale), 1);
+
+    // 0,6 l/s through a valve designed for 0,5: 20 % over, failed.
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(dpForFlow(0.6f))));
+    window.calculate();
+    EXPECT_FALSE(control(kThirdResult).visible);
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    ASSERT_TRUE(messages.shown.empty()) << std::string(utf16ToUtf8(lastMessage()));
+    EXPECT_EQ(offeredPresetting, utf8ToUtf16(valve.presetting)) << "the design presetting is offered";
+    EXPECT_EQ(asked, std::vector<std::u16string>{u""}) << "a plausible reading needs no question";
+    ASSERT_EQ(stored().size(), 1u);
+    const MeasurementRow first = stored()[0];
+    const PresettingCorrection expected = correctPresetting(curves[0], orifice.presetStart, orifice.presetStep,
+                                                            parseCommaDecimal(valve.presetting), 0.5f, first.flow);
+    ASSERT_EQ(expected.outcome, CorrectionOutcome::Corrected);
+    EXPECT_TRUE(control(kFirstResult).visible);
+    EXPECT_EQ(text(kFirstResultCaption), u"Ergebnis: KO");
+    EXPECT_EQ(u"KO " + text(kFirstResult), measuredCell(0));
+    EXPECT_EQ(text(kFirstResult).substr(0, 1), u"+");
+    EXPECT_EQ(text(kThirdResultCaption), u"Einzustellende Voreinstellung");
+    const std::u16string toSet = utf8ToUtf16(formatCommaDecimal(expected.presetting));
+    EXPECT_EQ(text(kThirdResult), toSet);
+    EXPECT_NE(toSet, utf8ToUtf16(valve.presetting));
+
+    // Set as told, the valve passes its design flow: recorded again with
+    // the presetting now found.
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(dpForFlow(0.5f))));
+    window.calculate();
+    EXPECT_FALSE(control(kThirdResult).visible) << "a new calculation hides the last reading's correction";
+    presettingFound = toSet;
+    click(kRecordMeasurementButton);
+    const auto rows = stored();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(utf8ToUtf16(rows[1].setting), toSet);
+    EXPECT_EQ(text(kFirstResultCaption), u"Ergebnis: OK");
+    EXPECT_EQ(u"OK " + text(kFirstResult), measuredCell(0));
+    EXPECT_EQ(text(kThirdResult), u"---");
+}
+
+TEST_F(MeasurementRecord, AValveThatNeedsAnotherSizeSaysSoInsteadOfAPresetting)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    const ProjectRow valve = state.projects.at(0);
+    measureFixedOrifice(valve.numero_di_materiale, u"100");
+    std::vector<PresetRow> curves;
+    ASSERT_EQ(db.queryPreset(curves, valve.numero_di_materiale), 1);
+    const FobvRow orifice = state.fobvCommRows.at(*state.fobvCommChosen);
+    // Found fully open, passing 0,25 for 0,5: the Kv needed is twice the largest.
+    presettingFound = utf8ToUtf16(formatCommaDecimal(orifice.presetFullOpening));
+    type(kSecondInput, utf8ToUtf16(formatCommaDecimal(dpForFlow(0.25f))));
+    window.calculate();
+    window.onListClick(kValveList, 0);
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(text(kFirstResultCaption), u"Ergebnis: KO");
+    EXPECT_EQ(text(kThirdResultCaption), u"Größeres Ventil nötig");
+    EXPECT_EQ(text(kThirdResult), u"---");
+}
+
+TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsNotRecorded)
+{
+    // The threaded valves' scale runs from 0,5 to 4,0 turns.
+    listFixedOrifice(u"0,5", u"V1");
+    measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"100");
+    window.onListClick(kValveList, 0);
+    for (const char16_t* found : {u"4,50", u"0,40", u"12"}) {
+        presettingFound = found;
+        click(kRecordMeasurementButton);
+        EXPECT_EQ(lastMessage(), u"Vorgefundene Voreinstellung außerhalb der Skala") << std::string(utf16ToUtf8(found));
+    }
+    EXPECT_TRUE(stored().empty());
+    presettingFound = u"4,00";
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].setting, "4,00");
+}
+
+TEST_F(MeasurementRecord, AnImplausibleReadingIsRecordedOnlyWhenTheEngineerKeepsIt)
+{
+    listFixedOrifice(u"0,5", u"V1");
+    measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"3000");
+    window.onListClick(kValveList, 0);
+    // 3000 mbar = 300 kPa, above the 250 kPa a threaded static valve carries.
+    keepReading = false;
+    click(kRecordMeasurementButton);
+    EXPECT_TRUE(stored().empty());
+    ASSERT_EQ(asked.size(), 1u);
+    const std::u16string question = asked[0];
+    EXPECT_EQ(question.substr(0, 21), u"Unplausible Messung: ");
+    EXPECT_NE(question.find(u"der gemessene dP von 3000,00 mbar liegt über dem Höchstwert des Ventils von "
+                            u"2500,00 mbar"),
+              std::u16string::npos)
+        << std::string(utf16ToUtf8(question));
+    EXPECT_EQ(question.substr(question.size() - 19), u"Trotzdem speichern?");
+
+    keepReading = true;
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_TRUE(stored()[0].implausibleConfirmed);
+
+    // A usual reading is asked nothing about and carries no mark.
+    type(kSecondInput, u"100");
+    window.calculate();
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 2u);
+    EXPECT_FALSE(stored()[1].implausibleConfirmed);
+    EXPECT_EQ(asked.back(), u"");
 }
 
 TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValve)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "commissioning/commissioning_protocol.h"
+#include "db/valve_readings.h"
+#include "sizing/presetting_correction.h"
+
+// The appendix: every reading of each valve but the latest, which the
+// table shows, in list order and in the order they were taken: number,
+// designation, date, dP, flow and deviation.
+ProtocolTable earlierReadingsTable(int languageIndex, const std::vector<ProjectRow>& projects,
+                                   const ValveReadings& readings);
+
+// The fitter's page, headers only: designation, valve, presetting found,
+// presetting to set.
+ProtocolTable fitterTable(int languageIndex);
+// A valve of the fitter's page when there is a presetting to set that
+// differs from the one found; a valve that needs another size is no
+// setting for the fitter, its row in the table says so.
+void addFitterRow(ProtocolTable& table, const ProjectRow& design, const MeasurementRow& latest,
+                  const PresettingCorrection& correction);

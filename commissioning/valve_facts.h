@@ -1,0 +1,43 @@
+#pragma once
+
+#include "db/catalogue_rows.h"
+#include "db/project_row.h"
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+class ProductDb;
+
+// How a listed valve is measured on site.
+enum class MeasuredKind {
+    Unknown,             // not in the catalogue's measurable families
+    FixedOrifice,        // flow from the dP across its fixed orifice
+    PressureIndependent, // the available dP checked against the presetting's minimum
+};
+
+// What the commissioning record needs of a listed valve's catalogue entry:
+// the figures the flow was obtained with, the largest dP the valve carries
+// (kPa) and the curve its presetting is read from.
+struct ValveFacts {
+    MeasuredKind kind = MeasuredKind::Unknown;
+    float kvs = NAN; // the fixed orifice's, m3/h
+    float dpMaximumKpa = NAN;
+    bool hasCurve = false;
+    PresetRow curve; // Kv (static) or flow (pressure-independent) per position
+    float presetStart = 0.0f;
+    float presetStep = 0.0f;
+};
+
+// By material number.
+using ValveFactsByCode = std::map<std::string, ValveFacts>;
+
+// The facts of every material number in the list, each read once.
+ValveFactsByCode catalogueFacts(ProductDb& db, const std::vector<ProjectRow>& projects);
+
+// The largest dP across a static balancing valve, which its catalogue rows
+// do not give: about 250 kPa for threaded bodies (up to DN 50) and 350 kPa
+// for flanged ones, the published figures of valves of this range. A size
+// that names no DN counts as threaded, the stricter figure.
+float staticValveDpMaximumKpa(const std::string& nominalSize);
