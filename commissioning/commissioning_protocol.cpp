@@ -6,6 +6,7 @@
 #include "db/measurement_store.h"
 #include "commissioning/measurement_cell.h"
 #include "commissioning/measurement_judgement.h"
+#include "valve_list/stored_value_text.h"
 #include "valve_list/valve_list_columns.h"
 
 #include <array>
@@ -67,12 +68,13 @@ std::u16string captioned(int languageIndex, int captionId, std::u16string_view v
 
 std::u16string number(float value)
 {
-    return std::isfinite(value) ? utf8ToUtf16(formatCommaDecimal(value)) : kNoValue;
+    return utf8ToUtf16(formatResultNumber(value));
 }
 
 std::u16string withUnit(float value, const std::string& unit)
 {
-    return std::isfinite(value) ? number(value) + u" (" + utf8ToUtf16(unit) + u")" : kNoValue;
+    const std::u16string shown = number(value);
+    return shown == kNoValue ? kNoValue : shown + u" (" + utf8ToUtf16(unit) + u")";
 }
 
 std::vector<std::u16string> headers(int languageIndex)
@@ -133,7 +135,7 @@ std::vector<std::u16string> siteCells(const MeasurementRow* measured, const Meas
         return std::vector<std::u16string>(kSiteColumns);
     return {
         withUnit(measured->dP, measured->muP),
-        utf8ToUtf16(measured->setting),
+        utf8ToUtf16(shownValueText(measured->setting)),
         withUnit(measured->flow, measured->muQ),
         judgement.deviationPercent ? utf8ToUtf16(signedDecimalText(*judgement.deviationPercent)) : kNoValue,
         resultCell(languageIndex, judgement.mark, measured->verdict),

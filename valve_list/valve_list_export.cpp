@@ -6,6 +6,7 @@
 #include "data/text_table.h"
 #include "db/measurement_store.h"
 #include "data/fluid_name.h"
+#include "valve_list/stored_value_text.h"
 
 #include <array>
 
@@ -36,7 +37,7 @@ std::string withUnit(float value, std::string_view unit)
 }
 
 // Presetting, KV value and opening are stored as the window showed them.
-std::string shownNumber(const std::string& text) { return number(parseCommaDecimal(text)); }
+std::string shownNumber(const std::string& text) { return number(storedTextNumber(text)); }
 
 void appendLine(std::string& out, const std::string* fields, std::size_t count)
 {
@@ -77,7 +78,7 @@ void appendRow(std::string& out, const ProjectRow& row, int languageIndex, const
         withUnit(row.t_ritorno, row.muTemp),
         withUnit(row.potenza, row.muPower),
         shownNumber(row.presetting) + " (-)",
-        withUnit(parseCommaDecimal(row.kv), row.muQ),
+        withUnit(storedTextNumber(row.kv), row.muQ),
         shownNumber(row.apertura),
         row.riferimento,
     };
