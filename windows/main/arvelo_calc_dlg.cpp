@@ -45,6 +45,7 @@ void CArveloCalcDlg::onOpen()
 
 void CArveloCalcDlg::onClick(int controlId)
 {
+    retryUnreadValveList();
     struct ClickHandler {
         int id;
         void (*handle)(CArveloCalcDlg&);
@@ -94,6 +95,9 @@ bool CArveloCalcDlg::acceptsTyping(int controlId, const std::u16string& typed) c
 
 void CArveloCalcDlg::onListClick(int controlId, int row)
 {
+    // A click on the row that said the list was not read picks no valve.
+    if (retryUnreadValveList() && controlId == kValveList)
+        return;
     if (controlId == kCandidateList) {
         fields.candidateIndex = row;
         if (row < 0) {
