@@ -6,8 +6,11 @@ class QWidget;
 
 // The toolkit's save-file dialog for the export: the offered file types as
 // filters, the selected type's suffix added to a bare name, a question
-// before an existing file is replaced, and only existing folders. Tests ask for Qt's
-// own dialog, which they can fill in; the program takes the desktop's.
+// before an existing file is replaced. Qt's own dialog stays open for a
+// folder that does not exist; any other path chosen is handed on, so that
+// an export into a folder that is missing fails with its reason, told to
+// the user. Tests ask for Qt's own dialog, which they can fill in; the
+// program takes the desktop's.
 class QtSaveFileChooser : public SaveFileChooser {
 public:
     explicit QtSaveFileChooser(bool nativeDialog = true) : nativeDialog_(nativeDialog) {}
