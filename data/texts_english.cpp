@@ -192,8 +192,8 @@ LanguageTexts kEnglishTexts = {
     /* 187 */ u"Total flow (%s)",
     /* 188 */ u"Result incomplete: no valve carries the flow of circuit %s; no pump head.",
     /* 189 */ u"The valve list could not be read: %s. It is read again at your next click; until then no valve can be deleted and nothing exported.",
-    /* 190 */ u"Delete the whole valve list: %s valves and %s recorded measurements? This cannot be undone.",
-    /* 191 */ u"%s valves were deleted. %s valves were kept, because another program added or changed them after the list was shown.",
-    /* 192 */ u"Delete valve %s together with its %s recorded measurements? This cannot be undone.",
+    /* 190 */ u"Delete the whole valve list? Valves: %s, recorded measurements: %s. This cannot be undone.",
+    /* 191 */ u"Valves deleted: %s. Valves kept: %s, because another program added or changed them after the list was shown.",
+    /* 192 */ u"Delete valve %s together with its recorded measurements (%s)? This cannot be undone.",
     /* 193 */ u"File saved in %s",
 };

@@ -193,8 +193,8 @@ LanguageTexts kFrenchTexts = {
     /* 187 */ u"Débit total (%s)",
     /* 188 */ u"Résultat incomplet : aucune vanne ne passe le débit du circuit %s ; pas de hauteur de pompe.",
     /* 189 */ u"Impossible de lire la liste des robinets\u00A0: %s. Elle sera relue à votre prochain clic\u00A0; d'ici là, aucun robinet ne peut être supprimé et rien ne peut être exporté.",
-    /* 190 */ u"Supprimer toute la liste des robinets\u00A0: %s robinets et %s mesures enregistrées\u00A0? Cette action est irréversible.",
-    /* 191 */ u"%s robinets ont été supprimés. %s robinets ont été conservés, car un autre programme les a ajoutés ou modifiés après l'affichage de la liste.",
-    /* 192 */ u"Supprimer le robinet %s avec ses %s mesures enregistrées\u00A0? Cette action est irréversible.",
+    /* 190 */ u"Supprimer toute la liste des robinets\u00A0? Robinets\u00A0: %s, mesures enregistrées\u00A0: %s. Cette action est irréversible.",
+    /* 191 */ u"Robinets supprimés\u00A0: %s. Robinets conservés\u00A0: %s, car un autre programme les a ajoutés ou modifiés après l'affichage de la liste.",
+    /* 192 */ u"Supprimer le robinet %s avec ses mesures enregistrées (%s)\u00A0? Cette action est irréversible.",
     /* 193 */ u"Fichier enregistré dans %s",
 };

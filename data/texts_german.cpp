@@ -192,8 +192,8 @@ LanguageTexts kGermanTexts = {
     /* 187 */ u"Gesamtvolumenstrom (%s)",
     /* 188 */ u"Ergebnis unvollständig: kein Ventil führt den Volumenstrom von Kreis %s; keine Förderhöhe.",
     /* 189 */ u"Die Ventilliste konnte nicht gelesen werden: %s. Sie wird bei Ihrem nächsten Klick erneut gelesen; bis dahin kann kein Ventil gelöscht und nichts exportiert werden.",
-    /* 190 */ u"Die ganze Ventilliste löschen: %s Ventile und %s erfasste Messungen? Dies kann nicht rückgängig gemacht werden.",
-    /* 191 */ u"%s Ventile wurden gelöscht. %s Ventile wurden behalten, weil ein anderes Programm sie hinzugefügt oder geändert hat, nachdem die Liste angezeigt wurde.",
-    /* 192 */ u"Ventil %s mitsamt seinen %s erfassten Messungen löschen? Dies kann nicht rückgängig gemacht werden.",
+    /* 190 */ u"Die ganze Ventilliste löschen? Ventile: %s, erfasste Messungen: %s. Dies kann nicht rückgängig gemacht werden.",
+    /* 191 */ u"Gelöschte Ventile: %s. Behaltene Ventile: %s, weil ein anderes Programm sie hinzugefügt oder geändert hat, nachdem die Liste angezeigt wurde.",
+    /* 192 */ u"Ventil %s mitsamt seinen erfassten Messungen (%s) löschen? Dies kann nicht rückgängig gemacht werden.",
     /* 193 */ u"Datei gespeichert in %s",
 };

@@ -192,8 +192,8 @@ LanguageTexts kItalianTexts = {
     /* 187 */ u"Portata totale (%s)",
     /* 188 */ u"Risultato incompleto: nessuna valvola porta la portata del circuito %s; nessuna prevalenza della pompa.",
     /* 189 */ u"Impossibile leggere l'elenco valvole: %s. Viene letto di nuovo al prossimo clic; fino ad allora non si possono eliminare valvole né esportare.",
-    /* 190 */ u"Eliminare l'intero elenco valvole: %s valvole e %s misure registrate? L'operazione non può essere annullata.",
-    /* 191 */ u"%s valvole eliminate. %s valvole sono state conservate, perché un altro programma le ha aggiunte o modificate dopo che l'elenco è stato mostrato.",
-    /* 192 */ u"Eliminare la valvola %s insieme alle sue %s misure registrate? L'operazione non può essere annullata.",
+    /* 190 */ u"Eliminare l'intero elenco valvole? Valvole: %s, misure registrate: %s. L'operazione non può essere annullata.",
+    /* 191 */ u"Valvole eliminate: %s. Valvole conservate: %s, perché un altro programma le ha aggiunte o modificate dopo che l'elenco è stato mostrato.",
+    /* 192 */ u"Eliminare la valvola %s insieme alle sue misure registrate (%s)? L'operazione non può essere annullata.",
     /* 193 */ u"File salvato in %s",
 };

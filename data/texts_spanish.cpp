@@ -193,8 +193,8 @@ LanguageTexts kSpanishTexts = {
     /* 187 */ u"Caudal total (%s)",
     /* 188 */ u"Resultado incompleto: ninguna válvula admite el caudal del circuito %s; sin altura de bomba.",
     /* 189 */ u"No se ha podido leer la lista de válvulas: %s. Se vuelve a leer con su próximo clic; hasta entonces no se puede eliminar ninguna válvula ni exportar nada.",
-    /* 190 */ u"¿Eliminar toda la lista de válvulas: %s válvulas y %s mediciones registradas? No se puede deshacer.",
-    /* 191 */ u"Se han eliminado %s válvulas. Se han conservado %s válvulas, porque otro programa las añadió o modificó después de mostrarse la lista.",
-    /* 192 */ u"¿Eliminar la válvula %s junto con sus %s mediciones registradas? No se puede deshacer.",
+    /* 190 */ u"¿Eliminar toda la lista de válvulas? Válvulas: %s, mediciones registradas: %s. No se puede deshacer.",
+    /* 191 */ u"Válvulas eliminadas: %s. Válvulas conservadas: %s, porque otro programa las añadió o modificó después de mostrarse la lista.",
+    /* 192 */ u"¿Eliminar la válvula %s junto con sus mediciones registradas (%s)? No se puede deshacer.",
     /* 193 */ u"Archivo guardado en %s",
 };

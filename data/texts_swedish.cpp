@@ -193,8 +193,8 @@ LanguageTexts kSwedishTexts = {
     /* 187 */ u"Totalt flöde (%s)",
     /* 188 */ u"Ofullständigt resultat: ingen ventil klarar flödet i krets %s; ingen pumptryckhöjd.",
     /* 189 */ u"Ventillistan kunde inte läsas: %s. Den läses igen vid ditt nästa klick; till dess kan ingen ventil raderas och ingenting exporteras.",
-    /* 190 */ u"Radera hela ventillistan: %s ventiler och %s registrerade mätningar? Detta kan inte ångras.",
-    /* 191 */ u"%s ventiler raderades. %s ventiler behölls, eftersom ett annat program lade till eller ändrade dem efter att listan visades.",
-    /* 192 */ u"Radera ventil %s tillsammans med dess %s registrerade mätningar? Detta kan inte ångras.",
+    /* 190 */ u"Radera hela ventillistan? Ventiler: %s, registrerade mätningar: %s. Detta kan inte ångras.",
+    /* 191 */ u"Raderade ventiler: %s. Behållna ventiler: %s, eftersom ett annat program lade till eller ändrade dem efter att listan visades.",
+    /* 192 */ u"Radera ventil %s tillsammans med dess registrerade mätningar (%s)? Detta kan inte ångras.",
     /* 193 */ u"Filen sparades i %s",
 };
