@@ -244,20 +244,43 @@ TEST_F(LockedAtStartTest, NoChangeOrExportUntilTheListHasBeenRead)
     EXPECT_EQ(other->readings(), 1u);
 }
 
-TEST_F(LockedAtStartTest, TheFirstClickAfterTheLockIsGoneReadsTheList)
+struct FirstClickCase {
+    const char* name;
+    int button;
+};
+
+void PrintTo(const FirstClickCase& c, std::ostream* out) { *out << c.name; }
+
+class FirstClickAfterTheLockTest : public LockedAtStartTest, public testing::WithParamInterface<FirstClickCase> {};
+
+// The first click after the lock is gone shows the list; a change or an
+// export of a list the user has not seen yet waits for the next click.
+TEST_P(FirstClickAfterTheLockTest, ReadsAndShowsTheListFirst)
 {
     window.onClick(kSizingButton);
     EXPECT_EQ(rows().size(), 1u) << "still locked";
     other->run("ROLLBACK");
-    window.onClick(kSizingButton);
+    window.controls()[kProjectField].text = u"Schule";
+    window.controls()[kCustomerField].text = u"Stadt";
+    messages.shown.clear();
+    window.onClick(GetParam().button);
     ASSERT_EQ(rows().size(), 2u);
     EXPECT_EQ(rows()[1].cells[13], u"V2");
     EXPECT_FALSE(state.projectsNotRead);
     EXPECT_TRUE(messages.shown.empty());
-    // Now the list is known, deleting it asks with what it holds.
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_EQ(inspectValveList(database()).designations, (std::multiset<std::string>{"V1", "V2"}));
+    // Now the list is seen, deleting it asks with what it holds.
     messages.answer = false;
     window.onClick(kDeleteTableButton);
     EXPECT_EQ(messages.asked, std::vector<std::u16string>{german(kAskDeleteTable, {u"2", u"1"})});
 }
+
+INSTANTIATE_TEST_SUITE_P(Buttons, FirstClickAfterTheLockTest,
+                         testing::Values(FirstClickCase{"Sizing", kSizingButton},
+                                         FirstClickCase{"DeleteTable", kDeleteTableButton},
+                                         FirstClickCase{"DeleteValve", kDeleteValveButton},
+                                         FirstClickCase{"Export", kExportButton}),
+                         [](const testing::TestParamInfo<FirstClickCase>& info) { return info.param.name; });
 
 } // namespace
