@@ -39,7 +39,6 @@ TEST_P(ValveListWindowDeleteTest, DeletesTheShownValveOrNothing)
     EXPECT_EQ(shown(), c.shownAfter);
     EXPECT_EQ(stored(), c.storedAfter);
     EXPECT_EQ(window.valveListIndex, -1);
-    EXPECT_EQ(window.controls().find(kValveList)->selectedRow, -1) << "no row marked after the delete";
 }
 
 INSTANTIATE_TEST_SUITE_P(

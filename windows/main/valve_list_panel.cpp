@@ -222,9 +222,7 @@ void CArveloCalcDlg::deleteTable()
         services_.messages.showMessage(
             formatText(text(kValvesKept), {countText(outcome.deleted), countText(outcome.kept)}));
     reloadValveList();
-    // No row stays marked that no valve is picked for.
     valveListIndex = -1;
-    controls()[kValveList].selectedRow = -1;
 }
 
 void CArveloCalcDlg::deleteValve()
@@ -256,9 +254,7 @@ void CArveloCalcDlg::deleteValve()
     if (outcome == ShownRowDeletion::ChangedSinceShown)
         services_.messages.showMessage(text(kChangedSinceShown));
     reloadValveList();
-    // No row stays marked that no valve is picked for.
     valveListIndex = -1;
-    controls()[kValveList].selectedRow = -1;
 }
 
 void CArveloCalcDlg::exportValveList()
