@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The one record through which the parts of the program talk to each other.
@@ -86,6 +87,9 @@ struct AppState {
     // Valve list.
     ProjectRow pendingRow;
     std::vector<ProjectRow> projects;
+    // Why the valve list has not been read whole yet (the start-up read
+    // failed, as under another program's lock); nothing once it has been.
+    std::optional<std::string> projectsNotRead;
 };
 
 // The chosen fluid, when the fluid table has an entry at fluidIndex.

@@ -87,6 +87,11 @@ WorkingFolders runStartup(AppState& state, ProductDb& db, UserMessages& messages
 
     applyStartupDefaults(state, db);
     state.projects.clear();
-    db.loadProjects(state.projects);
+    state.projectsNotRead.reset();
+    if (!db.loadProjects(state.projects)) {
+        // Never an empty list in its place: one click could then delete it.
+        state.projects.clear();
+        state.projectsNotRead = db.lastFailure().reason;
+    }
     return folders;
 }

@@ -25,6 +25,7 @@ void applyStartupDefaults(AppState& state, ProductDb& db);
 // Makes the initial state of a run: creates DataLog and Export, opens the
 // database (text 101 in Italian when it cannot be used; the run goes on
 // without it), then fills state with its defaults, the fluids, the unit
-// tables and the valve list, in that order.
+// tables and the valve list, in that order. A valve list that cannot be
+// read (after the wait for another program's lock) is noted as not read.
 WorkingFolders runStartup(AppState& state, ProductDb& db, UserMessages& messages,
                           const std::filesystem::path& currentDirectory);

@@ -7,6 +7,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
+#include "valve_list/stored_value_text.h"
 
 #include <cmath>
 
@@ -99,7 +100,7 @@ std::vector<std::u16string> siteCells(int languageIndex, const MeasurementJudgem
                             utf8ToUtf16(std::to_string(site.readingCount))));
     return {
         protocolNumber(measured.dP, measured.muP),
-        utf8ToUtf16(measured.setting),
+        utf8ToUtf16(shownValueText(measured.setting)),
         flow,
         judgement.deviationPercent ? utf8ToUtf16(signedDecimalText(*judgement.deviationPercent)) : kNoValue,
         resultCell(languageIndex, judgement, site),

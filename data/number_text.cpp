@@ -143,6 +143,20 @@ double parseCDouble(std::string_view text)
     return readLeadingDecimal(text, '.');
 }
 
+bool isWholeCDecimal(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    if (start < text.size() && (text[start] == '+' || text[start] == '-'))
+        ++start;
+    const std::size_t length = decimalNumberLength(text.substr(start), '.');
+    std::size_t end = start + length;
+    while (end < text.size() && isBlank(text[end]))
+        ++end;
+    return length > 0 && end == text.size();
+}
+
 std::int64_t parseCInteger(std::string_view text)
 {
     std::size_t i = 0;

@@ -32,6 +32,9 @@ float parseCommaDecimal(std::string_view text);
 // C-locale conversions of database column texts: atof and atoi semantics
 // restricted to decimal numbers (no hex, inf or nan).
 double parseCDouble(std::string_view text);
+// Whether the whole text, blanks around it aside, is one such decimal
+// number: "0.8", " -1.0e+39 " are; "", "NaN", "Inf", "12 l/s" are not.
+bool isWholeCDecimal(std::string_view text);
 
 // Rounds to single precision, to infinity beyond the float range.
 float narrowToFloat(double value);

@@ -221,4 +221,9 @@ LanguageTexts kEnglishTexts = {
     /* 216 */ u"Earlier readings",
     /* 217 */ u"Valve",
     /* 218 */ u"Presetting found off the scale",
+    /* 219 */ u"The valve list could not be read: %s. It is read again at your next click; until then no valve can be deleted and nothing exported.",
+    /* 220 */ u"Delete the whole valve list? Valves: %s, recorded measurements: %s. This cannot be undone.",
+    /* 221 */ u"Valves deleted: %s. Valves kept: %s, because another program added or changed them after the list was shown.",
+    /* 222 */ u"Delete valve %s together with its recorded measurements (%s)? This cannot be undone.",
+    /* 223 */ u"File saved in %s",
 };

@@ -222,4 +222,9 @@ LanguageTexts kFrenchTexts = {
     /* 216 */ u"Mesures précédentes",
     /* 217 */ u"Vanne",
     /* 218 */ u"Préréglage trouvé hors échelle",
+    /* 219 */ u"Impossible de lire la liste des robinets\u00A0: %s. Elle sera relue à votre prochain clic\u00A0; d'ici là, aucun robinet ne peut être supprimé et rien ne peut être exporté.",
+    /* 220 */ u"Supprimer toute la liste des robinets\u00A0? Robinets\u00A0: %s, mesures enregistrées\u00A0: %s. Cette action est irréversible.",
+    /* 221 */ u"Robinets supprimés\u00A0: %s. Robinets conservés\u00A0: %s, car un autre programme les a ajoutés ou modifiés après l'affichage de la liste.",
+    /* 222 */ u"Supprimer le robinet %s avec ses mesures enregistrées (%s)\u00A0? Cette action est irréversible.",
+    /* 223 */ u"Fichier enregistré dans %s",
 };

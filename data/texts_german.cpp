@@ -221,4 +221,9 @@ LanguageTexts kGermanTexts = {
     /* 216 */ u"Frühere Messungen",
     /* 217 */ u"Ventil",
     /* 218 */ u"Vorgefundene Voreinstellung außerhalb der Skala",
+    /* 219 */ u"Die Ventilliste konnte nicht gelesen werden: %s. Sie wird bei Ihrem nächsten Klick erneut gelesen; bis dahin kann kein Ventil gelöscht und nichts exportiert werden.",
+    /* 220 */ u"Die ganze Ventilliste löschen? Ventile: %s, erfasste Messungen: %s. Dies kann nicht rückgängig gemacht werden.",
+    /* 221 */ u"Gelöschte Ventile: %s. Behaltene Ventile: %s, weil ein anderes Programm sie hinzugefügt oder geändert hat, nachdem die Liste angezeigt wurde.",
+    /* 222 */ u"Ventil %s mitsamt seinen erfassten Messungen (%s) löschen? Dies kann nicht rückgängig gemacht werden.",
+    /* 223 */ u"Datei gespeichert in %s",
 };

@@ -221,4 +221,9 @@ LanguageTexts kItalianTexts = {
     /* 216 */ u"Letture precedenti",
     /* 217 */ u"Valvola",
     /* 218 */ u"Preregolazione trovata fuori scala",
+    /* 219 */ u"Impossibile leggere l'elenco valvole: %s. Viene letto di nuovo al prossimo clic; fino ad allora non si possono eliminare valvole né esportare.",
+    /* 220 */ u"Eliminare l'intero elenco valvole? Valvole: %s, misure registrate: %s. L'operazione non può essere annullata.",
+    /* 221 */ u"Valvole eliminate: %s. Valvole conservate: %s, perché un altro programma le ha aggiunte o modificate dopo che l'elenco è stato mostrato.",
+    /* 222 */ u"Eliminare la valvola %s insieme alle sue misure registrate (%s)? L'operazione non può essere annullata.",
+    /* 223 */ u"File salvato in %s",
 };

@@ -222,4 +222,9 @@ LanguageTexts kSpanishTexts = {
     /* 216 */ u"Lecturas anteriores",
     /* 217 */ u"Válvula",
     /* 218 */ u"Preajuste encontrado fuera de escala",
+    /* 219 */ u"No se ha podido leer la lista de válvulas: %s. Se vuelve a leer con su próximo clic; hasta entonces no se puede eliminar ninguna válvula ni exportar nada.",
+    /* 220 */ u"¿Eliminar toda la lista de válvulas? Válvulas: %s, mediciones registradas: %s. No se puede deshacer.",
+    /* 221 */ u"Válvulas eliminadas: %s. Válvulas conservadas: %s, porque otro programa las añadió o modificó después de mostrarse la lista.",
+    /* 222 */ u"¿Eliminar la válvula %s junto con sus mediciones registradas (%s)? No se puede deshacer.",
+    /* 223 */ u"Archivo guardado en %s",
 };

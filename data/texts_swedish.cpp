@@ -222,4 +222,9 @@ LanguageTexts kSwedishTexts = {
     /* 216 */ u"Tidigare mätningar",
     /* 217 */ u"Ventil",
     /* 218 */ u"Funnen förinställning utanför skalan",
+    /* 219 */ u"Ventillistan kunde inte läsas: %s. Den läses igen vid ditt nästa klick; till dess kan ingen ventil raderas och ingenting exporteras.",
+    /* 220 */ u"Radera hela ventillistan? Ventiler: %s, registrerade mätningar: %s. Detta kan inte ångras.",
+    /* 221 */ u"Raderade ventiler: %s. Behållna ventiler: %s, eftersom ett annat program lade till eller ändrade dem efter att listan visades.",
+    /* 222 */ u"Radera ventil %s tillsammans med dess registrerade mätningar (%s)? Detta kan inte ångras.",
+    /* 223 */ u"Filen sparades i %s",
 };

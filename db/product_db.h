@@ -4,6 +4,7 @@
 #include "db/project_row.h"
 #include "db/sqlite_handle.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <cstdint>
@@ -24,6 +25,15 @@ struct DbFailure {
 
 // How deleting the valve of a shown row ended.
 enum class ShownRowDeletion { Deleted, ChangedSinceShown, Failed };
+
+// How deleting the valves of a shown list ended: how many stored rows went,
+// and how many stay because the list never showed them or they changed
+// since. Nothing is deleted when it failed.
+struct ShownRowsDeletion {
+    bool failed = false;
+    std::size_t deleted = 0;
+    std::size_t kept = 0;
+};
 
 // The program's only door to DB/mvd.db: every statement it sends, and the
 // conversion of the rows into records. A failing statement writes one line
@@ -78,10 +88,13 @@ public:
     int insertProject(const ProjectRow& row);
     // Deletes every row numbered posizione, or the whole list with nullopt.
     int deleteProject(std::optional<std::uint16_t> posizione);
-    // Deletes the valve a list showed as number `shown` with `designation`,
-    // in one transaction: only when exactly one stored number shows so
-    // with that designation and no other designation shares that number.
-    ShownRowDeletion deleteShownProject(std::uint16_t shown, const std::string& designation);
+    // Deletes the valve a list showed as `shown`, with its readings, in one
+    // write transaction: only when one stored number reads back as that
+    // row, every column alike, and no other row shares that number.
+    ShownRowDeletion deleteShownProject(const ProjectRow& shown);
+    // The same for every row of a list, in one write transaction; rows the
+    // list did not show, or that changed since, stay.
+    ShownRowsDeletion deleteShownProjects(const std::vector<ProjectRow>& shown);
     // The reason of the last valve list statement that failed.
     const DbFailure& lastFailure() const { return failure_; }
 

@@ -1,8 +1,11 @@
 #include "db/product_db.h"
 
+#include "db/measurement_store.h"
 #include "db/row_conversion.h"
 #include "db/row_reader.h"
 #include "db/sql_format.h"
+
+#include <algorithm>
 
 // The valve list statements. Texts go through "%q": a designation such as
 // "Pump's room" is stored as typed and cannot change the statement.
@@ -61,54 +64,77 @@ int ProductDb::deleteProject(std::optional<std::uint16_t> posizione)
 
 namespace {
 
-// What decides a deletion: every stored number (as the C conversion reads
-// it, before a list cuts it to 16 bits) with its designation.
-struct StoredNumber {
+// A stored row as the list reads it, with its number as the C conversion
+// reads it, before a list cuts it to 16 bits.
+struct StoredRow {
     std::int64_t number;
-    std::string designation;
+    ProjectRow row;
 };
 
-// The one stored number that shows as `shown` with `designation`, when the
+// The one stored number whose rows all read back as `shown`, when the
 // delete statement on it removes that valve and nothing else.
-std::optional<std::int64_t> numberToDelete(const std::vector<StoredNumber>& stored, std::uint16_t shown,
-                                           const std::string& designation)
+std::optional<std::int64_t> numberToDelete(const std::vector<StoredRow>& stored, const ProjectRow& shown)
 {
     std::optional<std::int64_t> match;
-    for (const StoredNumber& row : stored) {
-        if (static_cast<std::uint16_t>(row.number) != shown || row.designation != designation)
+    for (const StoredRow& row : stored) {
+        if (!sameStoredRow(row.row, shown))
             continue;
         if (match && *match != row.number)
             return std::nullopt; // two stored numbers show alike: which one was meant is unknown
         match = row.number;
     }
-    for (const StoredNumber& row : stored)
-        if (match && row.number == *match && row.designation != designation)
+    for (const StoredRow& row : stored)
+        if (match && row.number == *match && !sameStoredRow(row.row, shown))
             return std::nullopt;
     return match;
 }
 
 } // namespace
 
-ShownRowDeletion ProductDb::deleteShownProject(std::uint16_t shown, const std::string& designation)
+ShownRowsDeletion ProductDb::deleteShownProjects(const std::vector<ProjectRow>& shown)
 {
     constexpr const char* kLabel = "Progetti_Delete";
     const RowHandler none = [](const RowReader&) {};
+    ShownRowsDeletion outcome;
+    outcome.failed = true;
     // The write lock first, so that no other program changes the table
     // between the check and the deletion.
     if (!followFile(kLabel, true) || !execute("BEGIN IMMEDIATE", kLabel, none))
-        return ShownRowDeletion::Failed;
-    std::vector<StoredNumber> stored;
-    const bool read = execute("SELECT posizione, riferimento FROM progetti", kLabel, [&stored](const RowReader& row) {
-        stored.push_back({row.integer(0), row.text(1, std::string::npos)});
+        return outcome;
+    std::vector<StoredRow> stored;
+    bool done = execute(sqlFormat("SELECT * FROM %s", "progetti"), kLabel, [&stored](const RowReader& row) {
+        stored.push_back({row.integer(0), readProjectRow(row)});
     });
-    const std::optional<std::int64_t> number = read ? numberToDelete(stored, shown, designation) : std::nullopt;
-    const bool deleted =
-        number && execute(sqlFormat("DELETE FROM %s WHERE posizione = '%lld'", "progetti", static_cast<long long>(*number)),
-                          kLabel, none);
-    if (deleted && execute("COMMIT", kLabel, none))
-        return ShownRowDeletion::Deleted;
+    std::vector<std::int64_t> deletedNumbers;
+    for (auto valve = shown.begin(); done && valve != shown.end(); ++valve) {
+        const std::optional<std::int64_t> number = numberToDelete(stored, *valve);
+        if (!number || std::find(deletedNumbers.begin(), deletedNumbers.end(), *number) != deletedNumbers.end())
+            continue;
+        done = execute(sqlFormat("DELETE FROM %s WHERE posizione = '%lld'", "progetti", static_cast<long long>(*number)),
+                       kLabel, none);
+        // Readings of a deleted valve must not pass for a later valve's.
+        if (const auto failure = done ? MeasurementStore(db_.get()).remove(valve->posizione, valve->riferimento)
+                                      : std::nullopt)
+            done = fail(kLabel, {*failure});
+        deletedNumbers.push_back(*number);
+    }
+    if (done && execute("COMMIT", kLabel, none)) {
+        outcome.failed = false;
+        for (const StoredRow& row : stored) {
+            const bool deleted =
+                std::find(deletedNumbers.begin(), deletedNumbers.end(), row.number) != deletedNumbers.end();
+            ++(deleted ? outcome.deleted : outcome.kept);
+        }
+        return outcome;
+    }
     sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-    if (read && !number)
-        return ShownRowDeletion::ChangedSinceShown;
-    return ShownRowDeletion::Failed;
+    return outcome;
+}
+
+ShownRowDeletion ProductDb::deleteShownProject(const ProjectRow& shown)
+{
+    const ShownRowsDeletion outcome = deleteShownProjects({shown});
+    if (outcome.failed)
+        return ShownRowDeletion::Failed;
+    return outcome.deleted > 0 ? ShownRowDeletion::Deleted : ShownRowDeletion::ChangedSinceShown;
 }

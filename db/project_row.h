@@ -33,3 +33,7 @@ inline constexpr std::size_t kProjectUnitLength = 15;
 
 // The same row with every text cut to its field, never inside a character.
 ProjectRow fittedToFields(ProjectRow row);
+
+// Whether two rows read from the table are the same stored valve: every
+// column alike, a number that is no number (NaN) alike to another such.
+bool sameStoredRow(const ProjectRow& a, const ProjectRow& b);

@@ -101,12 +101,12 @@ ProjectRow readProjectRow(const RowReader& row)
     project.nome_tipo = row.text(1, kProjectNameLength);
     project.dimensione = row.text(2, kProjectNameLength);
     project.numero_di_materiale = row.text(3, kProjectNameLength);
-    project.dP = row.real(4);
-    project.portata = row.real(5);
+    project.dP = row.storedNumber(4);
+    project.portata = row.storedNumber(5);
     project.fluido = static_cast<std::uint8_t>(row.integer(6));
-    project.t_mandata = row.real(7);
-    project.t_ritorno = row.real(8);
-    project.potenza = row.real(9);
+    project.t_mandata = row.storedNumber(7);
+    project.t_ritorno = row.storedNumber(8);
+    project.potenza = row.storedNumber(9);
     project.presetting = row.text(10, kProjectValueTextLength);
     project.kv = row.text(11, kProjectValueTextLength);
     project.apertura = row.text(12, kProjectValueTextLength);

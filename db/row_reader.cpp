@@ -3,6 +3,8 @@
 #include "data/number_text.h"
 #include "data/utf8_field.h"
 
+#include <cmath>
+
 bool RowReader::isNull(int column) const
 {
     return column < 0 || column >= count_ || values_[column] == nullptr;
@@ -16,6 +18,13 @@ std::string RowReader::text(int column, std::size_t maxBytes) const
 float RowReader::real(int column) const
 {
     return isNull(column) ? 0.0f : narrowToFloat(parseCDouble(values_[column]));
+}
+
+float RowReader::storedNumber(int column) const
+{
+    if (isNull(column))
+        return 0.0f;
+    return isWholeCDecimal(values_[column]) ? real(column) : NAN;
 }
 
 std::int64_t RowReader::integer(int column) const

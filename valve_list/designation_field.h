@@ -12,3 +12,7 @@ std::string fittedDesignation(std::string_view typed);
 // not when the designation would grow beyond 127 bytes, so that the text
 // and the caret stay as they were.
 bool designationFits(std::u16string_view typed);
+
+// A new valve's designation as it is checked and stored: without the blanks
+// at its ends, so that "HK 1.03 Flur " is the existing "HK 1.03 Flur".
+std::string trimmedDesignation(std::string_view typed);

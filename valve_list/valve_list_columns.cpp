@@ -3,6 +3,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/fluid_name.h"
+#include "valve_list/stored_value_text.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ std::vector<std::u16string> valveListCells(const ProjectRow& row, int languageIn
         withUnit(row.t_mandata, row.muTemp),
         withUnit(row.t_ritorno, row.muTemp),
         withUnit(row.potenza, row.muPower),
-        wide(row.presetting),
-        wide(row.kv),
-        wide(row.apertura),
+        wide(shownValueText(row.presetting)),
+        wide(shownValueText(row.kv)),
+        wide(shownValueText(row.apertura)),
         wide(row.riferimento),
     };
 }

@@ -32,4 +32,6 @@ inline constexpr std::array<ValveListColumn, 14> kValveListColumns{{
 // The 14 cells of a row in the order of kValveListColumns, in a language.
 // A number with its unit reads "12,50 (kPa)"; a number that is exactly 0
 // leaves its cell empty. Presetting, KV value and opening show as stored.
+// A value no view can show (NaN, infinite, a text in a number column)
+// reads "---".
 std::vector<std::u16string> valveListCells(const ProjectRow& row, int languageIndex);

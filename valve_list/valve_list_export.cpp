@@ -7,6 +7,7 @@
 #include "data/text_table.h"
 #include "db/measurement_store.h"
 #include "data/fluid_name.h"
+#include "valve_list/stored_value_text.h"
 
 #include <algorithm>
 #include <array>
@@ -47,7 +48,7 @@ std::string measuredFlow(float value, std::string_view unit)
 }
 
 // Presetting, KV value and opening are stored as the window showed them.
-std::string shownNumber(const std::string& text) { return number(parseCommaDecimal(text)); }
+std::string shownNumber(const std::string& text) { return number(storedTextNumber(text)); }
 
 void appendLine(std::string& out, const std::string* fields, std::size_t count)
 {
@@ -88,7 +89,7 @@ void appendRow(std::string& out, const ProjectRow& row, int languageIndex, const
         withUnit(row.t_ritorno, row.muTemp),
         withUnit(row.potenza, row.muPower),
         shownNumber(row.presetting) + " (-)",
-        withUnit(parseCommaDecimal(row.kv), row.muQ),
+        withUnit(storedTextNumber(row.kv), row.muQ),
         shownNumber(row.apertura),
         row.riferimento,
     };

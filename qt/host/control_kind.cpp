@@ -250,7 +250,12 @@ void showList(QWidget& widget, const ControlState& state, const QString&, const 
         for (int i = 0; i < static_cast<int>(state.columns.size()); ++i)
             list.setColumnWidth(i, state.columns[static_cast<std::size_t>(i)].width);
     }
-    model.showRows(state.rows);
+    // A row of one cell (a list that says why it shows no valves) spans
+    // the list's width; a reset of the model ends every earlier span.
+    if (model.showRows(state.rows) && state.columns.size() > 1)
+        for (std::size_t row = 0; row < state.rows.size(); ++row)
+            if (state.rows[row].cells.size() == 1)
+                list.setFirstColumnSpanned(static_cast<int>(row), QModelIndex(), true);
     const QModelIndex selected = model.index(state.selectedRow, 0);
     if (selected.isValid()) {
         list.selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect |

@@ -73,6 +73,9 @@ MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { scrollBy(*bar, action); });
         connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { followScrollBar(*bar); });
     }
+    // Typing goes to the field with the focus: wherever the focus moves (a
+    // page change, a click, a dialog closing), that field comes into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { bringIntoView(now); });
 }
 
 void MainWindowHost::open()
@@ -89,6 +92,10 @@ void MainWindowHost::open()
     followVisibleArea();
     WindowHost::open();
     centreBanner();
+    // The first field takes the focus before the window is shown, when no
+    // focus change is announced.
+    shownPage_ = window_.page();
+    bringIntoView(focusWidget());
 }
 
 void MainWindowHost::attachScroller()
@@ -223,6 +230,17 @@ void MainWindowHost::bringIntoView(const QWidget* widget)
         bar->setValue(bar == scrollArea_->horizontalScrollBar() ? scroller.offsetX : scroller.offsetY);
     }
     moveContent();
+}
+
+void MainWindowHost::afterEvent()
+{
+    WindowHost::afterEvent();
+    // The page may have changed around a field that kept the focus while
+    // the user scrolled elsewhere.
+    if (window_.page() != shownPage_) {
+        shownPage_ = window_.page();
+        bringIntoView(focusWidget());
+    }
 }
 
 bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,9 @@
 
 #include "qt/host/window_host.h"
 
+#include <cstdint>
+#include <utility>
+
 class CArveloCalcDlg;
 class QAbstractScrollArea;
 class QPoint;
@@ -23,6 +26,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A page change brings the field with the focus into view.
+    void afterEvent() override;
 
 private:
     void attachScroller();
@@ -36,7 +41,7 @@ private:
     void followScrollBar(QScrollBar& bar);
     void moveContent();
     bool wheel(const QPoint& rotation);
-    // The tab key scrolls the field it moves to into view.
+    // Scrolls the field with the focus into view.
     void bringIntoView(const QWidget* widget);
 
     CArveloCalcDlg& window_;
@@ -44,4 +49,5 @@ private:
     int bannerTemplateLeft_ = 0;
     // The banner moves so far, which may add up to less than nothing.
     int bannerShift_ = 0;
+    std::pair<std::int32_t, std::int32_t> shownPage_{-1, -1};
 };

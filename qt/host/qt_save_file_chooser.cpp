@@ -62,8 +62,10 @@ std::optional<std::filesystem::path> QtSaveFileChooser::chooseSaveFile(const std
         if (index >= 0)
             dialog.setDefaultSuffix(suffixes[index]);
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
-        !folderExists(dialog.selectedFiles().first()))
+    // A folder that is gone by now (or that a native dialog let through)
+    // makes the export fail with its reason, told to the user; it is
+    // never dropped without a word.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().first().toStdString());
 }

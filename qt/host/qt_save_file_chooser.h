@@ -6,9 +6,12 @@ class QWidget;
 
 // The toolkit's file dialogs. Saving: the offered file types as filters,
 // the selected type's suffix added to a bare name, a question before an
-// existing file is replaced, and only existing folders. Opening: an
-// existing file of the offered types (or any file). Tests ask for Qt's
-// own dialog, which they can fill in; the program takes the desktop's.
+// existing file is replaced; Qt's own dialog stays open for a folder that
+// does not exist, and any other path chosen is handed on, so that an export
+// into a folder that is missing fails with its reason, told to the user.
+// Opening: an existing file of the offered types (or any file). Tests ask
+// for Qt's own dialog, which they can fill in; the program takes the
+// desktop's.
 class QtSaveFileChooser : public SaveFileChooser {
 public:
     explicit QtSaveFileChooser(bool nativeDialog = true) : nativeDialog_(nativeDialog) {}

@@ -51,7 +51,7 @@ protected:
 
     // After every event: the model is shown and, when the logic ended the
     // window, it closes with that result.
-    void afterEvent();
+    virtual void afterEvent();
 
 private:
     // Each control is shown through the table of control kinds.

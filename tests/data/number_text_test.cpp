@@ -108,6 +108,15 @@ TEST(ParseCommaDecimal, DoesNotDependOnTheCLocale)
     std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
+// A number column of the valve list holds a number or text that is none.
+TEST(IsWholeCDecimal, OnlyAWholeDecimalNumberIsOne)
+{
+    for (const char* number : {"0.8", "0.800000", " -1.0e+39 ", "1e999", "+.5", "7.", "12"})
+        EXPECT_TRUE(isWholeCDecimal(number)) << number;
+    for (const char* none : {"", " ", "NaN", "Inf", "-inf", "Infinity", "12 l/s", "0,8", "1e", ".", "-", "0x10"})
+        EXPECT_FALSE(isWholeCDecimal(none)) << none;
+}
+
 TEST(ParseCInteger, BehavesLikeAtoi)
 {
     EXPECT_EQ(parseCInteger("42"), 42);

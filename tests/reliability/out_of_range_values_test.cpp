@@ -80,8 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
                     StoredValueCase{"NegativeFlowBeyondSinglePrecision", "portata", "-1e39", 5, u"--- (l/s)",
                                     "--- (l/s)"},
                     StoredValueCase{"TemperatureWithThirtyDigits", "t_mandata", "1e30", 7, u"--- (C)", "--- (C)"},
-                    StoredValueCase{"PowerAsNaNText", "potenza", "'NaN'", 9, u"", "0.00 (kW)"},
-                    StoredValueCase{"KvValueTextBeyondSinglePrecision", "kv", "'1e39'", 11, u"1e39", "--- (l/s)"}),
+                    StoredValueCase{"PowerAsNaNText", "potenza", "'NaN'", 9, u"--- (kW)", "--- (kW)"},
+                    StoredValueCase{"FlowAsInfinityText", "portata", "'Infinity'", 5, u"--- (l/s)", "--- (l/s)"},
+                    StoredValueCase{"PressureAsWord", "dP", "'hoch'", 4, u"--- (mbar)", "--- (mbar)"},
+                    StoredValueCase{"PressureAsLowerCaseInfText", "dP", "'-inf'", 4, u"--- (mbar)", "--- (mbar)"},
+                    // SQLite keeps 1e999 as an infinite real.
+                    StoredValueCase{"ReturnTemperatureInfiniteReal", "t_ritorno", "1e999", 8, u"--- (C)", "--- (C)"},
+                    StoredValueCase{"KvValueTextBeyondSinglePrecision", "kv", "'1e39'", 11, u"---", "--- (l/s)"},
+                    StoredValueCase{"KvValueAsNaNText", "kv", "'NaN'", 11, u"---", "--- (l/s)"},
+                    StoredValueCase{"PresettingAsInfinityText", "presetting", "'Infinity'", 10, u"---", "--- (-)"},
+                    StoredValueCase{"OpeningWithThirtyDigits", "apertura", "'1e30'", 12, u"---", "---"}),
     [](const testing::TestParamInfo<StoredValueCase>& info) { return info.param.name; });
 
 // A catalogue curve with a value beyond double range read as a float: the

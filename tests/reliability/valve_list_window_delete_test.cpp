@@ -54,6 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "DELETE FROM progetti WHERE posizione = 2;"
                    "INSERT INTO progetti (posizione, riferimento) VALUES (2, 'Other program')",
                    1, true, {u"1 V1", u"2 Other program"}, {"V1", "Other program"}},
+        // Deleted elsewhere and added anew under the same number and
+        // designation, with another flow: not the valve the user saw.
+        DeleteCase{"ItsNumberAndDesignationNowBelongToANewValve",
+                   "DELETE FROM progetti WHERE posizione = 2;"
+                   "INSERT INTO progetti (posizione, riferimento, portata) VALUES (2, 'V2', 0.8)",
+                   1, true, {u"1 V1", u"2 V2"}, {"V1", "V2"}},
         DeleteCase{"ANewValveElsewhereChangesNothing",
                    "INSERT INTO progetti (posizione, riferimento) VALUES (3, 'Other program')", 0, false,
                    {u"2 V2", u"3 Other program"}, {"V2", "Other program"}}),

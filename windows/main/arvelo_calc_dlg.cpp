@@ -9,6 +9,7 @@
 #include "windows/main/page_transitions.h"
 #include "windows/common/window_geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -45,6 +46,12 @@ void CArveloCalcDlg::onOpen()
 
 void CArveloCalcDlg::onClick(int controlId)
 {
+    // A list read only now has not been seen yet: this click shows it, and
+    // a change or export of it waits for the next one.
+    static constexpr std::array<int, 3> kSeenListNeeded{kDeleteTableButton, kDeleteValveButton, kExportButton};
+    if (retryUnreadValveList() && !state_.projectsNotRead &&
+        std::find(kSeenListNeeded.begin(), kSeenListNeeded.end(), controlId) != kSeenListNeeded.end())
+        return;
     struct ClickHandler {
         int id;
         void (*handle)(CArveloCalcDlg&);
@@ -94,6 +101,9 @@ bool CArveloCalcDlg::acceptsTyping(int controlId, const std::u16string& typed) c
 
 void CArveloCalcDlg::onListClick(int controlId, int row)
 {
+    // A click on the row that said the list was not read picks no valve.
+    if (retryUnreadValveList() && controlId == kValveList)
+        return;
     if (controlId == kCandidateList) {
         fields.candidateIndex = row;
         if (row < 0) {

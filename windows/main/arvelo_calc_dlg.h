@@ -69,6 +69,8 @@ public:
     // The About item of the window menu.
     void onSystemCommand(int command);
 
+    // The page shown: work mode and valve view.
+    std::pair<std::int32_t, std::int32_t> page() const { return {state_.workMode, state_.valveView}; }
     // Brings every control into the state of the current page.
     void refreshPage();
     void setupCandidateList();
@@ -105,6 +107,11 @@ private:
     void deleteValve();
     void exportValveList();
     void reloadValveList();
+    // A list the start-up could not read is read again at each action;
+    // until it has been read, no change or export of it is made. True when
+    // the list had not been read before this call.
+    bool retryUnreadValveList();
+    bool refuseUnreadValveList();
     // A message box with a fault text and the database's reason.
     void tellDatabaseFailure(int textId);
     void showPresettingCurve();

@@ -5,6 +5,7 @@
 #include "db/measurement_store.h"
 #include "db/product_db.h"
 #include "db/valve_list_store.h"
+#include "db/valve_readings.h"
 #include "commissioning/branch_protocol_charts.h"
 #include "commissioning/commissioning_protocol.h"
 #include "commissioning/valve_facts.h"
@@ -18,6 +19,7 @@
 #include "valve_list/valve_list_columns.h"
 #include "valve_list/valve_list_export.h"
 #include "valve_list/valve_list_fault_texts.h"
+#include "valve_list/valve_list_record_texts.h"
 #include "files/write_file_atomically.h"
 
 #include <algorithm>
@@ -26,6 +28,7 @@
 
 using namespace MainWindowId;
 using namespace ValveListFaultText;
+using namespace ValveListRecordText;
 
 namespace {
 
@@ -50,6 +53,22 @@ bool isProtocolFile(const std::filesystem::path& file)
     return extension == ".pdf";
 }
 
+std::u16string countText(std::size_t count) { return utf8ToUtf16(std::to_string(count)); }
+
+std::vector<ValveKey> valveKeys(const std::vector<ProjectRow>& valves)
+{
+    std::vector<ValveKey> keys;
+    for (const ProjectRow& valve : valves)
+        keys.push_back({valve.posizione, valve.riferimento});
+    return keys;
+}
+
+bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) || a.lexically_normal() == b.lexically_normal();
+}
+
 } // namespace
 
 void CArveloCalcDlg::setupValveListColumns()
@@ -66,6 +85,12 @@ void CArveloCalcDlg::fillValveList()
 {
     ControlState& list = controls()[kValveList];
     list.rows.clear();
+    if (state_.projectsNotRead) {
+        // In the list's place, never an empty list: one row, one cell.
+        list.rows.push_back({-1, {formatText(text(kListNotReadYet), {utf8ToUtf16(*state_.projectsNotRead)})}});
+        list.selectedRow = -1;
+        return;
+    }
     for (const ProjectRow& row : state_.projects) {
         std::vector<std::u16string> cells = valveListCells(row, state_.languageIndex);
         cells.push_back(measuredCell(row, findMeasurement(measurements_, row.posizione, row.riferimento)));
@@ -90,8 +115,34 @@ void CArveloCalcDlg::reloadValveList()
         return;
     }
     state_.projects = std::move(loaded);
+    state_.projectsNotRead.reset();
     loadMeasurements();
     fillValveList();
+}
+
+bool CArveloCalcDlg::retryUnreadValveList()
+{
+    if (!state_.projectsNotRead)
+        return false;
+    std::vector<ProjectRow> loaded;
+    if (db_.loadProjects(loaded)) {
+        state_.projects = std::move(loaded);
+        state_.projectsNotRead.reset();
+        loadMeasurements();
+    } else {
+        state_.projectsNotRead = db_.lastFailure().reason;
+    }
+    valveListIndex = -1;
+    fillValveList();
+    return true;
+}
+
+bool CArveloCalcDlg::refuseUnreadValveList()
+{
+    if (!state_.projectsNotRead)
+        return false;
+    services_.messages.showMessage(formatText(text(kListNotReadYet), {utf8ToUtf16(*state_.projectsNotRead)}));
+    return true;
 }
 
 void CArveloCalcDlg::onValveListClick(int row)
@@ -118,7 +169,7 @@ void CArveloCalcDlg::addToValveList()
         services_.messages.showMessage(text(kTextNoProjectData));
         return;
     }
-    const std::string designation = utf16ToUtf8(controls()[kDesignationField].text);
+    const std::string designation = trimmedDesignation(utf16ToUtf8(controls()[kDesignationField].text));
     if (designation.empty()) {
         services_.messages.showMessage(text(kTextEnterDesignation));
         return;
@@ -151,35 +202,58 @@ void CArveloCalcDlg::addToValveList()
 
 void CArveloCalcDlg::deleteTable()
 {
-    if (db_.deleteProject(std::nullopt) != 0) {
+    if (refuseUnreadValveList())
+        return;
+    if (state_.projects.empty()) {
+        reloadValveList(); // nothing shown, nothing to delete
+        return;
+    }
+    loadMeasurements(); // the readings as stored now, another program's too
+    const std::size_t readings = ValveReadings(measurements_).count(valveKeys(state_.projects));
+    if (!services_.messages.askYesNo(
+            formatText(text(kAskDeleteTable), {countText(state_.projects.size()), countText(readings)})))
+        return;
+    // Only the rows this window shows, each as it shows it.
+    const ShownRowsDeletion outcome = db_.deleteShownProjects(state_.projects);
+    if (outcome.failed) {
         tellDatabaseFailure(kChangeFailed);
         return;
     }
-    MeasurementStore(db_.handle()).removeAll();
+    if (outcome.kept > 0)
+        services_.messages.showMessage(
+            formatText(text(kValvesKept), {countText(outcome.deleted), countText(outcome.kept)}));
     reloadValveList();
+    valveListIndex = -1;
 }
 
 void CArveloCalcDlg::deleteValve()
 {
+    if (refuseUnreadValveList())
+        return;
     if (valveListIndex == -1) {
         services_.messages.showMessage(text(kTextSelectValve));
         return;
     }
-    // The valve the user saw in that row, by its number and designation: a
-    // table another program changed since must not lose a different valve.
     const auto clicked = static_cast<std::size_t>(valveListIndex);
-    const ShownRowDeletion outcome =
-        clicked < state_.projects.size()
-            ? db_.deleteShownProject(state_.projects[clicked].posizione, state_.projects[clicked].riferimento)
-            : ShownRowDeletion::ChangedSinceShown;
+    loadMeasurements();
+    if (clicked < state_.projects.size()) {
+        const ProjectRow& valve = state_.projects[clicked];
+        const std::size_t readings = ValveReadings(measurements_).count(valve.posizione, valve.riferimento);
+        const std::u16string named = countText(valve.posizione) + u" " + utf8ToUtf16(valve.riferimento);
+        if (readings > 0 &&
+            !services_.messages.askYesNo(formatText(text(kAskDeleteMeasuredValve), {named, countText(readings)})))
+            return;
+    }
+    // The valve the user saw in that row, every column of it: a table
+    // another program changed since must not lose a different valve.
+    const ShownRowDeletion outcome = clicked < state_.projects.size() ? db_.deleteShownProject(state_.projects[clicked])
+                                                                      : ShownRowDeletion::ChangedSinceShown;
     if (outcome == ShownRowDeletion::Failed) {
         tellDatabaseFailure(kChangeFailed);
         return;
     }
     if (outcome == ShownRowDeletion::ChangedSinceShown)
         services_.messages.showMessage(text(kChangedSinceShown));
-    if (outcome == ShownRowDeletion::Deleted)
-        MeasurementStore(db_.handle()).remove(state_.projects[clicked].posizione, state_.projects[clicked].riferimento);
     reloadValveList();
     valveListIndex = -1;
 }
@@ -192,6 +266,8 @@ void CArveloCalcDlg::exportValveList()
         services_.messages.showMessage(text(kTextEnterProjectAndCustomer));
         return;
     }
+    if (refuseUnreadValveList())
+        return;
     const std::vector<SaveFileType> types{
         {u"Export Files (*.csv)", u"csv"},
         {text(kTextCommissioningProtocol) + u" (*.pdf)", u"pdf"},
@@ -230,5 +306,8 @@ void CArveloCalcDlg::exportValveList()
         services_.messages.showMessage(exportFailureText(state_.languageIndex, *file, *failure));
         return;
     }
-    services_.messages.showMessage(text(kTextFileSaved));
+    if (sameFolder(file->parent_path(), services_.exportFolder))
+        services_.messages.showMessage(text(kTextFileSaved));
+    else
+        services_.messages.showMessage(formatText(text(kFileSavedIn), {utf8ToUtf16(file->parent_path().string())}));
 }

@@ -46,6 +46,13 @@ protected:
         QWidget* widget = host().control(id);
         return QRect(widget->mapTo(area().viewport(), QPoint(0, 0)), widget->size());
     }
+    // The window opens scrolled to the field with the focus; scrolling is
+    // measured from the top-left corner.
+    void scrollToTopLeft()
+    {
+        horizontal().setValue(0);
+        vertical().setValue(0);
+    }
     // Page after page, as far as the bar goes.
     static void pageToEnd(QScrollBar& bar)
     {
@@ -77,6 +84,7 @@ TEST_F(WindowOnScreen, BarsCoverTheContentWithTheShownPartAsPage)
 // end, the buttons of the valve list and the right edges of both lists.
 TEST_F(WindowOnScreen, ScrolledToTheEndEverythingCanBeSeen)
 {
+    scrollToTopLeft();
     const QRect viewport = area().viewport()->rect();
     const auto expectShown = [this, &viewport](int id, const char* where) {
         const QRect at = shownAt(id);
@@ -99,20 +107,38 @@ TEST_F(WindowOnScreen, ScrolledToTheEndEverythingCanBeSeen)
     }
 }
 
-// The window opens at its top-left corner with the first shown field
-// focused; the tab key scrolls each field it moves to into view.
+// The window opens with the first shown field focused and in view, so that
+// what the user types can be seen; the tab key scrolls each field it moves
+// to into view.
 TEST_F(WindowOnScreen, TabBringsTheFieldIntoView)
 {
-    EXPECT_EQ(horizontal().value(), 0);
-    EXPECT_EQ(vertical().value(), 0);
     EXPECT_EQ(host().focusWidget(), host().control(kProjectField));
     const QRect viewport = area().viewport()->rect();
+    EXPECT_TRUE(viewport.contains(shownAt(kProjectField))) << "at start";
+    EXPECT_EQ(program->logic().contentScroller.offsetX, horizontal().value());
+    EXPECT_EQ(program->logic().contentScroller.offsetY, vertical().value());
     for (const int id : {kCustomerField, kProjectField}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QApplication::processEvents();
         ASSERT_EQ(QApplication::focusWidget(), host().control(id));
         EXPECT_TRUE(viewport.contains(shownAt(id))) << "control " << id;
         EXPECT_EQ(program->logic().contentScroller.offsetX, horizontal().value());
+    }
+}
+
+// Scrolled away from the field with the focus, every page change brings
+// it back into view.
+TEST_F(WindowOnScreen, APageChangeBringsTheFocusedFieldIntoView)
+{
+    const QRect viewport = area().viewport()->rect();
+    for (const int page : {kCommissioningButton, kStaticGroupButton, kSizingButton}) {
+        scrollToTopLeft();
+        click(page);
+        QApplication::processEvents();
+        QWidget* focused = host().focusWidget();
+        ASSERT_NE(focused, nullptr);
+        const QRect at(focused->mapTo(area().viewport(), QPoint(0, 0)), focused->size());
+        EXPECT_TRUE(viewport.contains(at)) << "after page button " << page << ": " << at.x() << ", " << at.y();
     }
 }
 
@@ -125,6 +151,7 @@ TEST_F(WindowOnScreen, WheelAndArrowsMoveSixtyPixels)
         QPoint rotation;
         int movedRight, movedDown;
     };
+    scrollToTopLeft();
     const int top = host().control(kBanner)->mapTo(area().viewport(), QPoint(0, 0)).y();
     int right = 0, down = 0;
     for (const Case& c : {Case{"notch down", {0, -120}, 0, 60}, Case{"second notch down", {0, -120}, 0, 60},

@@ -65,6 +65,37 @@ TEST_F(MainWindowWidget, ValveIsAddedListedDeletedAndExported)
     EXPECT_EQ(fileBytes(file), valveListExport(u"Schule", u"Stadt", 3, state.projects));
 }
 
+// "Delete table" asks with Yes and No; No is the default, so Return
+// deletes nothing, and only Yes deletes the list.
+TEST_F(MainWindowWidget, DeleteTableAsksWithNoAsTheDefault)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    typeInto(kFirstInput, QStringLiteral("0,5"));
+    QTest::keyClick(widget(kFirstInput), Qt::Key_Return);
+    typeInto(kDesignationField, QStringLiteral("Heizkreis Nord"));
+    click(kAddButton);
+    auto* list = widget<QTreeView>(kValveList);
+    ASSERT_EQ(list->model()->rowCount(), 1);
+
+    QString question;
+    whenModalOpens([&question](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        question = box.text();
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    click(kDeleteTableButton);
+    EXPECT_EQ(question, QStringLiteral("Die ganze Ventilliste löschen? Ventile: 1, erfasste Messungen: 0. "
+                                       "Dies kann nicht rückgängig gemacht werden."));
+    EXPECT_EQ(list->model()->rowCount(), 1);
+
+    whenModalOpens([](QWidget& modal) { dynamic_cast<QMessageBox&>(modal).button(QMessageBox::Yes)->click(); });
+    click(kDeleteTableButton);
+    EXPECT_EQ(list->model()->rowCount(), 0);
+}
+
 // A path in a folder that does not exist is refused by the dialog, which
 // stays open for another choice.
 TEST_F(MainWindowWidget, SaveDialogWantsAnExistingFolder)
