@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// The files of a command that reads one file and writes results and a chart.
+struct CommandFiles {
+    std::string input;
+    std::string outFile; // empty: the standard output
+    std::string svgFile; // empty: no chart
+};
+
+// Why an output would replace the input (called inputName in the message)
+// or the other output, under whatever name or link it is given; empty when
+// none would.
+std::string clashingOutput(const CommandFiles& files, const std::string& inputName);
+
+// The results on the standard output, or atomically into outFile; empty on
+// success, else the message.
+std::string writeResults(const std::string& outFile, const std::string& bytes);
