@@ -12,12 +12,10 @@
 #include "cli/printable_text.h"
 #include "data/text_format.h"
 #include "db/product_db.h"
-#include "files/write_file_atomically.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -70,6 +68,7 @@ void declareOptions(CLI::App& app, Arguments& args)
     app.add_option("--svg", args.files.svgFile, "Write the chart of the branch as an SVG file");
     declareCommandSettingOptions(app, args.setting);
     declareBranchSettingOptions(app, args.branch);
+    app.add_option("--name", args.branch.name, "Name of the branch");
 }
 
 // Pipe sections need the fluid's viscosity, known for water only.
@@ -105,11 +104,8 @@ int runBranchCommand(int argc, char** argv)
     if (std::string error = checkedBranchSettings(args.branch, branch.settings); !error.empty())
         return fail(error);
     const std::string& file = args.files.input;
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error))
-        return fail(file + " is a folder, not a circuits file");
-    if (std::string clash = clashingOutput(args.files, "circuits file"); !clash.empty())
-        return fail(clash);
+    if (std::string problem = checkedFiles(args.files, "circuits file"); !problem.empty())
+        return fail(problem);
     ProductDb db(std::cerr);
     AppState state;
     if (std::string problem = commandState(args.setting, db, state); !problem.empty())
@@ -128,15 +124,9 @@ int runBranchCommand(int argc, char** argv)
     const std::string bytes = args.json ? jsonLine(branchTableJson(state, branch, result, texts)) + "\n"
                               : table   ? branchTableText(texts)
                                         : branchAlignedText(texts);
-    if (std::string problem = writeResults(args.files.outFile, bytes); !problem.empty())
+    if (std::string problem = writeOutputs(args.files, bytes, utf16ToUtf8(texts.incomplete),
+                                           [&] { return branchChartSvg(state, branch, result); });
+        !problem.empty())
         return fail(problem);
-    // The chart draws every bar up to the pump head: without a valid head
-    // there is nothing true to draw.
-    if (!result.complete)
-        return fail(utf16ToUtf8(texts.incomplete) +
-                    (args.files.svgFile.empty() ? "" : " " + args.files.svgFile + " was not written"));
-    if (!args.files.svgFile.empty())
-        if (const auto failure = writeFileAtomically(args.files.svgFile, branchChartSvg(state, branch, result)))
-            return fail("cannot write " + args.files.svgFile + ": " + *failure);
     return 0;
 }

@@ -13,7 +13,6 @@ void declareBranchSettingOptions(CLI::App& app, BranchSettingTexts& texts)
     app.add_option("--velocity-limit", texts.velocityLimit, "Velocity in a pipe section above which it warns, m/s (1)");
     app.add_option("--authority-limit", texts.authorityLimit,
                    "Control valve authority below which it warns (0,25)");
-    app.add_option("--name", texts.name, "Name of the branch");
 }
 
 // The branch's settings from their option texts, each in its range.

@@ -16,8 +16,8 @@ struct BranchSettingTexts {
     std::string name;
 };
 
-// --min-dp, --noise-limit, --fluid-temperature, --velocity-limit,
-// --authority-limit and --name.
+// --min-dp, --noise-limit, --fluid-temperature, --velocity-limit and
+// --authority-limit; each command names what --name names.
 void declareBranchSettingOptions(CLI::App& app, BranchSettingTexts& texts);
 
 // The settings from their texts, each in its range; empty on success, else

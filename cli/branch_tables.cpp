@@ -20,24 +20,22 @@ bool isTextColumn(const std::string& key)
 
 } // namespace
 
-std::string branchAlignedText(const BranchResultTexts& texts)
+std::string alignedRows(const AlignedTable& table)
 {
-    const std::vector<std::string> first{"number",     "designation", "model", "nominal_size",
-                                         "presetting", "valve_dp",    "warnings"};
     std::vector<std::size_t> order;
-    for (const std::string& key : first)
-        if (const auto at = std::find(texts.keys.begin(), texts.keys.end(), key); at != texts.keys.end())
-            order.push_back(static_cast<std::size_t>(at - texts.keys.begin()));
-    for (std::size_t c = 0; c < texts.keys.size(); ++c)
+    for (const std::string& key : table.first)
+        if (const auto at = std::find(table.keys.begin(), table.keys.end(), key); at != table.keys.end())
+            order.push_back(static_cast<std::size_t>(at - table.keys.begin()));
+    for (std::size_t c = 0; c < table.keys.size(); ++c)
         if (std::find(order.begin(), order.end(), c) == order.end())
             order.push_back(c);
-    std::vector<std::vector<std::u16string>> lines{texts.headers};
+    std::vector<std::vector<std::u16string>> lines{table.headers};
     lines.front()[0] = u"  " + lines.front()[0];
-    for (std::size_t r = 0; r < texts.rows.size(); ++r) {
-        lines.push_back(texts.rows[r]);
-        lines.back()[0] = (r == texts.indexRow && texts.incomplete.empty() ? u"* " : u"  ") + lines.back()[0];
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        lines.push_back(table.rows[r]);
+        lines.back()[0] = (table.marked && r == *table.marked ? u"* " : u"  ") + lines.back()[0];
     }
-    std::vector<std::size_t> widths(texts.keys.size(), 0);
+    std::vector<std::size_t> widths(table.keys.size(), 0);
     for (const auto& line : lines)
         for (std::size_t c = 0; c < line.size() && c < widths.size(); ++c)
             widths[c] = std::max(widths[c], line[c].size());
@@ -52,7 +50,20 @@ std::string branchAlignedText(const BranchResultTexts& texts)
             text.pop_back();
         out += utf16ToUtf8(text) + '\n';
     }
-    out += '\n';
+    return out;
+}
+
+std::string branchAlignedRows(const BranchResultTexts& texts)
+{
+    const bool complete = texts.incomplete.empty();
+    return alignedRows({texts.keys, texts.headers, texts.rows,
+                        {"number", "designation", "model", "nominal_size", "presetting", "valve_dp", "warnings"},
+                        complete ? std::optional<std::size_t>(texts.indexRow) : std::nullopt});
+}
+
+std::string branchAlignedText(const BranchResultTexts& texts)
+{
+    std::string out = branchAlignedRows(texts) + '\n';
     if (!texts.incomplete.empty())
         return out + utf16ToUtf8(texts.incomplete) + '\n';
     for (const auto& [caption, value] : {std::pair{texts.totalFlowCaption, texts.totalFlowValue},

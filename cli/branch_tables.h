@@ -6,9 +6,28 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // A balanced branch as the command line writes it.
+
+// A table of texts to align: the columns under first come first (in that
+// order), then the others; the marked row gets a "*" before it.
+struct AlignedTable {
+    const std::vector<std::string>& keys;
+    const std::vector<std::u16string>& headers;
+    const std::vector<std::vector<std::u16string>>& rows;
+    std::vector<std::string> first;
+    std::optional<std::size_t> marked;
+};
+
+// The header and the rows, each column as wide as its widest cell.
+std::string alignedRows(const AlignedTable& table);
+
+// A branch's circuits so aligned, the index circuit marked while the result
+// is complete.
+std::string branchAlignedRows(const BranchResultTexts& texts);
 
 // The aligned table an engineer reads: what to set first (designation,
 // valve, DN, presetting, the valve's dP, warnings), then the rest; the index

@@ -3,6 +3,7 @@
 #include "cli/same_file.h"
 #include "files/write_file_atomically.h"
 
+#include <filesystem>
 #include <iostream>
 #include <utility>
 
@@ -25,5 +26,28 @@ std::string writeResults(const std::string& outFile, const std::string& bytes)
     }
     if (const auto failure = writeFileAtomically(outFile, bytes))
         return "cannot write " + outFile + ": " + *failure;
+    return {};
+}
+
+std::string checkedFiles(const CommandFiles& files, const std::string& inputName)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(files.input, error))
+        return files.input + " is a folder, not a " + inputName;
+    return clashingOutput(files, inputName);
+}
+
+std::string writeOutputs(const CommandFiles& files, const std::string& results, const std::string& incomplete,
+                         const std::function<std::string()>& chart)
+{
+    if (std::string problem = writeResults(files.outFile, results); !problem.empty())
+        return problem;
+    // The chart draws every bar up to the pump head: without a valid head
+    // there is nothing true to draw.
+    if (!incomplete.empty())
+        return incomplete + (files.svgFile.empty() ? "" : " " + files.svgFile + " was not written");
+    if (!files.svgFile.empty())
+        if (const auto failure = writeFileAtomically(files.svgFile, chart()))
+            return "cannot write " + files.svgFile + ": " + *failure;
     return {};
 }
