@@ -2,19 +2,13 @@
 // size: mostly the engine's statements, two or three sizings per circuit;
 // with pipe sections, besides, a friction factor solved per section.
 
-#include "bench/bench_catalogue.h"
+#include "bench/bench_program.h"
 #include "branch/balance_branch.h"
-#include "cli/startup_state.h"
-#include "db/product_db.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-
-#include <filesystem>
 #include <iostream>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -51,18 +45,11 @@ Branch branchOf(int count, bool pipes)
 
 void BM_BalanceBranch(benchmark::State& timing)
 {
-    const fs::path file = fs::temp_directory_path() / "arvelo-branch-bench.db";
-    fs::remove(file);
-    if (const std::string error = writeBenchCatalogue(file); !error.empty()) {
-        timing.SkipWithError(error.c_str());
-        return;
-    }
     ProductDb db(std::cerr);
-    if (!db.openReadOnly(file)) {
-        timing.SkipWithError("cannot open the catalogue");
+    const std::optional<AppState> started = startOnBenchCatalogue(db, "arvelo-branch-bench.db", timing);
+    if (!started)
         return;
-    }
-    const AppState state = startupState(db);
+    const AppState& state = *started;
     const Branch branch = branchOf(static_cast<int>(timing.range(0)), timing.range(1) != 0);
     std::size_t found = 0;
     for (auto _ : timing) {

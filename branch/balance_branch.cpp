@@ -10,6 +10,7 @@
 #include "sizing/valve_families.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -65,19 +66,6 @@ BranchValve staticValve(const std::vector<Row>& rows, std::int32_t found, Chosen
     return valve;
 }
 
-BranchValve staticAt(AppState& engine, ProductDb& db, BranchValveKind kind, float flow, float valveDp)
-{
-    clearNumbers(engine);
-    if (kind == BranchValveKind::FixedOrifice) {
-        sizeFixedOrifice(engine, db, flow, valveDp, std::nullopt);
-        return staticValve(engine.fobvRows, engine.fobvFound, engine.fobvChosen, engine.fobvPresetting,
-                           engine.fobvKvAtSetting, engine.fobvOpening);
-    }
-    sizeVariableOrifice(engine, db, flow, valveDp, std::nullopt);
-    return staticValve(engine.vobvRows, engine.vobvFound, engine.vobvChosen, engine.vobvPresetting,
-                       engine.vobvKvAtSetting, engine.vobvOpening);
-}
-
 // The Kv a static valve needs for (Q, dP), as the single-valve view shows it.
 float requiredKvOf(const AppState& engine, float flow, float valveDp)
 {
@@ -89,33 +77,14 @@ float requiredKvOf(const AppState& engine, float flow, float valveDp)
         .kv;
 }
 
-// The least drop, not below minimum, at which the engine finds a valve of
-// the kind for the flow: below it the valve would be sized fully open and
-// still take more. The drop where a valve just reaches full opening can
-// round to a Kv a hair above its kv_max in the query; the engine itself has
-// the last word, a few float steps up.
-std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const StaticValveRows& rows,
-                                     BranchValveKind kind, float flow, float minimum)
-{
-    std::vector<DropRange> ranges = staticDropRanges(engine, rows, kind, flow);
-    while (const std::optional<float> least = leastDropFrom(ranges, minimum)) {
-        float drop = *least;
-        for (int nudge = 0; nudge < 4; ++nudge, drop *= 1.000001f)
-            if (staticAt(engine, db, kind, flow, drop).found)
-                return drop;
-        // That row is out of the engine's reach after all; try the next.
-        for (DropRange& range : ranges)
-            if (std::max(range.low, minimum) == *least)
-                range.high = -1.0f;
-    }
-    return std::nullopt;
-}
-
 std::vector<BranchWarning> warningsOf(const AppState& engine, const BranchSettings& settings, BranchValveKind kind,
                                       const CircuitResult& circuit)
 {
     std::vector<BranchWarning> warnings;
-    if (circuit.section && circuit.section->velocity > settings.velocityLimit)
+    const auto tooFast = [&](const std::optional<SectionResult>& section) {
+        return section && section->velocity > settings.velocityLimit;
+    };
+    if (tooFast(circuit.section) || tooFast(circuit.returnSection))
         warnings.push_back(BranchWarning::VelocityAboveLimit);
     if (circuit.authority && *circuit.authority < settings.authorityLimit)
         warnings.push_back(BranchWarning::LowAuthority);
@@ -134,7 +103,61 @@ std::vector<BranchWarning> warningsOf(const AppState& engine, const BranchSettin
     return warnings;
 }
 
+// A riser section's loss in kPa: its pipe's at the flow it carries (l/s),
+// else the typed one. A pipe without a known fluid leaves the result
+// incomplete.
+float sectionLossKpa(const AppState& engine, float typedKpa, const std::optional<PipeSection>& pipe,
+                     float litresPerSecond, const std::optional<FluidProperties>& fluid,
+                     std::optional<SectionResult>& section, BranchResult& result)
+{
+    if (!pipe)
+        return typedKpa;
+    if (!fluid) {
+        result.gap = BranchGap::PipeFluidUnknown;
+        return typedKpa;
+    }
+    const SectionHydraulics hydraulics = pipeSectionLoss(*pipe, litresPerSecond, *fluid);
+    section = SectionResult{flowFromBase(engine, litresPerSecond).value_or(0.0f),
+                            static_cast<float>(hydraulics.velocity), static_cast<float>(hydraulics.reynolds),
+                            static_cast<float>(hydraulics.frictionFactor)};
+    return static_cast<float>(hydraulics.lossKpa);
+}
+
 } // namespace
+
+BranchValve staticValveAt(AppState& engine, ProductDb& db, BranchValveKind kind, float flow, float valveDp)
+{
+    clearNumbers(engine);
+    if (kind == BranchValveKind::FixedOrifice) {
+        sizeFixedOrifice(engine, db, flow, valveDp, std::nullopt);
+        return staticValve(engine.fobvRows, engine.fobvFound, engine.fobvChosen, engine.fobvPresetting,
+                           engine.fobvKvAtSetting, engine.fobvOpening);
+    }
+    sizeVariableOrifice(engine, db, flow, valveDp, std::nullopt);
+    return staticValve(engine.vobvRows, engine.vobvFound, engine.vobvChosen, engine.vobvPresetting,
+                       engine.vobvKvAtSetting, engine.vobvOpening);
+}
+
+// Below the least drop the valve would be sized fully open and still take
+// more. The drop where a valve just reaches full opening can
+// round to a Kv a hair above its kv_max in the query; the engine itself has
+// the last word, a few float steps up.
+std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const StaticValveRows& rows,
+                                     BranchValveKind kind, float flow, float minimum)
+{
+    std::vector<DropRange> ranges = staticDropRanges(engine, rows, kind, flow);
+    while (const std::optional<float> least = leastDropFrom(ranges, minimum)) {
+        float drop = *least;
+        for (int nudge = 0; nudge < 4; ++nudge, drop *= 1.000001f)
+            if (staticValveAt(engine, db, kind, flow, drop).found)
+                return drop;
+        // That row is out of the engine's reach after all; try the next.
+        for (DropRange& range : ranges)
+            if (std::max(range.low, minimum) == *least)
+                range.high = -1.0f;
+    }
+    return std::nullopt;
+}
 
 AppState engineSettingsOf(const AppState& state)
 {
@@ -165,17 +188,19 @@ std::optional<FluidProperties> pipeFluidOf(const AppState& state, float celsius)
     return waterAt(celsius);
 }
 
-BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& branch)
+PreparedBranch prepareBranch(const AppState& state, ProductDb& db, const Branch& branch,
+                             const std::vector<ReturnSection>& returns, const StaticValveRows& staticRows)
 {
     AppState engine = engineSettingsOf(state);
     const std::size_t count = branch.circuits.size();
-    BranchResult result;
+    PreparedBranch prepared;
+    BranchResult& result = prepared.result;
+    std::vector<CircuitPressures>& pressures = prepared.pressures;
     result.circuits.resize(count);
-    std::vector<CircuitPressures> pressures(count);
+    pressures.resize(count);
     const float minimumStatic = pressureFromBase(engine, branch.settings.minimumStaticDp);
     const float relativeDensity = hydraulicFactors(engine).value_or(HydraulicFactors{}).relativeDensity;
     const std::optional<FluidProperties> fluid = pipeFluidOf(state, branch.settings.fluidTemperature);
-    const StaticValveRows staticRows = staticValveRows(db);
 
     // Section i carries the flow of circuits i..n.
     std::vector<float> sectionFlow(count + 1, 0.0f);
@@ -183,27 +208,26 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
         sectionFlow[i] = sectionFlow[i + 1] + branch.circuits[i].flow;
     result.totalFlow = flowFromBase(engine, sectionFlow[0]).value_or(0.0f);
 
+    float returnFlow = 0.0f;
     for (std::size_t i = 0; i < count; ++i) {
         const BranchCircuit& input = branch.circuits[i];
         CircuitResult& circuit = result.circuits[i];
+        returnFlow += input.flow;
         circuit.flow = flowFromBase(engine, input.flow).value_or(0.0f);
         circuit.circuitLoss = pressureFromBase(engine, input.circuitLoss);
-        float riserLossKpa = input.riserLoss;
-        if (input.pipe && fluid) {
-            const SectionHydraulics section = pipeSectionLoss(*input.pipe, sectionFlow[i], *fluid);
-            circuit.section = SectionResult{flowFromBase(engine, sectionFlow[i]).value_or(0.0f),
-                                            static_cast<float>(section.velocity), static_cast<float>(section.reynolds),
-                                            static_cast<float>(section.frictionFactor)};
-            riserLossKpa = static_cast<float>(section.lossKpa);
-        } else if (input.pipe) {
-            result.complete = false;
-            result.gap = BranchGap::PipeFluidUnknown;
+        circuit.riserLoss = pressureFromBase(
+            engine, sectionLossKpa(engine, input.riserLoss, input.pipe, sectionFlow[i], fluid, circuit.section, result));
+        if (i < returns.size()) {
+            // The return after circuit i carries circuits 1..i.
+            const ReturnSection& back = returns[i];
+            circuit.returnLoss = pressureFromBase(
+                engine, sectionLossKpa(engine, back.loss, back.pipe, returnFlow, fluid, circuit.returnSection, result));
         }
-        circuit.riserLoss = pressureFromBase(engine, riserLossKpa);
         if (input.controlValveKvs)
             circuit.controlValveDp =
                 pressureFromBase(engine, controlValveDrop(input.flow, *input.controlValveKvs, relativeDensity));
         pressures[i].riserLoss = circuit.riserLoss;
+        pressures[i].returnLoss = circuit.returnLoss;
         pressures[i].circuitLoss = circuit.circuitLoss + circuit.controlValveDp;
         if (input.kind == BranchValveKind::PressureIndependent) {
             circuit.valve = picvAt(engine, db, circuit.flow);
@@ -222,11 +246,18 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
     if (!result.unsized.empty() && result.gap == BranchGap::None)
         result.gap = BranchGap::NoValveForFlow;
     result.complete = result.gap == BranchGap::None;
+    return prepared;
+}
 
-    const BranchHeads heads = balanceHeads(pressures);
+BranchResult finishBranch(const AppState& state, ProductDb& db, const Branch& branch, PreparedBranch prepared,
+                          std::optional<float> availableHead)
+{
+    AppState engine = engineSettingsOf(state);
+    BranchResult result = std::move(prepared.result);
+    const BranchHeads heads = balanceHeads(prepared.pressures, availableHead);
     result.pumpHead = heads.pumpHead;
     result.indexCircuit = heads.indexCircuit;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < result.circuits.size(); ++i) {
         const BranchValveKind kind = branch.circuits[i].kind;
         CircuitResult& circuit = result.circuits[i];
         circuit.riserUpTo = heads.riserUpTo[i];
@@ -234,10 +265,16 @@ BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& b
         if (branch.circuits[i].controlValveKvs && heads.pumpHead > circuit.riserUpTo)
             circuit.authority = circuit.controlValveDp / (heads.pumpHead - circuit.riserUpTo);
         if (kind != BranchValveKind::PressureIndependent) {
-            circuit.valve = staticAt(engine, db, kind, circuit.flow, circuit.valveDp);
+            circuit.valve = staticValveAt(engine, db, kind, circuit.flow, circuit.valveDp);
             circuit.valve.requiredKv = requiredKvOf(engine, circuit.flow, circuit.valveDp);
         }
         circuit.warnings = warningsOf(engine, branch.settings, kind, circuit);
     }
     return result;
+}
+
+BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& branch, const BranchOptions& options)
+{
+    return finishBranch(state, db, branch, prepareBranch(state, db, branch, options.returns, staticValveRows(db)),
+                        options.availableHead);
 }

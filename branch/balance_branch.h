@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "branch/branch_heads.h"
+#include "branch/static_drop_ranges.h"
 #include "branch/water_properties.h"
 #include "db/branch_record.h"
+#include "db/return_section.h"
 
 #include <cstddef>
 #include <optional>
@@ -49,12 +52,14 @@ struct SectionResult {
 struct CircuitResult {
     float flow = 0.0f;
     float riserLoss = 0.0f;      // s_i, typed or from the pipe
+    float returnLoss = 0.0f;     // r_i, reverse return only
     float riserUpTo = 0.0f;      // S_i
     float circuitLoss = 0.0f;    // c_i as given, without the control valve
     float controlValveDp = 0.0f; // the control valve's drop at Q_i, 0 without one
     float minimumValveDp = 0.0f; // m_i
     float valveDp = 0.0f;        // v_i
     std::optional<SectionResult> section;
+    std::optional<SectionResult> returnSection; // reverse return, from its pipe
     std::optional<float> authority; // dp_cv / (H - S_i), with a control valve
     BranchValve valve;
     std::vector<BranchWarning> warnings;
@@ -79,6 +84,15 @@ struct BranchResult {
     std::vector<std::size_t> unsized; // circuits no valve of their kind carries
 };
 
+// How a branch is fed, beyond its circuits. Without returns it is direct
+// return; with one return section per circuit, reverse return. Without an
+// available head it is balanced on its own (H is its need); with one above
+// its need (unit in force), the valves take the surplus.
+struct BranchOptions {
+    std::vector<ReturnSection> returns;
+    std::optional<float> availableHead;
+};
+
 // Balances the branch on the sizing engine with the units, fluid and
 // preferred models of state: the riser losses of pipe sections at the flow
 // of the circuits beyond them, pressure-independent valves at their flow
@@ -86,7 +100,38 @@ struct BranchResult {
 // valve of their kind carries their flow (never below the branch's
 // minimum), then the heads, then each static valve at (Q_i, v_i) exactly as
 // the main window sizes one valve.
-BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& branch);
+BranchResult balanceBranch(const AppState& state, ProductDb& db, const Branch& branch,
+                           const BranchOptions& options = {});
+
+// A branch before its heads: every circuit's flow, losses, sections and
+// least valve drop, its pressure-independent valves chosen; what its head
+// depends on, so that a system can balance the branch at a head found later
+// without preparing it twice.
+struct PreparedBranch {
+    BranchResult result; // no heads, no static valve yet
+    std::vector<CircuitPressures> pressures;
+};
+
+// The first half of balanceBranch, with the catalogue's static valves read
+// once by the caller.
+PreparedBranch prepareBranch(const AppState& state, ProductDb& db, const Branch& branch,
+                             const std::vector<ReturnSection>& returns, const StaticValveRows& staticRows);
+
+// The second half: the heads at the branch's need or the available head
+// (unit in force), every static valve sized at its drop, the warnings.
+BranchResult finishBranch(const AppState& state, ProductDb& db, const Branch& branch, PreparedBranch prepared,
+                          std::optional<float> availableHead);
+
+// A static valve of the kind sized by the engine at (Q, dP), units in force,
+// as the main window sizes one; engine is a copy of the settings
+// (engineSettingsOf) that the sizing overwrites.
+BranchValve staticValveAt(AppState& engine, ProductDb& db, BranchValveKind kind, float flow, float valveDp);
+
+// The least drop (unit in force), not below minimum, at which the engine
+// finds a static valve of the kind for the flow; none when no valve of the
+// kind carries it.
+std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const StaticValveRows& rows,
+                                     BranchValveKind kind, float flow, float minimum);
 
 // The fluid of state at the branch's temperature, for its pipe sections:
 // water only, from 0 to 100 C; none otherwise.

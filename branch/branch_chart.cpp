@@ -1,5 +1,7 @@
 #include "branch/branch_chart.h"
 
+#include "plot/bar_chart_svg.h"
+
 #include <algorithm>
 
 namespace {
@@ -23,8 +25,7 @@ ChartSegment segment(const BranchChart& chart, double from, double to)
 
 double chartX(const BranchChart& chart, double pressure)
 {
-    const double span = chart.axis.high - chart.axis.low;
-    return chart.area.left + (span > 0.0 ? (pressure - chart.axis.low) / span * chart.area.width : 0.0);
+    return barChartX(chart.area, chart.axis, pressure);
 }
 
 BranchChart branchChart(const BranchResult& result)

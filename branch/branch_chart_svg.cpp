@@ -7,6 +7,7 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
+#include "plot/bar_chart_svg.h"
 #include "plot/svg_text.h"
 
 #include <sstream>
@@ -28,14 +29,6 @@ std::string utf8Text(int language, int id, const std::string& unit)
     return utf16ToUtf8(captionWithUnit(language, id, unit));
 }
 
-void appendRect(std::ostringstream& out, const std::string& id, double left, double top, double width, double height,
-                const char* fill)
-{
-    out << "<rect id=\"" << id << "\" x=\"" << svgCoordinate(left) << "\" y=\"" << svgCoordinate(top)
-        << "\" width=\"" << svgCoordinate(width) << "\" height=\"" << svgCoordinate(height) << "\" fill=\"" << fill
-        << "\"/>\n";
-}
-
 void appendLegend(std::ostringstream& out, const AppState& state, const BranchChart& chart)
 {
     const int language = state.languageIndex;
@@ -49,24 +42,10 @@ void appendLegend(std::ostringstream& out, const AppState& state, const BranchCh
     double x = chart.area.left;
     out << "<g font-size=\"12\" fill=\"#202020\">\n";
     for (const auto& entry : entries) {
-        appendRect(out, "legend", x, 48.0, 12.0, 12.0, entry.colour);
+        appendSvgRect(out, "legend", x, 48.0, 12.0, 12.0, entry.colour);
         appendSvgText(out, x + 18.0, 58.0, "start", entry.caption);
         x += 190.0;
     }
-    out << "</g>\n";
-}
-
-void appendAxis(std::ostringstream& out, const AppState& state, const BranchChart& chart)
-{
-    const double bottom = chart.area.top + chart.area.height;
-    out << "<g stroke=\"#d0d0d0\" stroke-width=\"1\">\n";
-    for (const double tick : axisTicks(chart.axis))
-        out << "<line x1=\"" << svgCoordinate(chartX(chart, tick)) << "\" y1=\"" << svgCoordinate(chart.area.top)
-            << "\" x2=\"" << svgCoordinate(chartX(chart, tick)) << "\" y2=\"" << svgCoordinate(bottom) << "\"/>\n";
-    out << "</g>\n<g font-size=\"12\" fill=\"#202020\">\n";
-    for (const double tick : axisTicks(chart.axis))
-        appendSvgText(out, chartX(chart, tick), bottom + 18.0, "middle", svgTickText(tick, chart.axis.step));
-    appendSvgText(out, chart.area.left + chart.area.width / 2.0, bottom + 42.0, "middle", pressureUnitLabel(state));
     out << "</g>\n";
 }
 
@@ -75,10 +54,10 @@ void appendBars(std::ostringstream& out, const Branch& branch, const BranchChart
     for (std::size_t i = 0; i < chart.bars.size(); ++i) {
         const ChartBar& bar = chart.bars[i];
         const std::string number = std::to_string(i + 1);
-        appendRect(out, "bar-" + number + "-riser", bar.riser.left, bar.top, bar.riser.width, bar.height, kRiserColour);
-        appendRect(out, "bar-" + number + "-circuit", bar.circuit.left, bar.top, bar.circuit.width, bar.height,
+        appendSvgRect(out, "bar-" + number + "-riser", bar.riser.left, bar.top, bar.riser.width, bar.height, kRiserColour);
+        appendSvgRect(out, "bar-" + number + "-circuit", bar.circuit.left, bar.top, bar.circuit.width, bar.height,
                    kCircuitColour);
-        appendRect(out, "bar-" + number + "-valve", bar.valve.left, bar.top, bar.valve.width, bar.height,
+        appendSvgRect(out, "bar-" + number + "-valve", bar.valve.left, bar.top, bar.valve.width, bar.height,
                    kValveColour);
         const std::string label = shortenedText(
             number + " " + (i < branch.circuits.size() ? branch.circuits[i].designation : ""), kLabelCharacters);
@@ -127,7 +106,7 @@ std::string branchChartSvg(const AppState& state, const Branch& branch, const Br
         title += " – " + branch.settings.name;
     appendSvgText(out, 16.0, 30.0, "start", title, " font-size=\"16\" font-weight=\"bold\" fill=\"#202020\"");
     appendLegend(out, state, chart);
-    appendAxis(out, state, chart);
+    appendBarChartAxis(out, chart.area, chart.axis, pressureUnitLabel(state));
     appendBars(out, branch, chart);
     appendPumpHead(out, state, result, chart);
     out << "</svg>\n";

@@ -4,6 +4,7 @@
 #include "catalogue/table_shape.h"
 #include "db/measurement_table.h"
 #include "db/branch_schema.h"
+#include "db/system_schema.h"
 
 #include <optional>
 
@@ -126,6 +127,8 @@ std::optional<Failure> replaceCatalogue(sqlite3* db, const std::vector<TableData
     // missing, never replaced.
     if (auto failure = execute(db, kBranchSchema))
         return fail("branch tables: " + *failure);
+    if (auto failure = execute(db, kSystemSchema))
+        return fail("system tables: " + *failure);
     // No VACUUM here: it may renumber the rowids of progetti, whose storage
     // order is the order of the valve list.
     if (auto failure = execute(db, "COMMIT"))

@@ -12,6 +12,7 @@
 #include "cli/printable_text.h"
 #include "cli/same_file.h"
 #include "cli/size_session.h"
+#include "cli/system_command.h"
 #include "cli/view_names.h"
 #include "files/write_file_atomically.h"
 
@@ -51,7 +52,9 @@ constexpr const char* kHelpFooter = R"(Views:
 
 A whole branch: arvelo-size branch FILE.csv balances the circuits of a riser, from
 their riser losses or their pipe sections, and sizes every valve; its options are
-in arvelo-size branch --help.
+in arvelo-size branch --help. A whole system: arvelo-size system FILE.csv balances
+branches on a main, each with its foot device, and gives the pump's duty point;
+see arvelo-size system --help.
 
 Every run starts from the defaults of a fresh start of the window: l/s, mbar,
 water, dPmin 1 kPa, dPmax 6 kPa and the default models. The language follows the
@@ -205,6 +208,8 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string_view(argv[1]) == "branch")
         return runBranchCommand(argc - 1, argv + 1);
+    if (argc >= 2 && std::string_view(argv[1]) == "system")
+        return runSystemCommand(argc - 1, argv + 1);
     CLI::App app{"Sizes and checks Arvelo valves on the product catalogue, as Arvelo Rezu does.", "arvelo-size"};
     app.set_version_flag("--version", std::string("arvelo-size ") + kProgramVersion, "Print the version and exit");
     app.footer(kHelpFooter);

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-// The program's texts: 7 languages x 224 texts. Language 0 Italian,
+// The program's texts: 7 languages x 240 texts. Language 0 Italian,
 // 1 English, 2 Spanish, 3 German, 4 French, 5 Swedish, 6 Russian.
 class TextTable {
 public:
     static constexpr int languageCount = 7;
-    static constexpr int textCount = 224;
+    static constexpr int textCount = 240;
 
     // Text id in a language. Out-of-range ids or languages give an empty text.
     static std::u16string_view text(int language, int id);
@@ -17,7 +17,7 @@ public:
     static std::string utf8(int language, int id);
 };
 
-// One language's 224 texts, in id order; defined one file per language.
+// One language's 240 texts, in id order; defined one file per language.
 using LanguageTexts = const char16_t* const[TextTable::textCount];
 extern LanguageTexts kItalianTexts;
 extern LanguageTexts kEnglishTexts;

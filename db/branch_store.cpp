@@ -1,27 +1,9 @@
 #include "db/branch_store.h"
 
 #include "db/branch_schema.h"
-#include "db/sqlite_handle.h"
+#include "db/sqlite_columns.h"
 
 namespace {
-
-void bindText(sqlite3_stmt* statement, int index, const std::string& text)
-{
-    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-std::string columnText(sqlite3_stmt* statement, int column)
-{
-    const unsigned char* text = sqlite3_column_text(statement, column);
-    return text ? std::string(reinterpret_cast<const char*>(text),
-                              static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
-                : std::string();
-}
-
-float columnFloat(sqlite3_stmt* statement, int column)
-{
-    return static_cast<float>(sqlite3_column_double(statement, column));
-}
 
 // The heat load in columns first.. first + 4; none where the power is NULL.
 std::optional<CircuitHeatLoad> columnHeatLoad(sqlite3_stmt* statement, int first)
@@ -47,39 +29,6 @@ void bindHeatLoad(sqlite3_stmt* statement, int first, const std::optional<Circui
     bindText(statement, first + 4, heatLoad->temperatureUnit);
 }
 
-std::optional<float> columnOptional(sqlite3_stmt* statement, int column)
-{
-    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
-        return std::nullopt;
-    return columnFloat(statement, column);
-}
-
-void bindOptional(sqlite3_stmt* statement, int index, std::optional<float> value)
-{
-    if (value)
-        sqlite3_bind_double(statement, index, *value);
-    else
-        sqlite3_bind_null(statement, index);
-}
-
-// The pipe in columns first.. first + 3; none where the length is NULL.
-std::optional<PipeSection> columnPipe(sqlite3_stmt* statement, int first)
-{
-    if (sqlite3_column_type(statement, first) == SQLITE_NULL)
-        return std::nullopt;
-    return PipeSection{columnFloat(statement, first), columnFloat(statement, first + 1),
-                       columnFloat(statement, first + 2), columnFloat(statement, first + 3)};
-}
-
-void bindPipe(sqlite3_stmt* statement, int first, const std::optional<PipeSection>& pipe)
-{
-    const bool given = pipe.has_value();
-    bindOptional(statement, first, given ? std::optional(pipe->lengthM) : std::nullopt);
-    bindOptional(statement, first + 1, given ? std::optional(pipe->innerDiameterMm) : std::nullopt);
-    bindOptional(statement, first + 2, given ? std::optional(pipe->roughnessMm) : std::nullopt);
-    bindOptional(statement, first + 3, given ? std::optional(pipe->zeta) : std::nullopt);
-}
-
 // A kind this program does not know (a file written by a later one) reads
 // as the plainest valve rather than as nonsense.
 BranchValveKind kindOf(int stored)
@@ -93,36 +42,7 @@ BranchValveKind kindOf(int stored)
 
 } // namespace
 
-BranchStore::BranchStore(sqlite3* db, std::ostream& errors) : db_(db), errors_(errors) {}
-
-BranchStore::Statement BranchStore::prepare(const char* sql, const char* label)
-{
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(raw);
-        errors_ << "SQL error " << label << ": " << sqlite3_errmsg(db_) << '\n';
-        return nullptr;
-    }
-    return Statement(raw);
-}
-
-bool BranchStore::finish(const Statement& statement, const char* label)
-{
-    if (sqlite3_step(statement.get()) == SQLITE_DONE)
-        return true;
-    errors_ << "SQL error " << label << ": " << sqlite3_errmsg(db_) << '\n';
-    return false;
-}
-
-bool BranchStore::run(const char* sql, const char* label)
-{
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    const SqliteText owned(message);
-    errors_ << "SQL error " << label << ": " << (owned ? owned.get() : sqlite3_errmsg(db_)) << '\n';
-    return false;
-}
+BranchStore::BranchStore(sqlite3* db, std::ostream& errors) : StoreStatements(db, errors) {}
 
 std::optional<bool> BranchStore::hasCircuitColumn(const char* name)
 {
@@ -169,13 +89,7 @@ std::vector<std::string> BranchStore::names()
 
 std::optional<sqlite3_int64> BranchStore::idOf(const std::string& name)
 {
-    const Statement statement = prepare("SELECT id FROM rami WHERE nome = ?1", "Branch_Find");
-    if (!statement)
-        return std::nullopt;
-    bindText(statement.get(), 1, name);
-    if (sqlite3_step(statement.get()) != SQLITE_ROW)
-        return std::nullopt;
-    return sqlite3_column_int64(statement.get(), 0);
+    return StoreStatements::idOf("SELECT id FROM rami WHERE nome = ?1", "Branch_Find", name);
 }
 
 std::optional<Branch> BranchStore::open(const std::string& name)
@@ -253,17 +167,6 @@ bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircui
     return true;
 }
 
-BranchStoreResult BranchStore::transaction(const char* label, const std::function<BranchStoreResult()>& change)
-{
-    if (!run("BEGIN IMMEDIATE", label))
-        return BranchStoreResult::Failed;
-    const BranchStoreResult result = change();
-    if (result == BranchStoreResult::Done && run("COMMIT", label))
-        return result;
-    run("ROLLBACK", label);
-    return result == BranchStoreResult::Done ? BranchStoreResult::Failed : result;
-}
-
 BranchStoreResult BranchStore::save(const Branch& branch)
 {
     if (branch.settings.name.empty())
@@ -294,23 +197,8 @@ BranchStoreResult BranchStore::save(const Branch& branch)
 
 BranchStoreResult BranchStore::rename(const std::string& from, const std::string& to)
 {
-    if (to.empty())
-        return BranchStoreResult::NoName;
-    return transaction("Branch_Rename", [&] {
-        const std::optional<sqlite3_int64> id = idOf(from);
-        if (!id)
-            return BranchStoreResult::Missing;
-        if (from == to)
-            return BranchStoreResult::Done;
-        if (idOf(to))
-            return BranchStoreResult::NameTaken;
-        const Statement statement = prepare("UPDATE rami SET nome = ?1 WHERE id = ?2", "Branch_Rename");
-        if (!statement)
-            return BranchStoreResult::Failed;
-        bindText(statement.get(), 1, to);
-        sqlite3_bind_int64(statement.get(), 2, *id);
-        return finish(statement, "Branch_Rename") ? BranchStoreResult::Done : BranchStoreResult::Failed;
-    });
+    return renameRow("SELECT id FROM rami WHERE nome = ?1", "UPDATE rami SET nome = ?1 WHERE id = ?2", "Branch_Rename",
+                     from, to);
 }
 
 BranchStoreResult BranchStore::remove(const std::string& name)

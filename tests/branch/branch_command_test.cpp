@@ -4,7 +4,7 @@
 
 #include "tests/branch/branch_fixture.h"
 
-#include "tests/support/command_output.h"
+#include "tests/support/command_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/temp_folder.h"
@@ -14,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class BranchCommand : public testing::Test {
 protected:
@@ -41,17 +35,7 @@ protected:
 
     CommandRun runIn(const std::filesystem::path& where, const std::string& command)
     {
-        std::string out = commandOutput("cd '" + where.string() + "' && " + command + " 2>'" +
-                                        (folder.path() / "stderr.txt").string() + "'; echo \"exit=$?\"");
-        CommandRun result;
-        const std::size_t mark = out.rfind("exit=");
-        if (mark != std::string::npos) {
-            result.status = std::stoi(out.substr(mark + 5));
-            out.erase(mark);
-        }
-        result.out = out;
-        result.err = fileBytes(folder.path() / "stderr.txt");
-        return result;
+        return runCommandIn(where, command, folder.path() / "stderr.txt");
     }
 
     TempFolder folder;

@@ -151,12 +151,16 @@ TEST_F(CatalogueFile, BranchTablesAreCreatedAndKeptByARebuild)
     ASSERT_TRUE(build(target).written);
     run(target, "INSERT INTO rami VALUES (1, 'Riser A', 3, 25);"
                 "INSERT INTO rami_circuiti (ramo, ordine, riferimento, portata, perdita_circuito,"
-                " perdita_colonna, tipo) VALUES (1, 0, 'Zone 1', 0.5, 10, 4, 2)");
+                " perdita_colonna, tipo) VALUES (1, 0, 'Zone 1', 0.5, 10, 4, 2);"
+                "INSERT INTO impianti VALUES (1, 'Plant', 10, 60, 1, 25, 3);"
+                "INSERT INTO impianti_rami (impianto, ordine, ramo, perdita_dorsale, piede) VALUES (1, 0, 1, 4, 3)");
     ASSERT_TRUE(build(target).written);
     Database db = openDatabaseOrFail(target);
     EXPECT_EQ(selectRows(db.get(), "SELECT nome FROM rami").at(0).at(0), Cell("Riser A"));
     EXPECT_EQ(selectRows(db.get(), "SELECT riferimento FROM rami_circuiti WHERE ramo = 1").at(0).at(0),
               Cell("Zone 1"));
+    EXPECT_EQ(selectRows(db.get(), "SELECT nome FROM impianti").at(0).at(0), Cell("Plant"));
+    EXPECT_EQ(selectRows(db.get(), "SELECT count(*) FROM impianti_rami WHERE ramo = 1").at(0).at(0), Cell("1"));
 }
 
 TEST_F(CatalogueFile, DatabaseWithoutValveListGetsAnEmptyOne)

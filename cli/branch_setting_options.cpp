@@ -1,0 +1,49 @@
+#include "cli/branch_setting_options.h"
+
+#include "branch/water_properties.h"
+#include "data/argument_text.h"
+#include "data/ranged_number.h"
+
+void declareBranchSettingOptions(CLI::App& app, BranchSettingTexts& texts)
+{
+    app.add_option("--min-dp", texts.minimumStaticDp, "Minimum pressure drop of a static valve, kPa (3)");
+    app.add_option("--noise-limit", texts.noiseLimit, "Pressure drop above which a static valve may whistle, kPa (25)");
+    app.add_option("--fluid-temperature", texts.fluidTemperature,
+                   "Water temperature for the pipe sections, C, 0 to 100 (60)");
+    app.add_option("--velocity-limit", texts.velocityLimit, "Velocity in a pipe section above which it warns, m/s (1)");
+    app.add_option("--authority-limit", texts.authorityLimit,
+                   "Control valve authority below which it warns (0,25)");
+}
+
+// The branch's settings from their option texts, each in its range.
+std::string checkedBranchSettings(const BranchSettingTexts& args, BranchSettings& settings)
+{
+    settings.name = args.name;
+    const struct {
+        const char* option;
+        const std::string& text;
+        NumberRange range;
+        float& value;
+    } numbers[] = {
+        {"--min-dp", args.minimumStaticDp, NumberRange::Positive, settings.minimumStaticDp},
+        {"--noise-limit", args.noiseLimit, NumberRange::Positive, settings.noiseLimit},
+        {"--fluid-temperature", args.fluidTemperature, NumberRange::Any, settings.fluidTemperature},
+        {"--velocity-limit", args.velocityLimit, NumberRange::Positive, settings.velocityLimit},
+        {"--authority-limit", args.authorityLimit, NumberRange::Positive, settings.authorityLimit},
+    };
+    for (const auto& number : numbers)
+        if (std::string error = rangedNumber(number.option, trimmedText(number.text), number.range, number.value);
+            !error.empty())
+            return error;
+    if (settings.minimumStaticDp > settings.noiseLimit)
+        return "--min-dp " + args.minimumStaticDp + " is above --noise-limit " + args.noiseLimit +
+               ": every static valve would whistle";
+    if (!waterAt(settings.fluidTemperature))
+        return "--fluid-temperature '" + args.fluidTemperature +
+               "' is outside 0 to 100 C, the range of the water table";
+    if (settings.authorityLimit >= 1.0f)
+        return "--authority-limit '" + args.authorityLimit + "' must be below 1";
+    return {};
+}
+
+

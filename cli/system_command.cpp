@@ -1,0 +1,292 @@
+#include "cli/system_command.h"
+
+#include "app/unit_conversion.h"
+#include "branch/balance_branch.h"
+#include "branch/branch_result_texts.h"
+#include "branch/branch_text_ids.h"
+#include "data/argument_text.h"
+#include "cli/branch_setting_options.h"
+#include "cli/branch_tables.h"
+#include "cli/command_files.h"
+#include "cli/command_state.h"
+#include "cli/outcome_output.h"
+#include "cli/printable_text.h"
+#include "data/ranged_number.h"
+#include "cli/system_csv.h"
+#include "data/csv_cell.h"
+#include "data/text_format.h"
+#include "data/text_table.h"
+#include "db/product_db.h"
+#include "system/balance_system.h"
+#include "system/system_chart_svg.h"
+#include "system/system_result_texts.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+// Messages quote what was typed or read: nothing of it may steer the terminal.
+int fail(const std::string& message)
+{
+    std::cerr << "arvelo-size system: " << printableText(message) << '\n';
+    return 1;
+}
+
+constexpr const char* kFooter = R"(System file:
+  Semicolon-separated UTF-8 with a header line: the columns of a circuits file
+  (see arvelo-size branch --help) and a column branch naming each line's branch.
+  A line of kind main is the main's section from the pump (or the previous
+  take-off) to its branch's take-off, supply and return together: riser_loss in
+  its pressure_unit, or pipe_length_m and pipe_inner_diameter_mm (pipe_roughness_mm,
+  pipe_zeta), carrying the flow of its branch and all beyond it; and foot, what
+  stands at the branch's foot: none (its circuits' valves take the surplus),
+  fixed or variable (a static balancing valve), controller (a differential
+  pressure controller at the branch's requirement as setpoint). The main lines
+  give the branches' order. Every other line is a circuit of its branch, in order
+  from the branch's foot. A branch is reverse return when each of its circuits
+  gives its return section from it onwards: return_loss, or return_pipe_length_m,
+  return_pipe_inner_diameter_mm (return_pipe_roughness_mm, return_pipe_zeta); its
+  riser_loss or pipe is then the supply section alone. At most 1000 branches,
+  10000 circuits a branch, 100000 in all, and 4096 bytes a line.
+
+Output: an aligned table per branch (the index branch marked *) with its main
+loss to the take-off, the pressure there, its requirement, its foot device and
+setting, then the plant loss, the pump's duty point (total flow and pump head)
+and the index branch, then each branch's circuits; with --out or --csv the same
+as semicolon-separated lines; with --json one JSON object. Exit status 1 when a
+branch lacks a foot device or a valve of its kind: the result is incomplete and
+no pump head is given.)";
+
+struct Arguments {
+    CommandFiles files;
+    bool json = false;
+    bool csv = false;
+    CommandSetting setting;
+    BranchSettingTexts branch;
+    std::string plantLoss = "0";
+};
+
+void declareOptions(CLI::App& app, Arguments& args)
+{
+    app.add_option("file", args.files.input, "System file (semicolon-separated, with a header)")->required();
+    app.add_flag("--json", args.json, "Print one JSON object");
+    app.add_flag("--csv", args.csv, "Print semicolon-separated lines instead of the aligned tables");
+    app.add_option("--out", args.files.outFile, "Write the semicolon-separated results to this file");
+    app.add_option("--svg", args.files.svgFile, "Write the chart of the system as an SVG file");
+    declareCommandSettingOptions(app, args.setting);
+    declareBranchSettingOptions(app, args.branch);
+    app.add_option("--plant-loss", args.plantLoss, "Loss of the plant (boiler or chiller, its valves), kPa (0)");
+    app.add_option("--name", args.branch.name, "Name of the system");
+}
+
+std::string checkedSettings(const Arguments& args, BranchSettings& branch, SystemSettings& system)
+{
+    if (std::string error = checkedBranchSettings(args.branch, branch); !error.empty())
+        return error;
+    if (std::string error =
+            rangedNumber("--plant-loss", trimmedText(args.plantLoss), NumberRange::NotNegative, system.plantLoss);
+        !error.empty())
+        return error;
+    system.name = branch.name;
+    system.fluidTemperature = branch.fluidTemperature;
+    system.velocityLimit = branch.velocityLimit;
+    system.noiseLimit = branch.noiseLimit;
+    system.minimumStaticDp = branch.minimumStaticDp;
+    return {};
+}
+
+// Pipe sections need the fluid's viscosity, known for water only.
+std::string pipeFluidProblem(const AppState& state, const HydronicSystem& system)
+{
+    bool pipes = false;
+    for (const SystemBranch& branch : system.branches) {
+        pipes = pipes || branch.main.pipe.has_value();
+        for (const BranchCircuit& circuit : branch.branch.circuits)
+            pipes = pipes || circuit.pipe.has_value();
+        for (const ReturnSection& back : branch.returns)
+            pipes = pipes || back.pipe.has_value();
+    }
+    if (!pipes || pipeFluidOf(state, system.settings.fluidTemperature))
+        return {};
+    return "pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of this fluid is known "
+           "here; give riser_loss and return_loss instead";
+}
+
+std::vector<std::pair<std::u16string, std::u16string>> summaryOf(const SystemResultTexts& texts)
+{
+    return {{texts.plantLossCaption, texts.plantLossValue},
+            {texts.totalFlowCaption, texts.totalFlowValue},
+            {texts.pumpHeadCaption, texts.pumpHeadValue},
+            {texts.indexCaption, texts.indexValue}};
+}
+
+// A branch's heading above its circuits: "Branch: 2 B".
+std::string branchHeading(const AppState& state, std::size_t j, const SystemBranch& branch)
+{
+    return TextTable::utf8(state.languageIndex, branch_text::kBranch) + ": " + std::to_string(j + 1) + " " +
+           branch.branch.settings.name;
+}
+
+std::string alignedText(const AppState& state, const HydronicSystem& system, const SystemResult& result,
+                        const SystemResultTexts& texts)
+{
+    const bool complete = texts.incomplete.empty();
+    std::string out = alignedRows({texts.keys, texts.headers, texts.rows,
+                                   {"number", "branch", "foot_device", "model", "nominal_size", "presetting",
+                                    "setpoint", "foot_dp", "warnings"},
+                                   complete ? std::optional<std::size_t>(texts.indexRow) : std::nullopt}) +
+                      '\n';
+    if (complete)
+        for (const auto& [caption, value] : summaryOf(texts))
+            out += utf16ToUtf8(caption) + ": " + utf16ToUtf8(value) + '\n';
+    else
+        out += utf16ToUtf8(texts.incomplete) + '\n';
+    for (std::size_t j = 0; j < result.branches.size(); ++j) {
+        const SystemBranch& branch = system.branches[j];
+        out += '\n' + branchHeading(state, j, branch) + '\n' +
+               branchAlignedRows(branchDesignTexts(state, branch.branch, result.branches[j].branch));
+    }
+    return out;
+}
+
+std::string tableText(const AppState& state, const HydronicSystem& system, const SystemResult& result,
+                      const SystemResultTexts& texts)
+{
+    std::string out;
+    const auto line = [&out](const std::vector<std::u16string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            out += (i ? ";" : "") + csvCell(utf16ToUtf8(cells[i]));
+        out += '\n';
+    };
+    line(texts.headers);
+    for (const auto& row : texts.rows)
+        line(row);
+    if (texts.incomplete.empty())
+        for (const auto& [caption, value] : summaryOf(texts))
+            line({caption, value});
+    else
+        line({texts.incomplete});
+    for (std::size_t j = 0; j < result.branches.size(); ++j) {
+        const SystemBranch& branch = system.branches[j];
+        out += '\n';
+        line({utf8ToUtf16(branchHeading(state, j, branch))});
+        out += branchTableText(branchDesignTexts(state, branch.branch, result.branches[j].branch));
+    }
+    return out;
+}
+
+nlohmann::ordered_json productJson(const DpcvRow& row)
+{
+    return {{"model", row.model}, {"nominal_size", row.nominalSize}, {"material_number", row.technicalCode}};
+}
+
+// Numbers under the keys, the texts as shown beside them; each branch with
+// its circuits as the branch command gives them.
+nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& system, const SystemResult& result,
+                                 const SystemResultTexts& texts)
+{
+    static const std::vector<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
+                                                "warnings"};
+    const bool complete = result.complete;
+    nlohmann::ordered_json json;
+    json["name"] = system.settings.name;
+    json["flow_unit"] = flowUnitLabel(state);
+    json["pressure_unit"] = pressureUnitLabel(state);
+    json["complete"] = complete;
+    json["plant_loss"] = jsonNumber(texts.plantLossValue);
+    json["pump_head"] = complete ? jsonNumber(texts.pumpHeadValue) : nlohmann::ordered_json(nullptr);
+    json["pump_head_text"] = complete ? utf16ToUtf8(texts.pumpHeadValue) : std::string();
+    json["total_flow"] = jsonNumber(texts.totalFlowValue);
+    json["total_flow_text"] = utf16ToUtf8(texts.totalFlowValue);
+    json["index_branch"] = complete ? nlohmann::ordered_json(result.indexBranch + 1) : nullptr;
+    json["incomplete"] = utf16ToUtf8(texts.incomplete);
+    json["headers"] = nlohmann::ordered_json::array();
+    for (const auto& header : texts.headers)
+        json["headers"].push_back(utf16ToUtf8(header));
+    json["branches"] = nlohmann::ordered_json::array();
+    for (std::size_t j = 0; j < texts.rows.size(); ++j) {
+        const SystemBranchResult& branch = result.branches[j];
+        nlohmann::ordered_json row;
+        nlohmann::ordered_json shown;
+        for (std::size_t c = 0; c < texts.keys.size(); ++c) {
+            const std::string& key = texts.keys[c];
+            const bool word = std::find(words.begin(), words.end(), key) != words.end();
+            row[key] = word ? nlohmann::ordered_json(utf16ToUtf8(texts.rows[j][c])) : jsonNumber(texts.rows[j][c]);
+            if (!word)
+                shown[key] = utf16ToUtf8(texts.rows[j][c]);
+        }
+        row["texts"] = std::move(shown);
+        row["surplus"] = branch.surplus;
+        row["index"] = complete && j == result.indexBranch;
+        row["reverse_return"] = !system.branches[j].returns.empty();
+        row["proposal"] = nullptr;
+        if (branch.proposal) {
+            row["proposal"] = {{"setpoint", branch.proposal->setpoint},
+                               {"controller", branch.proposal->controller ? productJson(*branch.proposal->controller)
+                                                                          : nlohmann::ordered_json(nullptr)}};
+        }
+        row["warning_list"] = nlohmann::ordered_json::array();
+        for (const SystemWarning warning : branch.warnings)
+            row["warning_list"].push_back(
+                utf16ToUtf8(systemWarningText(state, warning, system.settings, branch)));
+        const Branch& circuits = system.branches[j].branch;
+        row["circuits"] = branchTableJson(state, circuits, branch.branch,
+                                          branchDesignTexts(state, circuits, branch.branch))["circuits"];
+        json["branches"].push_back(std::move(row));
+    }
+    return json;
+}
+
+} // namespace
+
+int runSystemCommand(int argc, char** argv)
+{
+    CLI::App app{"Balances a system of branches on a main: each branch's requirement, its foot device and setting, "
+                 "the pump's duty point and the index branch.",
+                 "arvelo-size system"};
+    app.footer(kFooter);
+    Arguments args;
+    declareOptions(app, args);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        return fail(error.what());
+    }
+
+    BranchSettings branchSettings;
+    HydronicSystem system;
+    if (std::string error = checkedSettings(args, branchSettings, system.settings); !error.empty())
+        return fail(error);
+    const std::string& file = args.files.input;
+    if (std::string problem = checkedFiles(args.files, "system file"); !problem.empty())
+        return fail(problem);
+    ProductDb db(std::cerr);
+    AppState state;
+    if (std::string problem = commandState(args.setting, db, state); !problem.empty())
+        return fail(problem);
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return fail("cannot read the system file " + file);
+    if (std::string problem = readSystem(in, state, branchSettings, system); !problem.empty())
+        return fail(file + ": " + problem);
+    if (std::string problem = pipeFluidProblem(state, system); !problem.empty())
+        return fail(file + ": " + problem);
+
+    const SystemResult result = balanceSystem(state, db, system);
+    const SystemResultTexts texts = systemResultTexts(state, system, result);
+    const bool table = !args.files.outFile.empty() || args.csv;
+    const std::string bytes = args.json ? jsonLine(tableJson(state, system, result, texts)) + "\n"
+                              : table   ? tableText(state, system, result, texts)
+                                        : alignedText(state, system, result, texts);
+    if (std::string problem = writeOutputs(args.files, bytes, utf16ToUtf8(texts.incomplete),
+                                           [&] { return systemChartSvg(state, system, result); });
+        !problem.empty())
+        return fail(problem);
+    return 0;
+}

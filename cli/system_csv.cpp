@@ -1,0 +1,194 @@
+#include "cli/system_csv.h"
+
+#include "data/argument_text.h"
+#include "branch/circuits_file.h"
+#include "branch/circuit_row.h"
+#include "branch/csv_lines.h"
+#include "data/units.h"
+
+#include <array>
+#include <map>
+#include <optional>
+
+namespace {
+
+std::vector<const char*> joined(std::vector<const char*> a, const std::vector<const char*>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const std::vector<const char*> kRequired = joined(kCircuitColumns, {"branch"});
+const std::vector<const char*> kOptional =
+    joined(kCircuitOptionalColumns, {"foot", "return_loss", "return_pipe_length_m", "return_pipe_inner_diameter_mm",
+                                     "return_pipe_roughness_mm", "return_pipe_zeta"});
+
+// Cells a main line leaves empty: they belong to circuits.
+constexpr std::array<const char*, 7> kCircuitOnly{"flow",        "circuit_loss", "power",
+                                                  "control_valve_kvs", "return_loss", "return_pipe_length_m",
+                                                  "return_pipe_inner_diameter_mm"};
+
+struct FootWord {
+    const char* word;
+    FootDevice device;
+};
+constexpr std::array<FootWord, 5> kFeet{{
+    {"", FootDevice::None},
+    {"none", FootDevice::None},
+    {"fixed", FootDevice::FixedOrificeValve},
+    {"variable", FootDevice::VariableOrificeValve},
+    {"controller", FootDevice::Controller},
+}};
+
+// A branch as its lines come: its main line (if read yet) and its circuits
+// with their return sections.
+struct PendingBranch {
+    std::optional<std::size_t> mainLine;
+    MainSection main;
+    FootDevice foot = FootDevice::None;
+    std::vector<BranchCircuit> circuits;
+    std::vector<std::optional<ReturnSection>> returns;
+    std::vector<std::size_t> lines;
+};
+
+// A loss typed in the line's pressure unit, in kPa.
+std::string lossOf(const CsvLine& line, const AppState& state, const char* column, float& kilopascal)
+{
+    const auto unit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
+    if (!unit)
+        return "unknown pressure unit '" + line["pressure_unit"] + "'";
+    if (std::string error = cellNumber(line, column, NumberRange::NotNegative, kilopascal); !error.empty())
+        return error;
+    kilopascal = toBase(kilopascal, state.pressureUnits[*unit].factor);
+    return {};
+}
+
+std::string mainOf(const CsvLine& line, const AppState& state, PendingBranch& branch)
+{
+    for (const char* column : kCircuitOnly)
+        if (!line[column].empty())
+            return std::string("a main line has no ") + column + "; it belongs to a circuit line";
+    if (std::string error = pipeSectionOf(line, "pipe_", branch.main.pipe); !error.empty())
+        return error;
+    if (branch.main.pipe && !line["riser_loss"].empty())
+        return "riser_loss '" + line["riser_loss"] + "' and a pipe section are both given; keep one";
+    if (!branch.main.pipe) {
+        if (line["riser_loss"].empty())
+            return "a main line needs riser_loss or a pipe section (pipe_length_m, pipe_inner_diameter_mm)";
+        if (std::string error = lossOf(line, state, "riser_loss", branch.main.loss); !error.empty())
+            return error;
+    }
+    for (const FootWord& foot : kFeet)
+        if (equalsIgnoringCase(line["foot"], foot.word)) {
+            branch.foot = foot.device;
+            return {};
+        }
+    return "foot '" + line["foot"] + "' is not one of none, fixed, variable, controller";
+}
+
+std::string returnOf(const CsvLine& line, const AppState& state, std::optional<ReturnSection>& section)
+{
+    ReturnSection back;
+    if (std::string error = pipeSectionOf(line, "return_pipe_", back.pipe); !error.empty())
+        return error;
+    if (back.pipe && !line["return_loss"].empty())
+        return "return_loss '" + line["return_loss"] + "' and a return pipe are both given; keep one";
+    if (!back.pipe && line["return_loss"].empty())
+        return {};
+    if (!back.pipe)
+        if (std::string error = lossOf(line, state, "return_loss", back.loss); !error.empty())
+            return error;
+    section = back;
+    return {};
+}
+
+std::string lineOf(const CsvLine& line, std::size_t lineNumber, const AppState& state,
+                   std::map<std::string, PendingBranch>& branches, std::vector<std::string>& mainOrder,
+                   std::size_t& circuits)
+{
+    const std::string name = line["branch"];
+    if (name.empty())
+        return "the branch cell is empty; name the line's branch";
+    if (equalsIgnoringCase(line["kind"], "main")) {
+        PendingBranch& branch = branches[name];
+        if (branch.mainLine)
+            return "branch '" + name + "' has a main line already (line " + std::to_string(*branch.mainLine) + ")";
+        if (mainOrder.size() == kMaxSystemBranches)
+            return "more than " + std::to_string(kMaxSystemBranches) + " branches; split the system";
+        branch.mainLine = lineNumber;
+        mainOrder.push_back(name);
+        return mainOf(line, state, branch);
+    }
+    if (!line["foot"].empty())
+        return "foot '" + line["foot"] + "' belongs to the branch's main line";
+    if (circuits == kMaxSystemCircuits)
+        return "more than " + std::to_string(kMaxSystemCircuits) + " circuits; split the system";
+    PendingBranch& branch = branches[name];
+    if (branch.circuits.size() == kMaxBranchCircuits)
+        return "more than " + std::to_string(kMaxBranchCircuits) + " circuits in branch '" + name + "'; split it";
+    BranchCircuit circuit;
+    if (std::string error = circuitOf(line, state, circuit); !error.empty())
+        return error;
+    std::optional<ReturnSection> back;
+    if (std::string error = returnOf(line, state, back); !error.empty())
+        return error;
+    branch.circuits.push_back(std::move(circuit));
+    branch.returns.push_back(back);
+    branch.lines.push_back(lineNumber);
+    ++circuits;
+    return {};
+}
+
+// The branches in the main's order, each whole: a main line and circuits,
+// returns for all its circuits or for none.
+std::string assembled(std::map<std::string, PendingBranch>& branches, const std::vector<std::string>& mainOrder,
+                      const BranchSettings& settings, HydronicSystem& system)
+{
+    for (const auto& [name, branch] : branches) {
+        if (!branch.mainLine)
+            return "branch '" + name + "' has no main line (kind main) giving its place on the main";
+        if (branch.circuits.empty())
+            return "branch '" + name + "' (line " + std::to_string(*branch.mainLine) + ") has no circuits";
+        const bool reverse = branch.returns.front().has_value();
+        for (std::size_t i = 0; i < branch.returns.size(); ++i)
+            if (branch.returns[i].has_value() != reverse)
+                return "line " + std::to_string(branch.lines[i]) + ": branch '" + name +
+                       "' is reverse return only if every circuit gives its return (return_loss or a return pipe)";
+    }
+    for (const std::string& name : mainOrder) {
+        PendingBranch& pending = branches[name];
+        SystemBranch branch;
+        branch.branch.settings = settings;
+        branch.branch.settings.name = name;
+        branch.branch.circuits = std::move(pending.circuits);
+        branch.main = pending.main;
+        branch.foot = pending.foot;
+        for (const std::optional<ReturnSection>& back : pending.returns)
+            if (back)
+                branch.returns.push_back(*back);
+        system.branches.push_back(std::move(branch));
+    }
+    return {};
+}
+
+} // namespace
+
+std::string readSystem(std::istream& in, const AppState& state, const BranchSettings& settings,
+                       HydronicSystem& system)
+{
+    system.branches.clear();
+    std::map<std::string, PendingBranch> branches;
+    std::vector<std::string> mainOrder;
+    std::size_t circuits = 0;
+    std::string error =
+        readCsvLines(in, kRequired, kOptional, "a system line", [&](const CsvLine& line, std::size_t lineNumber) {
+            return lineOf(line, lineNumber, state, branches, mainOrder, circuits);
+        });
+    if (error.empty() && branches.empty())
+        error = "no lines below the header";
+    if (error.empty())
+        error = assembled(branches, mainOrder, settings, system);
+    if (!error.empty())
+        system.branches.clear();
+    return error;
+}
