@@ -18,10 +18,22 @@ std::vector<const char*> joined(std::vector<const char*> a, const std::vector<co
     return a;
 }
 
-const std::vector<const char*> kRequired = joined(kCircuitColumns, {"branch"});
-const std::vector<const char*> kOptional =
-    joined(kCircuitOptionalColumns, {"foot", "return_loss", "return_pipe_length_m", "return_pipe_inner_diameter_mm",
-                                     "return_pipe_roughness_mm", "return_pipe_zeta"});
+// Built at first use: the circuit columns they extend belong to another
+// library, whose objects may not be made yet while this one's are.
+const std::vector<const char*>& requiredColumns()
+{
+    static const std::vector<const char*> columns = joined(kCircuitColumns, {"branch"});
+    return columns;
+}
+
+const std::vector<const char*>& optionalColumns()
+{
+    static const std::vector<const char*> columns =
+        joined(kCircuitOptionalColumns, {"foot", "return_loss", "return_pipe_length_m",
+                                         "return_pipe_inner_diameter_mm", "return_pipe_roughness_mm",
+                                         "return_pipe_zeta"});
+    return columns;
+}
 
 // Cells a main line leaves empty: they belong to circuits.
 constexpr std::array<const char*, 7> kCircuitOnly{"flow",        "circuit_loss", "power",
@@ -181,7 +193,7 @@ std::string readSystem(std::istream& in, const AppState& state, const BranchSett
     std::vector<std::string> mainOrder;
     std::size_t circuits = 0;
     std::string error =
-        readCsvLines(in, kRequired, kOptional, "a system line", [&](const CsvLine& line, std::size_t lineNumber) {
+        readCsvLines(in, requiredColumns(), optionalColumns(), "a system line", [&](const CsvLine& line, std::size_t lineNumber) {
             return lineOf(line, lineNumber, state, branches, mainOrder, circuits);
         });
     if (error.empty() && branches.empty())
