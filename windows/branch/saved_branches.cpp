@@ -69,17 +69,24 @@ std::optional<std::string> BranchWindow::pickedName()
     return utf16ToUtf8(list.entries[static_cast<std::size_t>(list.currentIndex)]);
 }
 
+bool BranchWindow::startWith(const std::string& name)
+{
+    const std::optional<Branch> opened = store_.open(name);
+    if (!opened)
+        return false;
+    branch_ = *opened;
+    savedName_ = name;
+    result_.reset();
+    return true;
+}
+
 void BranchWindow::openPicked()
 {
     const std::optional<std::string> name = pickedName();
     if (!name)
         return;
-    const std::optional<Branch> opened = store_.open(*name);
-    if (!opened)
+    if (!startWith(*name))
         return;
-    branch_ = *opened;
-    savedName_ = name;
-    result_.reset();
     controls()[kCircuitTable].selectedRow = -1;
     showSettings();
     showCircuits();
