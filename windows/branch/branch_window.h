@@ -84,8 +84,6 @@ private:
     void exportChart();
     void deleteRow();
     void moveRow(int by);
-    // The entry picked in the list of saved branches.
-    std::optional<std::string> pickedName();
     void openPicked();
     void renameBranch();
     void deletePicked();

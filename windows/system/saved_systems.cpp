@@ -5,21 +5,16 @@
 
 #include "app/user_messages.h"
 #include "data/text_format.h"
+#include "windows/common/saved_names.h"
 #include "windows/system/system_window_ids.h"
 #include "windows/system/system_window_text_ids.h"
-
-#include <algorithm>
 
 using namespace SystemWindowId;
 using namespace system_window_text;
 
 std::string SystemWindow::freeDefaultName()
 {
-    const std::vector<std::string> names = store_.names();
-    const std::string stem = utf16ToUtf8(text(kSystem)) + " ";
-    for (int n = 1;; ++n)
-        if (std::find(names.begin(), names.end(), stem + std::to_string(n)) == names.end())
-            return stem + std::to_string(n);
+    return ::freeDefaultName(store_.names(), utf16ToUtf8(text(kSystem)));
 }
 
 void SystemWindow::persist()
@@ -49,29 +44,12 @@ void SystemWindow::persist()
 
 void SystemWindow::showSavedSystems()
 {
-    ControlState& list = controls()[kSavedList];
-    list.entries.clear();
-    list.currentIndex = -1;
-    for (const std::string& name : store_.names()) {
-        if (savedName_ && name == *savedName_)
-            list.currentIndex = static_cast<int>(list.entries.size());
-        list.entries.push_back(utf8ToUtf16(name));
-    }
-    if (list.currentIndex < 0 && !list.entries.empty())
-        list.currentIndex = 0;
-}
-
-std::optional<std::string> SystemWindow::pickedName()
-{
-    const ControlState& list = controls()[kSavedList];
-    if (list.currentIndex < 0 || static_cast<std::size_t>(list.currentIndex) >= list.entries.size())
-        return std::nullopt;
-    return utf16ToUtf8(list.entries[static_cast<std::size_t>(list.currentIndex)]);
+    showSavedNames(controls()[kSavedList], store_.names(), savedName_);
 }
 
 void SystemWindow::openPicked()
 {
-    const std::optional<std::string> name = pickedName();
+    const std::optional<std::string> name = pickedName(controls()[kSavedList]);
     if (!name)
         return;
     const std::optional<SavedSystem> opened = store_.open(*name);
@@ -112,7 +90,7 @@ void SystemWindow::renameSystem()
 
 void SystemWindow::deletePicked()
 {
-    const std::optional<std::string> name = pickedName();
+    const std::optional<std::string> name = pickedName(controls()[kSavedList]);
     if (!name)
         return;
     if (store_.remove(*name) == BranchStoreResult::Done && savedName_ == name) {

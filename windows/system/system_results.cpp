@@ -7,6 +7,7 @@
 #include "db/usable_pipe.h"
 #include "system/system_chart_svg.h"
 #include "system/system_result_texts.h"
+#include "windows/common/keyed_columns.h"
 #include "windows/system/system_window_ids.h"
 #include "windows/system/system_window_text_ids.h"
 
@@ -64,12 +65,7 @@ void SystemWindow::showResults()
 {
     ControlModel& c = controls();
     const SystemResultTexts texts = systemResultTexts(state_, balanced_, result_.value_or(SystemResult{}));
-    c[kResultList].columns.clear();
-    for (std::size_t i = 0; i < texts.headers.size(); ++i) {
-        const auto width = kResultColumnWidths.find(texts.keys[i]);
-        c[kResultList].columns.push_back(
-            {texts.headers[i], width == kResultColumnWidths.end() ? kResultColumnWidth : width->second, false});
-    }
+    c[kResultList].columns = keyedColumns(texts.keys, texts.headers, kResultColumnWidths, kResultColumnWidth);
     c[kResultList].rows.clear();
     c[kResultList].selectedRow = -1;
     if (!result_) {

@@ -4,6 +4,7 @@
 #include "windows/system/system_window.h"
 
 #include "app/user_messages.h"
+#include "windows/common/saved_names.h"
 #include "data/text_format.h"
 #include "windows/system/system_branch_cells.h"
 #include "windows/system/system_window_ids.h"
@@ -70,14 +71,11 @@ void SystemWindow::deleteRow()
 
 void SystemWindow::moveRow(int by)
 {
-    ControlState& table = controls()[kBranchTable];
-    const int row = table.selectedRow;
-    const int target = row + by;
-    const int count = static_cast<int>(system_.branches.size());
-    if (row < 0 || row >= count || target < 0 || target >= count)
+    const std::optional<std::size_t> row = moveSelection(controls()[kBranchTable], system_.branches.size(), by);
+    if (!row)
         return;
-    std::swap(system_.branches[static_cast<std::size_t>(row)], system_.branches[static_cast<std::size_t>(target)]);
-    table.selectedRow = target;
+    const auto target = static_cast<std::size_t>(controls()[kBranchTable].selectedRow);
+    std::swap(system_.branches[*row], system_.branches[target]);
     showBranches();
     changed();
 }

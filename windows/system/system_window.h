@@ -71,7 +71,6 @@ private:
     void deleteRow();
     void moveRow(int by);
     void openBranch();
-    std::optional<std::string> pickedName();
     void openPicked();
     void renameSystem();
     void deletePicked();

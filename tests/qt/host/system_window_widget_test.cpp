@@ -51,7 +51,9 @@ TEST_F(SystemWindowWidget, BalanceSystemOpensTheSystemWindowOverTheBranchWindow)
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(opened);
-    EXPECT_EQ(QApplication::activeModalWidget(), &shown->host) << "the branch window is back";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the system window is closed";
+    EXPECT_TRUE(shown->host.isVisible()) << "the branch window stays open";
+    EXPECT_FALSE(shown->window.result());
 }
 
 } // namespace
