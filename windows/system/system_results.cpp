@@ -20,9 +20,9 @@ namespace {
 // The results' columns by key; a column not named here takes the default.
 constexpr int kResultColumnWidth = 110;
 const std::map<std::string, int> kResultColumnWidths{
-    {"number", 44},          {"branch", 120},          {"flow", 130},      {"main_loss_to_take_off", 210},
-    {"available", 210},      {"requirement", 190},     {"foot_device", 150}, {"nominal_size", 70},
-    {"material_number", 110}, {"setpoint", 130},       {"foot_dp", 170},   {"warnings", 420},
+    {"number", 44},           {"branch", 120},      {"flow", 130},        {"main_loss_to_take_off", 280},
+    {"available", 260},       {"requirement", 220}, {"foot_device", 150}, {"nominal_size", 70},
+    {"material_number", 110}, {"setpoint", 130},    {"foot_dp", 200},     {"warnings", 420},
 };
 
 } // namespace

@@ -31,7 +31,7 @@ struct BranchColumn {
 const std::array<BranchColumn, system_column::kCount> kBranchColumns{{
     {branch_text::kBranch, false, 170},
     {system_text::kFootDevice, false, 170},
-    {branch_text::kSectionLoss, true, 130},
+    {branch_text::kSectionLoss, true, 210},
     {branch_design_text::kPipeLength, false, 140},
     {branch_design_text::kInnerDiameter, false, 170},
     {branch_design_text::kRoughness, false, 150},
