@@ -242,4 +242,13 @@ LanguageTexts kEnglishTexts = {
     /* 237 */ u"Main velocity above %s",
     /* 238 */ u"Branch incomplete: a circuit lacks a valve",
     /* 239 */ u"Result incomplete: branch %s lacks a foot device or a valve; no pump head.",
+    /* 240 */ u"System name",
+    /* 241 */ u"Saved systems",
+    /* 242 */ u"Open branch",
+    /* 243 */ u"System",
+    /* 244 */ u"Enter a name for the system.",
+    /* 245 */ u"A system named %s exists already.",
+    /* 246 */ u"The system could not be saved.",
+    /* 247 */ u"A section loss and a pipe section cannot both be given; keep one.",
+    /* 248 */ u"Main section to branch %s: a pipe section needs its length and an inner diameter of more than twice its roughness.",
 };

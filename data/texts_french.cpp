@@ -243,4 +243,13 @@ LanguageTexts kFrenchTexts = {
     /* 237 */ u"Vitesse dans le collecteur supérieure à %s",
     /* 238 */ u"Branche incomplète\u00A0: un circuit n'a pas de vanne",
     /* 239 */ u"Résultat incomplet\u00A0: il manque à la branche %s un organe en pied ou une vanne\u00A0; pas de hauteur de pompe.",
+    /* 240 */ u"Nom de l'installation",
+    /* 241 */ u"Installations enregistrées",
+    /* 242 */ u"Ouvrir la branche",
+    /* 243 */ u"Installation",
+    /* 244 */ u"Saisissez un nom pour l'installation.",
+    /* 245 */ u"Une installation nommée %s existe déjà.",
+    /* 246 */ u"L'installation n'a pas pu être enregistrée.",
+    /* 247 */ u"Une perte du tronçon et un tronçon de tuyau ne peuvent être donnés ensemble ; n'en gardez qu'un.",
+    /* 248 */ u"Tronçon principal vers la branche %s : un tronçon de tuyau demande sa longueur et un diamètre intérieur supérieur au double de sa rugosité.",
 };

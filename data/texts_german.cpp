@@ -242,4 +242,13 @@ LanguageTexts kGermanTexts = {
     /* 237 */ u"Geschwindigkeit in der Hauptleitung über %s",
     /* 238 */ u"Strang unvollständig: einem Kreis fehlt ein Ventil",
     /* 239 */ u"Ergebnis unvollständig: Strang %s fehlt eine Strangarmatur oder ein Ventil; keine Förderhöhe.",
+    /* 240 */ u"Anlagenname",
+    /* 241 */ u"Gespeicherte Anlagen",
+    /* 242 */ u"Strang öffnen",
+    /* 243 */ u"Anlage",
+    /* 244 */ u"Geben Sie einen Namen für die Anlage ein.",
+    /* 245 */ u"Eine Anlage namens %s existiert bereits.",
+    /* 246 */ u"Die Anlage konnte nicht gespeichert werden.",
+    /* 247 */ u"Abschnittsverlust und Rohrabschnitt können nicht beide angegeben werden; behalten Sie einen.",
+    /* 248 */ u"Hauptleitung zum Strang %s: ein Rohrabschnitt braucht seine Länge und einen Innendurchmesser über der doppelten Rauigkeit.",
 };

@@ -242,4 +242,13 @@ LanguageTexts kItalianTexts = {
     /* 237 */ u"Velocità nella dorsale oltre %s",
     /* 238 */ u"Ramo incompleto: a un circuito manca la valvola",
     /* 239 */ u"Risultato incompleto: al ramo %s manca un dispositivo al piede o una valvola; nessuna prevalenza della pompa.",
+    /* 240 */ u"Nome impianto",
+    /* 241 */ u"Impianti salvati",
+    /* 242 */ u"Apri ramo",
+    /* 243 */ u"Impianto",
+    /* 244 */ u"Inserire un nome per l'impianto.",
+    /* 245 */ u"Esiste già un impianto di nome %s.",
+    /* 246 */ u"Non è stato possibile salvare l'impianto.",
+    /* 247 */ u"Non si possono indicare sia una perdita del tratto sia un tratto di tubo; tenerne uno.",
+    /* 248 */ u"Tratto principale verso il ramo %s: un tratto di tubo richiede la lunghezza e un diametro interno maggiore del doppio della rugosità.",
 };

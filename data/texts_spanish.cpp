@@ -243,4 +243,13 @@ LanguageTexts kSpanishTexts = {
     /* 237 */ u"Velocidad en el colector superior a %s",
     /* 238 */ u"Ramal incompleto: a un circuito le falta la válvula",
     /* 239 */ u"Resultado incompleto: al ramal %s le falta un dispositivo al pie o una válvula; sin altura de bomba.",
+    /* 240 */ u"Nombre de la instalación",
+    /* 241 */ u"Instalaciones guardadas",
+    /* 242 */ u"Abrir ramal",
+    /* 243 */ u"Instalación",
+    /* 244 */ u"Introduzca un nombre para la instalación.",
+    /* 245 */ u"Ya existe una instalación llamada %s.",
+    /* 246 */ u"No se ha podido guardar la instalación.",
+    /* 247 */ u"No se pueden indicar a la vez una pérdida del tramo y un tramo de tubería; conserve uno.",
+    /* 248 */ u"Tramo principal hasta el ramal %s: un tramo de tubería necesita su longitud y un diámetro interior mayor que el doble de su rugosidad.",
 };

@@ -243,4 +243,13 @@ LanguageTexts kSwedishTexts = {
     /* 237 */ u"Hastighet i huvudledning över %s",
     /* 238 */ u"Stammen ofullständig: en krets saknar ventil",
     /* 239 */ u"Ofullständigt resultat: stam %s saknar armatur vid foten eller en ventil; ingen pumptryckhöjd.",
+    /* 240 */ u"Anläggningens namn",
+    /* 241 */ u"Sparade anläggningar",
+    /* 242 */ u"Öppna stam",
+    /* 243 */ u"Anläggning",
+    /* 244 */ u"Ange ett namn för anläggningen.",
+    /* 245 */ u"En anläggning med namnet %s finns redan.",
+    /* 246 */ u"Anläggningen kunde inte sparas.",
+    /* 247 */ u"Ett avsnittsfall och ett röravsnitt kan inte båda anges; behåll ett.",
+    /* 248 */ u"Huvudledning till stammen %s: ett röravsnitt behöver sin längd och en innerdiameter större än två gånger dess råhet.",
 };

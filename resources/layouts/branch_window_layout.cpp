@@ -23,6 +23,7 @@ DialogTemplate makeBranchWindow()
         field(1204, {322, 6, 40, 14}, kInput),
         label(1205, {372, 8, 90, 10}, kNoStyle, ControlFont::Regular),
         field(1206, {464, 6, 40, 14}, kInput),
+        pushButton(1248, {510, 6, 102, 14}, kRightColumn, ControlFont::Regular), // the system window
         label(1240, {8, 26, 130, 10}, kNoStyle, ControlFont::Regular), // for the pipe sections
         field(1241, {142, 24, 40, 14}, kInput),
         label(1242, {190, 26, 130, 10}, kNoStyle, ControlFont::Regular),
@@ -50,7 +51,7 @@ DialogTemplate makeBranchWindow()
         pushButton(1220, {494, 360, 118, 14}, kRightColumn, ControlFont::Regular),
         pushButton(1221, {494, 378, 118, 14}, kRightColumn, ControlFont::Regular),
     };
-    dialog.tabOrder = {1202, 1204, 1206, 1241, 1243, 1245, 1207, 1208, 1209, 1210, 1222,
+    dialog.tabOrder = {1202, 1204, 1206, 1248, 1241, 1243, 1245, 1207, 1208, 1209, 1210, 1222,
                        1246, 1247, 1211, 1223, 1216, 1218, 1219, 1220, 1221};
     return dialog;
 }

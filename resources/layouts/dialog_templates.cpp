@@ -6,7 +6,7 @@ const DialogTemplate* findDialogTemplate(int templateId)
         &aboutBoxTemplate(),       &mainWindowTemplate(),        &languageDialogTemplate(),
         &unitsDialogTemplate(),    &preferencesDialogTemplate(), &flowDialogTemplate(),
         &signOffDialogTemplate(),  &recordDialogTemplate(),
-        &branchWindowTemplate(),
+        &branchWindowTemplate(),  &systemWindowTemplate(),
     };
     for (const DialogTemplate* dialog : kTemplates) {
         if (dialog->id == templateId)

@@ -12,6 +12,7 @@ const DialogTemplate& flowDialogTemplate();        // 106
 const DialogTemplate& branchWindowTemplate();      // 107
 const DialogTemplate& signOffDialogTemplate();     // 108
 const DialogTemplate& recordDialogTemplate();      // 109
+const DialogTemplate& systemWindowTemplate();      // 110
 
 // The template with this id, or nullptr when the program has none.
 const DialogTemplate* findDialogTemplate(int templateId);

@@ -12,6 +12,7 @@
 #include "files/write_file_atomically.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
+#include "windows/common/keyed_columns.h"
 #include "windows/common/save_file_chooser.h"
 
 #include <map>
@@ -58,12 +59,7 @@ void BranchWindow::showResults()
 {
     ControlModel& c = controls();
     const BranchResultTexts texts = branchDesignTexts(state_, branch_, result_.value_or(BranchResult{}));
-    c[kResultList].columns.clear();
-    for (std::size_t i = 0; i < texts.headers.size(); ++i) {
-        const auto width = kResultColumnWidths.find(texts.keys[i]);
-        c[kResultList].columns.push_back(
-            {texts.headers[i], width == kResultColumnWidths.end() ? kResultColumnWidth : width->second, false});
-    }
+    c[kResultList].columns = keyedColumns(texts.keys, texts.headers, kResultColumnWidths, kResultColumnWidth);
     c[kResultList].rows.clear();
     c[kResultList].selectedRow = -1;
     if (!result_) {

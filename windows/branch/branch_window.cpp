@@ -9,6 +9,7 @@
 #include "data/text_table.h"
 #include "db/product_db.h"
 #include "resources/layouts/dialog_templates.h"
+#include "system/system_text_ids.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
 #include "windows/common/numeric_field.h"
@@ -101,6 +102,7 @@ void BranchWindow::showTexts()
     c[kExportChartButton].text = text(kExportChart);
     c[kOpenFileButton].text = text(branch_design_text::kOpenCircuitsFile);
     c[kSaveFileButton].text = text(branch_design_text::kSaveCircuitsFile);
+    c[kBalanceSystemButton].text = text(system_text::kBalanceSystem);
     c[kSavedCaption].text = text(kSavedBranches);
     c[kOpenButton].text = text(kOpen);
     c[kRenameButton].text = text(kRename);
@@ -149,6 +151,7 @@ void BranchWindow::onClick(int controlId)
     case kFlowCalculationButton: flowFromHeatLoad(); break;
     case kOpenFileButton: openCircuitsFile(); break;
     case kSaveFileButton: saveCircuitsFile(); break;
+    case kBalanceSystemButton: openSystemWindow(); break;
     default: break;
     }
 }

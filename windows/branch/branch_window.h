@@ -48,6 +48,10 @@ public:
     // Escape closes (everything is saved already).
     bool onKeyDown(Key key, int focusedControlId) override;
 
+    // Starts on the saved branch of this name, before the window opens;
+    // false when there is none.
+    bool startWith(const std::string& name);
+
     const Branch& branch() const { return branch_; }
     const std::optional<BranchResult>& result() const { return result_; }
     // The name the branch is saved under; none before its first save.
@@ -80,14 +84,15 @@ private:
     void exportChart();
     void deleteRow();
     void moveRow(int by);
-    // The entry picked in the list of saved branches.
-    std::optional<std::string> pickedName();
     void openPicked();
     void renameBranch();
     void deletePicked();
     // The flow of the current circuit from its heat load and temperatures,
     // in the program's flow calculation window.
     void flowFromHeatLoad();
+    // The system window, which opens its branches in a branch window of
+    // their own.
+    void openSystemWindow();
 
     AppState& state_;
     ProductDb& db_;

@@ -34,5 +34,6 @@ inline constexpr int kAuthorityLimitCaption = 1244;
 inline constexpr int kAuthorityLimitField = 1245;
 inline constexpr int kOpenFileButton = 1246;
 inline constexpr int kSaveFileButton = 1247;
+inline constexpr int kBalanceSystemButton = 1248;
 
 } // namespace BranchWindowId

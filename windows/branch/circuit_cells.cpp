@@ -5,8 +5,8 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "db/project_row.h"
+#include "windows/common/cell_number.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -14,17 +14,6 @@ namespace {
 std::u16string numberText(float value)
 {
     return utf8ToUtf16(formatCommaDecimal(value));
-}
-
-// A number typed into a cell: digits with a decimal comma or point, not
-// negative and not beyond single precision; none for anything else.
-std::optional<float> cellNumber(const std::u16string& cell)
-{
-    const std::string text = utf16ToUtf8(cell);
-    if (text.find_first_of("0123456789") == std::string::npos || text.find('-') != std::string::npos)
-        return std::nullopt;
-    const float value = parseCommaDecimal(text);
-    return std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
 }
 
 // The pipe columns, each with its field and its value when emptied.
@@ -134,9 +123,4 @@ CellEdit applyCircuitCell(const AppState& state, BranchCircuit& circuit, int col
     default: return CellEdit::NotRead;
     }
     return CellEdit::Applied;
-}
-
-bool usablePipe(const PipeSection& pipe)
-{
-    return pipe.lengthM > 0.0f && pipe.innerDiameterMm > 2.0f * pipe.roughnessMm;
 }

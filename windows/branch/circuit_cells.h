@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "db/branch_record.h"
+#include "db/usable_pipe.h"
 
 #include <array>
 #include <string>
@@ -45,7 +46,3 @@ enum class CellEdit {
 // the section goes once all four are back at theirs; an emptied Kvs drops
 // the control valve. Anything but Applied leaves the circuit untouched.
 CellEdit applyCircuitCell(const AppState& state, BranchCircuit& circuit, int column, const std::u16string& cell);
-
-// A pipe section the losses can be computed from: a length, and an inner
-// diameter of more than twice the roughness.
-bool usablePipe(const PipeSection& pipe);

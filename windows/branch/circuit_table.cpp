@@ -3,6 +3,7 @@
 #include "windows/branch/branch_window.h"
 
 #include "app/user_messages.h"
+#include "windows/common/saved_names.h"
 #include "branch/branch_design_text_ids.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
@@ -67,14 +68,11 @@ void BranchWindow::deleteRow()
 
 void BranchWindow::moveRow(int by)
 {
-    ControlState& table = controls()[kCircuitTable];
-    const int row = table.selectedRow;
-    const int target = row + by;
-    const int count = static_cast<int>(branch_.circuits.size());
-    if (row < 0 || row >= count || target < 0 || target >= count)
+    const std::optional<std::size_t> row = moveSelection(controls()[kCircuitTable], branch_.circuits.size(), by);
+    if (!row)
         return;
-    std::swap(branch_.circuits[static_cast<std::size_t>(row)], branch_.circuits[static_cast<std::size_t>(target)]);
-    table.selectedRow = target;
+    const auto target = static_cast<std::size_t>(controls()[kCircuitTable].selectedRow);
+    std::swap(branch_.circuits[*row], branch_.circuits[target]);
     showCircuits();
     changed();
 }

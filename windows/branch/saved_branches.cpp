@@ -6,20 +6,15 @@
 #include "app/user_messages.h"
 #include "branch/branch_text_ids.h"
 #include "data/text_format.h"
+#include "windows/common/saved_names.h"
 #include "windows/branch/branch_window_ids.h"
-
-#include <algorithm>
 
 using namespace BranchWindowId;
 using namespace branch_text;
 
 std::string BranchWindow::freeDefaultName()
 {
-    const std::vector<std::string> names = store_.names();
-    const std::string stem = utf16ToUtf8(text(kBranch)) + " ";
-    for (int n = 1;; ++n)
-        if (std::find(names.begin(), names.end(), stem + std::to_string(n)) == names.end())
-            return stem + std::to_string(n);
+    return ::freeDefaultName(store_.names(), utf16ToUtf8(text(kBranch)));
 }
 
 void BranchWindow::persist()
@@ -49,37 +44,27 @@ void BranchWindow::persist()
 
 void BranchWindow::showSavedBranches()
 {
-    ControlState& list = controls()[kSavedList];
-    list.entries.clear();
-    list.currentIndex = -1;
-    for (const std::string& name : store_.names()) {
-        if (savedName_ && name == *savedName_)
-            list.currentIndex = static_cast<int>(list.entries.size());
-        list.entries.push_back(utf8ToUtf16(name));
-    }
-    if (list.currentIndex < 0 && !list.entries.empty())
-        list.currentIndex = 0;
+    showSavedNames(controls()[kSavedList], store_.names(), savedName_);
 }
 
-std::optional<std::string> BranchWindow::pickedName()
+bool BranchWindow::startWith(const std::string& name)
 {
-    const ControlState& list = controls()[kSavedList];
-    if (list.currentIndex < 0 || static_cast<std::size_t>(list.currentIndex) >= list.entries.size())
-        return std::nullopt;
-    return utf16ToUtf8(list.entries[static_cast<std::size_t>(list.currentIndex)]);
+    const std::optional<Branch> opened = store_.open(name);
+    if (!opened)
+        return false;
+    branch_ = *opened;
+    savedName_ = name;
+    result_.reset();
+    return true;
 }
 
 void BranchWindow::openPicked()
 {
-    const std::optional<std::string> name = pickedName();
+    const std::optional<std::string> name = pickedName(controls()[kSavedList]);
     if (!name)
         return;
-    const std::optional<Branch> opened = store_.open(*name);
-    if (!opened)
+    if (!startWith(*name))
         return;
-    branch_ = *opened;
-    savedName_ = name;
-    result_.reset();
     controls()[kCircuitTable].selectedRow = -1;
     showSettings();
     showCircuits();
@@ -112,7 +97,7 @@ void BranchWindow::renameBranch()
 
 void BranchWindow::deletePicked()
 {
-    const std::optional<std::string> name = pickedName();
+    const std::optional<std::string> name = pickedName(controls()[kSavedList]);
     if (!name)
         return;
     if (store_.remove(*name) == BranchStoreResult::Done && savedName_ == name) {

@@ -3,6 +3,8 @@
 #include "tests/qt/host/shown_branch_window.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/main/main_window_ids.h"
+#include "windows/system/system_window.h"
+#include "windows/system/system_window_ids.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -210,6 +212,32 @@ TEST_F(WindowOnScreen, TheBranchWindowFitsTheScreenAndScrollsToItsCorners)
     for (const int id : {BranchWindowId::kDeleteButton, BranchWindowId::kCalculateButton,
                          BranchWindowId::kSaveFileButton}) {
         QWidget* control = branchHost.control(id);
+        const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(viewport.contains(shown)) << "control " << id;
+    }
+}
+
+// The system window has the branch window's size: on a small screen it
+// shrinks likewise, and its far corner's controls scroll into view.
+TEST_F(WindowOnScreen, TheSystemWindowFitsTheScreenAndScrollsToItsCorners)
+{
+    RecordedMessages messages;
+    SystemWindow window(state, db, {messages, {}}, u"Balance system");
+    WindowHost systemHost(window, &host());
+    systemHost.open();
+    systemHost.show();
+    QApplication::processEvents();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = systemHost.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_EQ(systemHost.size(), QSize(std::min(930, available.width()), std::min(663, available.height() - titleBar)));
+
+    auto* area = systemHost.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    const QRect viewport = area->viewport()->rect();
+    for (const int id : {SystemWindowId::kDeleteButton, SystemWindowId::kCalculateButton, SystemWindowId::kSavedList}) {
+        QWidget* control = systemHost.control(id);
         const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
         EXPECT_TRUE(viewport.contains(shown)) << "control " << id;
     }

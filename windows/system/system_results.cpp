@@ -1,0 +1,98 @@
+// The system window's results: the calculation, a row per branch, the
+// pump's duty point, the index branch and the chart.
+#include "windows/system/system_window.h"
+
+#include "app/user_messages.h"
+#include "data/text_format.h"
+#include "db/usable_pipe.h"
+#include "system/system_chart_svg.h"
+#include "system/system_result_texts.h"
+#include "windows/common/keyed_columns.h"
+#include "windows/system/system_window_ids.h"
+#include "windows/system/system_window_text_ids.h"
+
+#include <map>
+
+using namespace SystemWindowId;
+
+namespace {
+
+// The results' columns by key; a column not named here takes the default.
+constexpr int kResultColumnWidth = 110;
+const std::map<std::string, int> kResultColumnWidths{
+    {"number", 44},           {"branch", 120},      {"flow", 130},        {"main_loss_to_take_off", 280},
+    {"available", 260},       {"requirement", 220}, {"foot_device", 150}, {"nominal_size", 70},
+    {"material_number", 110}, {"setpoint", 130},    {"foot_dp", 200},     {"warnings", 420},
+};
+
+} // namespace
+
+HydronicSystem SystemWindow::hydronicSystem()
+{
+    HydronicSystem system;
+    system.settings = system_.settings;
+    for (const SavedSystemBranch& entry : system_.branches)
+        if (std::optional<Branch> branch = branches_.open(entry.branchName))
+            system.branches.push_back({std::move(*branch), entry.main, entry.foot, entry.returns});
+    return system;
+}
+
+bool SystemWindow::refusedPipe()
+{
+    for (std::size_t j = 0; j < system_.branches.size(); ++j) {
+        const SavedSystemBranch& branch = system_.branches[j];
+        if (branch.main.pipe && !usablePipe(*branch.main.pipe)) {
+            const std::u16string name = utf8ToUtf16(std::to_string(j + 1) + " " + branch.branchName);
+            services_.messages.showMessage(formatText(text(system_window_text::kMainPipeIncomplete), {name}));
+            return true;
+        }
+    }
+    return false;
+}
+
+void SystemWindow::calculate()
+{
+    if (system_.branches.empty() || refusedPipe())
+        return;
+    balanced_ = hydronicSystem();
+    if (balanced_.branches.empty())
+        return;
+    result_ = balanceSystem(state_, db_, balanced_);
+    showResults();
+}
+
+void SystemWindow::showResults()
+{
+    ControlModel& c = controls();
+    const SystemResultTexts texts = systemResultTexts(state_, balanced_, result_.value_or(SystemResult{}));
+    c[kResultList].columns = keyedColumns(texts.keys, texts.headers, kResultColumnWidths, kResultColumnWidth);
+    c[kResultList].rows.clear();
+    c[kResultList].selectedRow = -1;
+    if (!result_) {
+        c[kPumpHeadLabel].text.clear();
+        c[kIndexLabel].text.clear();
+        c[kChart].svg.clear();
+        return;
+    }
+    const bool complete = result_->complete;
+    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
+        ListRow row{-1, texts.rows[i]};
+        if (complete && i == texts.indexRow) // the index branch stands out in the list too
+            row.cells.front() = u"\u25B6 " + row.cells.front();
+        c[kResultList].rows.push_back(std::move(row));
+    }
+    // Without every foot device in it the head is no pump's duty: it is not
+    // shown, nor an index branch, nor a chart drawn up to it.
+    if (!complete) {
+        c[kPumpHeadLabel].text = texts.incomplete;
+        c[kIndexLabel].text.clear();
+        c[kChart].svg.clear();
+        return;
+    }
+    c[kResultList].selectedRow = static_cast<int>(texts.indexRow);
+    c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
+                             u": " + texts.totalFlowValue + u"    " + texts.plantLossCaption + u": " +
+                             texts.plantLossValue;
+    c[kIndexLabel].text = texts.indexCaption + u": " + texts.indexValue;
+    c[kChart].svg = systemChartSvg(state_, balanced_, *result_);
+}

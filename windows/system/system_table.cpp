@@ -1,0 +1,96 @@
+// The system window's table of branches: a saved branch picked in its
+// row (the last, empty row takes a new one), its foot device and its main
+// section, deleted, moved or opened in the branch window.
+#include "windows/system/system_window.h"
+
+#include "app/user_messages.h"
+#include "windows/common/saved_names.h"
+#include "data/text_format.h"
+#include "windows/system/system_branch_cells.h"
+#include "windows/system/system_window_ids.h"
+#include "windows/system/system_window_text_ids.h"
+
+#include <algorithm>
+
+using namespace SystemWindowId;
+
+void SystemWindow::showBranches()
+{
+    ControlState& table = controls()[kBranchTable];
+    // The branches saved by now, the branch window may have added some.
+    std::vector<std::u16string>& names = table.columnChoices.at(system_column::kBranch);
+    names.clear();
+    for (const std::string& name : branches_.names())
+        names.push_back(utf8ToUtf16(name));
+    table.rows.clear();
+    for (const SavedSystemBranch& branch : system_.branches)
+        table.rows.push_back({-1, systemBranchCells(state_, branch)});
+    table.rows.push_back({-1, std::vector<std::u16string>(table.columns.size())}); // the row for a new branch
+    table.selectedRow = std::min(table.selectedRow, static_cast<int>(table.rows.size()) - 1);
+}
+
+void SystemWindow::onCellChanged(int controlId, int row, int column)
+{
+    ControlState& table = controls()[controlId];
+    if (controlId != kBranchTable || row < 0 || row >= static_cast<int>(table.rows.size()) || column < 0 ||
+        column >= static_cast<int>(table.rows[static_cast<std::size_t>(row)].cells.size()))
+        return;
+    const std::u16string cell = table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];
+    const bool newBranch = static_cast<std::size_t>(row) == system_.branches.size();
+    // A new row starts with the branch it takes.
+    if (newBranch && (cell.empty() || column != system_column::kBranch)) {
+        showBranches();
+        return;
+    }
+    SavedSystemBranch branch = newBranch ? SavedSystemBranch{} : system_.branches[static_cast<std::size_t>(row)];
+    if (!newBranch && column == system_column::kBranch && utf16ToUtf8(cell) != branch.branchName)
+        branch.returns.clear(); // another branch's return pipes are not this one's
+    // A cell that does not read as its column's value shows the branch's value again.
+    const SystemCellEdit edit = applySystemBranchCell(state_, branch, column, cell, branches_.names());
+    if (edit == SystemCellEdit::LossAndPipe)
+        services_.messages.showMessage(text(system_window_text::kSectionLossAndPipe));
+    if (edit == SystemCellEdit::Applied) {
+        if (newBranch)
+            system_.branches.push_back(branch);
+        else
+            system_.branches[static_cast<std::size_t>(row)] = branch;
+        changed();
+    }
+    showBranches();
+}
+
+void SystemWindow::deleteRow()
+{
+    const int row = controls()[kBranchTable].selectedRow;
+    if (row < 0 || static_cast<std::size_t>(row) >= system_.branches.size())
+        return;
+    system_.branches.erase(system_.branches.begin() + row);
+    showBranches();
+    changed();
+}
+
+void SystemWindow::moveRow(int by)
+{
+    const std::optional<std::size_t> row = moveSelection(controls()[kBranchTable], system_.branches.size(), by);
+    if (!row)
+        return;
+    const auto target = static_cast<std::size_t>(controls()[kBranchTable].selectedRow);
+    std::swap(system_.branches[*row], system_.branches[target]);
+    showBranches();
+    changed();
+}
+
+void SystemWindow::openBranch()
+{
+    const int row = controls()[kBranchTable].selectedRow;
+    if (row < 0 || static_cast<std::size_t>(row) >= system_.branches.size() || !services_.openBranch)
+        return;
+    services_.openBranch(system_.branches[static_cast<std::size_t>(row)].branchName);
+    // The branch may have changed, been renamed or deleted there.
+    if (savedName_)
+        if (std::optional<SavedSystem> saved = store_.open(*savedName_))
+            system_.branches = saved->branches;
+    result_.reset();
+    showBranches();
+    showResults();
+}
