@@ -75,7 +75,13 @@ MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
     }
     // Typing goes to the field with the focus: wherever the focus moves (a
     // page change, a click, a dialog closing), that field comes into view.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { bringIntoView(now); });
+    focusFollower_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { bringIntoView(now); });
+}
+
+MainWindowHost::~MainWindowHost()
+{
+    disconnect(focusFollower_);
 }
 
 void MainWindowHost::open()

@@ -19,6 +19,8 @@ class MainWindowHost : public WindowHost {
 
 public:
     explicit MainWindowHost(CArveloCalcDlg& window, QWidget* parent = nullptr);
+    // Stops following the focus before the widgets go, whose hiding moves it.
+    ~MainWindowHost() override;
 
     void open() override;
 
@@ -50,4 +52,5 @@ private:
     // The banner moves so far, which may add up to less than nothing.
     int bannerShift_ = 0;
     std::pair<std::int32_t, std::int32_t> shownPage_{-1, -1};
+    QMetaObject::Connection focusFollower_;
 };
