@@ -7,13 +7,12 @@
 #include "cli/branch_setting_options.h"
 #include "cli/branch_tables.h"
 #include "cli/command_files.h"
+#include "cli/command_line.h"
 #include "cli/command_state.h"
 #include "cli/outcome_output.h"
 #include "cli/printable_text.h"
 #include "data/text_format.h"
 #include "db/product_db.h"
-
-#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <fstream>
@@ -59,16 +58,21 @@ struct Arguments {
     BranchSettingTexts branch;
 };
 
-void declareOptions(CLI::App& app, Arguments& args)
+CommandLine commandLine(Arguments& args)
 {
-    app.add_option("file", args.files.input, "Circuits file (semicolon-separated, with a header)")->required();
-    app.add_flag("--json", args.json, "Print one JSON object");
-    app.add_flag("--csv", args.csv, "Print the semicolon-separated table instead of the aligned one");
-    app.add_option("--out", args.files.outFile, "Write the semicolon-separated results to this file");
-    app.add_option("--svg", args.files.svgFile, "Write the chart of the branch as an SVG file");
-    declareCommandSettingOptions(app, args.setting);
-    declareBranchSettingOptions(app, args.branch);
-    app.add_option("--name", args.branch.name, "Name of the branch");
+    CommandLine line{"Balances a two-pipe direct-return branch: every valve's presetting, the pump head and the index "
+                     "circuit.",
+                     "arvelo-size branch",
+                     kFooter,
+                     {{"file", &args.files.input, "Circuits file (semicolon-separated, with a header)", true},
+                      {"--json", &args.json, "Print one JSON object"},
+                      {"--csv", &args.csv, "Print the semicolon-separated table instead of the aligned one"},
+                      {"--out", &args.files.outFile, "Write the semicolon-separated results to this file"},
+                      {"--svg", &args.files.svgFile, "Write the chart of the branch as an SVG file"}}};
+    for (const auto& options : {commandSettingOptions(args.setting), branchSettingOptions(args.branch)})
+        line.options.insert(line.options.end(), options.begin(), options.end());
+    line.options.push_back({"--name", &args.branch.name, "Name of the branch"});
+    return line;
 }
 
 // Pipe sections need the fluid's viscosity, known for water only.
@@ -86,19 +90,12 @@ std::string pipeFluidProblem(const AppState& state, const Branch& branch)
 
 int runBranchCommand(int argc, char** argv)
 {
-    CLI::App app{"Balances a two-pipe direct-return branch: every valve's presetting, the pump head and the index "
-                 "circuit.",
-                 "arvelo-size branch"};
-    app.footer(kFooter);
     Arguments args;
-    declareOptions(app, args);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::Success& help) {
-        return app.exit(help);
-    } catch (const CLI::ParseError& error) {
-        return fail(error.what());
-    }
+    const ParsedCommandLine parsed = parseCommandLine(commandLine(args), argc, argv);
+    if (!parsed.error.empty())
+        return fail(parsed.error);
+    if (parsed.helped)
+        return parsed.status;
 
     Branch branch;
     if (std::string error = checkedBranchSettings(args.branch, branch.settings); !error.empty())

@@ -4,15 +4,15 @@
 #include "data/argument_text.h"
 #include "data/ranged_number.h"
 
-void declareBranchSettingOptions(CLI::App& app, BranchSettingTexts& texts)
+std::vector<CommandOption> branchSettingOptions(BranchSettingTexts& texts)
 {
-    app.add_option("--min-dp", texts.minimumStaticDp, "Minimum pressure drop of a static valve, kPa (3)");
-    app.add_option("--noise-limit", texts.noiseLimit, "Pressure drop above which a static valve may whistle, kPa (25)");
-    app.add_option("--fluid-temperature", texts.fluidTemperature,
-                   "Water temperature for the pipe sections, C, 0 to 100 (60)");
-    app.add_option("--velocity-limit", texts.velocityLimit, "Velocity in a pipe section above which it warns, m/s (1)");
-    app.add_option("--authority-limit", texts.authorityLimit,
-                   "Control valve authority below which it warns (0,25)");
+    return {
+        {"--min-dp", &texts.minimumStaticDp, "Minimum pressure drop of a static valve, kPa (3)"},
+        {"--noise-limit", &texts.noiseLimit, "Pressure drop above which a static valve may whistle, kPa (25)"},
+        {"--fluid-temperature", &texts.fluidTemperature, "Water temperature for the pipe sections, C, 0 to 100 (60)"},
+        {"--velocity-limit", &texts.velocityLimit, "Velocity in a pipe section above which it warns, m/s (1)"},
+        {"--authority-limit", &texts.authorityLimit, "Control valve authority below which it warns (0,25)"},
+    };
 }
 
 // The branch's settings from their option texts, each in its range.

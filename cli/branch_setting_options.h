@@ -1,10 +1,10 @@
 #pragma once
 
+#include "cli/command_line.h"
 #include "db/branch_record.h"
 
-#include <CLI/CLI.hpp>
-
 #include <string>
+#include <vector>
 
 // A branch's settings as typed on the command line.
 struct BranchSettingTexts {
@@ -18,7 +18,7 @@ struct BranchSettingTexts {
 
 // --min-dp, --noise-limit, --fluid-temperature, --velocity-limit and
 // --authority-limit; each command names what --name names.
-void declareBranchSettingOptions(CLI::App& app, BranchSettingTexts& texts);
+std::vector<CommandOption> branchSettingOptions(BranchSettingTexts& texts);
 
 // The settings from their texts, each in its range; empty on success, else
 // the message.

@@ -42,17 +42,16 @@ std::string commandState(const CommandSetting& args, ProductDb& db, AppState& st
     return {};
 }
 
-
-
-void declareCommandSettingOptions(CLI::App& app, CommandSetting& setting)
+std::vector<CommandOption> commandSettingOptions(CommandSetting& setting)
 {
-    app.add_option("--db", setting.database,
-                   "Catalogue database (default: the first of $REZU_WORKDIR/DB/mvd.db, ~/ArveloRezu/DB/mvd.db, "
-                   "DB/mvd.db)");
-    app.add_option("--flow-unit", setting.units.flowUnit, "Flow unit in force, e.g. l/s, m3/h (default l/s)");
-    app.add_option("--pressure-unit", setting.units.pressureUnit, "Pressure unit in force, e.g. kPa (default mbar)");
-    app.add_option("--fluid", setting.units.fluid, "Fluid 0 (water) to 5 (water and glycol 50%)");
-    app.add_option("--language", setting.settings.language,
-                   "0 Italian, 1 English, 2 Spanish, 3 German, 4 French, 5 Swedish, 6 Russian "
-                   "(default: the locale's, else English)");
+    return {
+        {"--db", &setting.database,
+         "Catalogue database (default: the first of $REZU_WORKDIR/DB/mvd.db, ~/ArveloRezu/DB/mvd.db, DB/mvd.db)"},
+        {"--flow-unit", &setting.units.flowUnit, "Flow unit in force, e.g. l/s, m3/h (default l/s)"},
+        {"--pressure-unit", &setting.units.pressureUnit, "Pressure unit in force, e.g. kPa (default mbar)"},
+        {"--fluid", &setting.units.fluid, "Fluid 0 (water) to 5 (water and glycol 50%)"},
+        {"--language", &setting.settings.language,
+         "0 Italian, 1 English, 2 Spanish, 3 German, 4 French, 5 Swedish, 6 Russian "
+         "(default: the locale's, else English)"},
+    };
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "cli/command_line.h"
 #include "cli/duty.h"
 
-#include <CLI/CLI.hpp>
-
 #include <string>
+#include <vector>
 
 class ProductDb;
 
@@ -23,4 +23,4 @@ struct CommandSetting {
 std::string commandState(const CommandSetting& args, ProductDb& db, AppState& state);
 
 // --db, --flow-unit, --pressure-unit, --fluid and --language.
-void declareCommandSettingOptions(CLI::App& app, CommandSetting& setting);
+std::vector<CommandOption> commandSettingOptions(CommandSetting& setting);

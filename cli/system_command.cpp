@@ -8,6 +8,7 @@
 #include "cli/branch_setting_options.h"
 #include "cli/branch_tables.h"
 #include "cli/command_files.h"
+#include "cli/command_line.h"
 #include "cli/command_state.h"
 #include "cli/outcome_output.h"
 #include "cli/printable_text.h"
@@ -20,8 +21,6 @@
 #include "system/balance_system.h"
 #include "system/system_chart_svg.h"
 #include "system/system_result_texts.h"
-
-#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <fstream>
@@ -70,17 +69,23 @@ struct Arguments {
     std::string plantLoss = "0";
 };
 
-void declareOptions(CLI::App& app, Arguments& args)
+CommandLine commandLine(Arguments& args)
 {
-    app.add_option("file", args.files.input, "System file (semicolon-separated, with a header)")->required();
-    app.add_flag("--json", args.json, "Print one JSON object");
-    app.add_flag("--csv", args.csv, "Print semicolon-separated lines instead of the aligned tables");
-    app.add_option("--out", args.files.outFile, "Write the semicolon-separated results to this file");
-    app.add_option("--svg", args.files.svgFile, "Write the chart of the system as an SVG file");
-    declareCommandSettingOptions(app, args.setting);
-    declareBranchSettingOptions(app, args.branch);
-    app.add_option("--plant-loss", args.plantLoss, "Loss of the plant (boiler or chiller, its valves), kPa (0)");
-    app.add_option("--name", args.branch.name, "Name of the system");
+    CommandLine line{"Balances a system of branches on a main: each branch's requirement, its foot device and "
+                     "setting, the pump's duty point and the index branch.",
+                     "arvelo-size system",
+                     kFooter,
+                     {{"file", &args.files.input, "System file (semicolon-separated, with a header)", true},
+                      {"--json", &args.json, "Print one JSON object"},
+                      {"--csv", &args.csv, "Print semicolon-separated lines instead of the aligned tables"},
+                      {"--out", &args.files.outFile, "Write the semicolon-separated results to this file"},
+                      {"--svg", &args.files.svgFile, "Write the chart of the system as an SVG file"}}};
+    for (const auto& options : {commandSettingOptions(args.setting), branchSettingOptions(args.branch)})
+        line.options.insert(line.options.end(), options.begin(), options.end());
+    line.options.push_back(
+        {"--plant-loss", &args.plantLoss, "Loss of the plant (boiler or chiller, its valves), kPa (0)"});
+    line.options.push_back({"--name", &args.branch.name, "Name of the system"});
+    return line;
 }
 
 std::string checkedSettings(const Arguments& args, BranchSettings& branch, SystemSettings& system)
@@ -245,19 +250,12 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
 
 int runSystemCommand(int argc, char** argv)
 {
-    CLI::App app{"Balances a system of branches on a main: each branch's requirement, its foot device and setting, "
-                 "the pump's duty point and the index branch.",
-                 "arvelo-size system"};
-    app.footer(kFooter);
     Arguments args;
-    declareOptions(app, args);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::Success& help) {
-        return app.exit(help);
-    } catch (const CLI::ParseError& error) {
-        return fail(error.what());
-    }
+    const ParsedCommandLine parsed = parseCommandLine(commandLine(args), argc, argv);
+    if (!parsed.error.empty())
+        return fail(parsed.error);
+    if (parsed.helped)
+        return parsed.status;
 
     BranchSettings branchSettings;
     HydronicSystem system;
