@@ -29,7 +29,7 @@ packages=(
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  help2man
+  help2man lld
 )
 # The installation test validates the menu entry and metainfo and reads the
 # valve list of the working folder it prepares; the protocol test reads its
