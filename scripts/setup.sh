@@ -147,7 +147,12 @@ case "${1:-}" in
     install_missing "${packages[@]}" "${test_packages[@]}"
     build_asan
     export QT_QPA_PLATFORM=offscreen
-    ctest --test-dir "$asan_build" --output-on-failure -j "$(nproc)"
+    status=0
+    ctest --test-dir "$asan_build" --output-on-failure -j "$(nproc)" || status=$?
+    # A suite run again after the leak checker's tracer crashed says so here,
+    # passed or not (see cmake/sanitized_suite.sh).
+    grep -h '^sanitized_suite:' "$asan_build/Testing/Temporary/LastTest.log" || true
+    exit "$status"
     ;;
   replay)
     install_missing "${packages[@]}" "${fuzz_packages[@]}"
