@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 // A ProductDb on a fresh database file in a temporary folder, with its error
 // lines collected in `errors`.
@@ -19,6 +20,17 @@ protected:
     {
         fixture::execute(file(), statements);
         ASSERT_TRUE(db.open(file()));
+    }
+
+    // The numbers of the valve list, in the order the list reads them.
+    std::vector<std::uint16_t> positions()
+    {
+        std::vector<ProjectRow> rows;
+        db.loadProjects(rows);
+        std::vector<std::uint16_t> numbers;
+        for (const ProjectRow& row : rows)
+            numbers.push_back(row.posizione);
+        return numbers;
     }
 
     TempFolder folder;

@@ -7,7 +7,7 @@
 #include "app/startup.h"
 #include "db/product_db.h"
 #include "db/sqlite_handle.h"
-#include "db/valve_list_store.h"
+#include "valve_list/valve_list_addition.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/fault.h"
 #include "tests/reliability/unprivileged_user.h"
@@ -110,7 +110,7 @@ TEST_P(ValveListFaultTest, AddAndDeleteFailVisiblyAndLoseNothing)
 
         ProjectRow row;
         row.riferimento = "Riser 4";
-        EXPECT_EQ(appendToValveList(db, row, state.projects), -1);
+        EXPECT_EQ(addToValveList(db, row, state.projects).outcome, ValveListAdd::Failed);
         EXPECT_EQ(state.projects.size(), fault.keptDesignations.empty() ? 0u : 3u) << "the list shows the table";
         EXPECT_EQ(db.deleteProject(std::uint16_t{1}), -1);
         EXPECT_EQ(db.deleteProject(std::nullopt), -1);
@@ -135,7 +135,7 @@ TEST_P(ValveListFaultTest, AddAndDeleteFailVisiblyAndLoseNothing)
     ASSERT_TRUE(db.open(database()));
     ProjectRow row;
     row.riferimento = "Riser 4";
-    EXPECT_EQ(appendToValveList(db, row, state.projects), 0);
+    EXPECT_EQ(addToValveList(db, row, state.projects).outcome, ValveListAdd::Added);
     EXPECT_EQ(state.projects.size(), fault.keptDesignations.size() + 1);
 }
 

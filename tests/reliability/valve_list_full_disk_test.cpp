@@ -5,7 +5,7 @@
 // process; where the machine allows neither, the test is skipped.
 
 #include "db/product_db.h"
-#include "db/valve_list_store.h"
+#include "valve_list/valve_list_addition.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/valve_list_check.h"
 #include "tests/support/temp_folder.h"
@@ -40,7 +40,7 @@ void fillUntilFull(const fs::path& database, FILE* report)
         for (; added < 100000; ++added) {
             ProjectRow row;
             row.riferimento = "valve " + std::to_string(added) + std::string(100, '.');
-            if (appendToValveList(db, row, projects) != 0) {
+            if (addToValveList(db, row, projects).outcome != ValveListAdd::Added) {
                 failed = true;
                 break;
             }

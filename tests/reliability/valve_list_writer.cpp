@@ -5,7 +5,7 @@
 //   valve_list_writer DATABASE FIRST_NUMBER
 
 #include "db/product_db.h"
-#include "db/valve_list_store.h"
+#include "valve_list/valve_list_addition.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         ProjectRow row;
         row.nome_tipo = "Arvelo Quarz";
         row.riferimento = "valve " + std::to_string(number);
-        if (appendToValveList(db, row, projects) == 0) {
+        if (addToValveList(db, row, projects).outcome == ValveListAdd::Added) {
             std::printf("%ld\n", number);
             std::fflush(stdout);
         }

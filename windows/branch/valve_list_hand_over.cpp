@@ -1,6 +1,7 @@
 // The branch window hands its sized valves to the valve list, each under
-// its circuit's designation; a designation the list holds already is
-// reported and skipped.
+// its circuit's designation, by the valve list's one rule of adding; a
+// designation the list holds already is reported and skipped, and a
+// database that refuses stops the hand-over with its reason.
 #include "windows/branch/branch_window.h"
 
 #include "app/unit_conversion.h"
@@ -10,7 +11,8 @@
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "db/product_db.h"
-#include "db/valve_list_store.h"
+#include "valve_list/valve_list_addition.h"
+#include "valve_list/valve_list_fault_texts.h"
 
 using namespace branch_text;
 
@@ -32,16 +34,6 @@ void BranchWindow::addToValveList()
         const CircuitResult& sized = result_->circuits[i];
         if (!sized.valve.found)
             continue;
-        if (circuit.designation.empty()) {
-            report += text(kDesignationMissing) + u"\n";
-            continue;
-        }
-        std::vector<ProjectRow> same;
-        db_.findProjectsByDesignation(circuit.designation, same);
-        if (!same.empty()) {
-            report += formatText(text(kDesignationSkipped), {utf8ToUtf16(circuit.designation)}) + u"\n";
-            continue;
-        }
         const bool picv = circuit.kind == BranchValveKind::PressureIndependent;
         ProjectRow row;
         row.nome_tipo = sized.valve.model;
@@ -65,8 +57,19 @@ void BranchWindow::addToValveList()
         row.muQ = flowUnitLabel(state_);
         row.muPower = load.powerUnit;
         row.muTemp = load.temperatureUnit;
-        if (appendToValveList(db_, fittedToFields(row), state_.projects) == 0)
+        const ValveListAddition addition = ::addToValveList(db_, row, state_.projects);
+        if (addition.outcome == ValveListAdd::Added)
             ++added;
+        else if (addition.outcome == ValveListAdd::NoDesignation)
+            report += text(kDesignationMissing) + u"\n";
+        else if (addition.outcome == ValveListAdd::DesignationTaken)
+            report += formatText(text(kDesignationSkipped), {utf8ToUtf16(circuit.designation)}) + u"\n";
+        else {
+            // The database refuses the next valve as well: it stops here, and says why.
+            report += databaseFailureText(state_.languageIndex, ValveListFaultText::kAddFailed, addition.failure) +
+                      u"\n";
+            break;
+        }
     }
     services_.messages.showMessage(report + formatText(text(kValvesAdded), {utf8ToUtf16(std::to_string(added))}));
 }

@@ -4,12 +4,12 @@
 #include "data/text_format.h"
 #include "db/measurement_store.h"
 #include "db/product_db.h"
-#include "db/valve_list_store.h"
 #include "db/valve_readings.h"
 #include "commissioning/branch_protocol_charts.h"
 #include "commissioning/commissioning_protocol.h"
 #include "commissioning/valve_facts.h"
 #include "valve_list/designation_field.h"
+#include "valve_list/valve_list_addition.h"
 #include "files/export_failure_text.h"
 #include "windows/main/main_window_ids.h"
 #include "commissioning/measurement_cell.h"
@@ -169,35 +169,17 @@ void CArveloCalcDlg::addToValveList()
         services_.messages.showMessage(text(kTextNoProjectData));
         return;
     }
-    const std::string designation = trimmedDesignation(utf16ToUtf8(controls()[kDesignationField].text));
-    if (designation.empty()) {
-        services_.messages.showMessage(text(kTextEnterDesignation));
-        return;
+    ProjectRow row = state_.pendingRow;
+    row.riferimento = utf16ToUtf8(controls()[kDesignationField].text);
+    const ValveListAddition addition = ::addToValveList(db_, row, state_.projects);
+    switch (addition.outcome) {
+    case ValveListAdd::Added: reloadValveList(); break;
+    case ValveListAdd::NoDesignation: services_.messages.showMessage(text(kTextEnterDesignation)); break;
+    case ValveListAdd::DesignationTaken: services_.messages.showMessage(text(kTextDesignationExists)); break;
+    case ValveListAdd::Failed:
+        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kAddFailed, addition.failure));
+        break;
     }
-    std::vector<ProjectRow> sameDesignation;
-    if (!db_.findProjectsByDesignation(designation, sameDesignation)) {
-        tellDatabaseFailure(kAddFailed);
-        return;
-    }
-    if (!sameDesignation.empty()) {
-        services_.messages.showMessage(text(kTextDesignationExists));
-        return;
-    }
-    std::vector<ProjectRow> fresh;
-    if (!db_.loadProjects(fresh)) {
-        tellDatabaseFailure(kAddFailed); // numbered blind, the row could repeat a number
-        return;
-    }
-    state_.pendingRow.posizione = nextPosition(fresh);
-    state_.pendingRow.riferimento = designation;
-    // A measurement left behind by an earlier valve of this number and
-    // designation must not pass for the new valve's.
-    MeasurementStore(db_.handle()).remove(state_.pendingRow.posizione, designation);
-    if (db_.insertProject(state_.pendingRow) != 0) {
-        tellDatabaseFailure(kAddFailed);
-        return;
-    }
-    reloadValveList();
 }
 
 void CArveloCalcDlg::deleteTable()

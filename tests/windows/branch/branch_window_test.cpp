@@ -3,6 +3,8 @@
 
 #include "tests/windows/branch/branch_window_fixture.h"
 
+#include "db/measurement_store.h"
+
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
 #include "commissioning/branch_protocol_charts.h"
@@ -208,6 +210,36 @@ TEST_F(BranchWindowTest, AddsEverySizedValveAndSkipsADesignationTheListHas)
     EXPECT_EQ(p3.riferimento, "P3");
     EXPECT_EQ(p3.kv, "2,00") << "the flow at the presetting, as the window lists it";
     EXPECT_EQ(p3.apertura, "");
+}
+
+// The branch window adds by the valve list's one rule: a reading left
+// under the number and designation a valve gets is not the new valve's,
+// and a database that refuses the designation look-up is told, not taken
+// for a free designation.
+TEST_F(BranchWindowTest, AddedValvesNeverInheritAReadingAndARefusalIsTold)
+{
+    const std::filesystem::path database = folder.path() / "DB" / "mvd.db";
+    MeasurementRow stale;
+    stale.posizione = 2;
+    stale.riferimento = "R2";
+    stale.dP = 30.0f;
+    stale.date = "2026-01-05";
+    ASSERT_EQ(MeasurementStore(db.handle()).record(stale), std::nullopt);
+    typeWorkedExample();
+    window->onClick(kCalculateButton);
+    window->onClick(kAddButton);
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{u"4 valves added to the valve list."}));
+    ASSERT_EQ(state.projects.size(), 4u);
+    EXPECT_EQ(state.projects[1].posizione, 2);
+    EXPECT_EQ(state.projects[1].riferimento, "R2");
+    EXPECT_TRUE(MeasurementStore(db.handle()).load().rows.empty());
+
+    fixture::execute(database, "DELETE FROM progetti; ALTER TABLE progetti RENAME TO elsewhere;");
+    messages.shown.clear();
+    window->onClick(kAddButton);
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::u16string>{u"The valve could not be added to the valve list: no such table: progetti\n"
+                                           u"0 valves added to the valve list."}));
 }
 
 // The chart as the window shows it, written to the file the user chose.

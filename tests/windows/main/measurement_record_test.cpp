@@ -1,6 +1,7 @@
 #include "tests/windows/main/main_window_fixture.h"
 
 #include "db/measurement_store.h"
+#include "tests/support/fixture_db.h"
 #include "commissioning/commissioning_protocol.h"
 #include "sizing/presetting_correction.h"
 #include "windows/main/main_window_ids.h"
@@ -402,6 +403,32 @@ TEST_F(MeasurementRecord, ACancelledProtocolLeavesNoFileAndSaysNothing)
     click(kExportButton);
     EXPECT_FALSE(std::filesystem::exists(*files.answer));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Another program deleted V1 but not its readings (or an older version
+// left them): the valve added next under number 1 and that designation
+// starts unmeasured. A designation look-up the database refuses is told.
+TEST_F(MeasurementRecord, ANewValveNeverInheritsAReadingLeftUnderItsNumber)
+{
+    MeasurementRow stale;
+    stale.posizione = 1;
+    stale.riferimento = "V1";
+    stale.dP = 30.0f;
+    stale.date = "2026-01-05";
+    ASSERT_EQ(MeasurementStore(db.handle()).record(stale), std::nullopt);
+    listFixedOrifice(u"0,5", u"V1");
+    ASSERT_EQ(state.projects.size(), 1u);
+    EXPECT_EQ(state.projects[0].posizione, 1);
+    EXPECT_TRUE(MeasurementStore(db.handle()).load().rows.empty());
+    ASSERT_EQ(control(kValveList).rows.size(), 1u);
+    EXPECT_EQ(control(kValveList).rows[0].cells.at(kMeasuredColumn), u"");
+
+    fixture::execute(folder.path() / "DB" / "mvd.db", "ALTER TABLE progetti RENAME TO elsewhere;");
+    messages.shown.clear();
+    type(kDesignationField, u"V2");
+    click(kAddButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find(u"no such table: progetti"), std::u16string::npos);
 }
 
 } // namespace
