@@ -69,10 +69,10 @@ bool BranchStore::ensureTables()
             return false;
         if (*present)
             continue;
-        const BranchStoreResult added = transaction("Branch_Tables", [&, statements = statements] {
-            return run(statements, "Branch_Tables") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+        const StoreResult added = transaction("Branch_Tables", [&, statements = statements] {
+            return run(statements, "Branch_Tables") ? StoreResult::Done : StoreResult::Failed;
         });
-        if (added != BranchStoreResult::Done)
+        if (added != StoreResult::Done)
             return false;
     }
     return true;
@@ -167,10 +167,10 @@ bool BranchStore::writeCircuits(sqlite3_int64 id, const std::vector<BranchCircui
     return true;
 }
 
-BranchStoreResult BranchStore::save(const Branch& branch)
+StoreResult BranchStore::save(const Branch& branch)
 {
     if (branch.settings.name.empty())
-        return BranchStoreResult::NoName;
+        return StoreResult::NoName;
     return transaction("Branch_Save", [&] {
         const Statement head =
             prepare("INSERT INTO rami (nome, dp_min_statica, limite_rumore, temperatura_fluido, limite_velocita,"
@@ -179,7 +179,7 @@ BranchStoreResult BranchStore::save(const Branch& branch)
                     " temperatura_fluido = ?4, limite_velocita = ?5, limite_autorita = ?6",
                     "Branch_Save");
         if (!head)
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         bindText(head.get(), 1, branch.settings.name);
         sqlite3_bind_double(head.get(), 2, branch.settings.minimumStaticDp);
         sqlite3_bind_double(head.get(), 3, branch.settings.noiseLimit);
@@ -187,30 +187,30 @@ BranchStoreResult BranchStore::save(const Branch& branch)
         sqlite3_bind_double(head.get(), 5, branch.settings.velocityLimit);
         sqlite3_bind_double(head.get(), 6, branch.settings.authorityLimit);
         if (!finish(head, "Branch_Save"))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         const std::optional<sqlite3_int64> id = idOf(branch.settings.name);
         if (!id || !deleteCircuits(*id) || !writeCircuits(*id, branch.circuits))
-            return BranchStoreResult::Failed;
-        return BranchStoreResult::Done;
+            return StoreResult::Failed;
+        return StoreResult::Done;
     });
 }
 
-BranchStoreResult BranchStore::rename(const std::string& from, const std::string& to)
+StoreResult BranchStore::rename(const std::string& from, const std::string& to)
 {
     return renameRow("SELECT id FROM rami WHERE nome = ?1", "UPDATE rami SET nome = ?1 WHERE id = ?2", "Branch_Rename",
                      from, to);
 }
 
-BranchStoreResult BranchStore::remove(const std::string& name)
+StoreResult BranchStore::remove(const std::string& name)
 {
     return transaction("Branch_Delete", [&] {
         const std::optional<sqlite3_int64> id = idOf(name);
         if (!id)
-            return BranchStoreResult::Missing;
+            return StoreResult::Missing;
         const Statement statement = prepare("DELETE FROM rami WHERE id = ?1", "Branch_Delete");
         if (!statement || !deleteCircuits(*id))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         sqlite3_bind_int64(statement.get(), 1, *id);
-        return finish(statement, "Branch_Delete") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+        return finish(statement, "Branch_Delete") ? StoreResult::Done : StoreResult::Failed;
     });
 }

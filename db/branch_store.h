@@ -16,7 +16,7 @@
 // Each change runs in one transaction, so a failure leaves the branch as it
 // was. Values are bound, never formatted into the statements. A failing
 // statement writes "SQL error <label>: <message>" to the error stream.
-class BranchStore : private StoreStatements {
+class BranchStore : public RecordStore<Branch>, private StoreStatements {
 public:
     BranchStore(sqlite3* db, std::ostream& errors);
 
@@ -24,13 +24,12 @@ public:
     // adds the heat load's, the pipe sections' and the control valves'
     // columns to tables that predate them.
     bool ensureTables();
-    // The names, in alphabetical order (byte order).
-    std::vector<std::string> names();
-    std::optional<Branch> open(const std::string& name);
+    std::vector<std::string> names() override;
+    std::optional<Branch> open(const std::string& name) override;
     // Writes the branch under its name, replacing a saved one of that name.
-    BranchStoreResult save(const Branch& branch);
-    BranchStoreResult rename(const std::string& from, const std::string& to);
-    BranchStoreResult remove(const std::string& name);
+    StoreResult save(const Branch& branch) override;
+    StoreResult rename(const std::string& from, const std::string& to) override;
+    StoreResult remove(const std::string& name) override;
 
 private:
     bool deleteCircuits(sqlite3_int64 id);

@@ -34,15 +34,15 @@ bool StoreStatements::run(const char* sql, const char* label)
     return false;
 }
 
-BranchStoreResult StoreStatements::transaction(const char* label, const std::function<BranchStoreResult()>& change)
+StoreResult StoreStatements::transaction(const char* label, const std::function<StoreResult()>& change)
 {
     if (!run("BEGIN IMMEDIATE", label))
-        return BranchStoreResult::Failed;
-    const BranchStoreResult result = change();
-    if (result == BranchStoreResult::Done && run("COMMIT", label))
+        return StoreResult::Failed;
+    const StoreResult result = change();
+    if (result == StoreResult::Done && run("COMMIT", label))
         return result;
     run("ROLLBACK", label);
-    return result == BranchStoreResult::Done ? BranchStoreResult::Failed : result;
+    return result == StoreResult::Done ? StoreResult::Failed : result;
 }
 
 std::optional<sqlite3_int64> StoreStatements::idOf(const char* find, const char* label, const std::string& name)
@@ -56,24 +56,24 @@ std::optional<sqlite3_int64> StoreStatements::idOf(const char* find, const char*
     return sqlite3_column_int64(statement.get(), 0);
 }
 
-BranchStoreResult StoreStatements::renameRow(const char* find, const char* update, const char* label,
+StoreResult StoreStatements::renameRow(const char* find, const char* update, const char* label,
                                              const std::string& from, const std::string& to)
 {
     if (to.empty())
-        return BranchStoreResult::NoName;
+        return StoreResult::NoName;
     return transaction(label, [&] {
         const std::optional<sqlite3_int64> id = idOf(find, label, from);
         if (!id)
-            return BranchStoreResult::Missing;
+            return StoreResult::Missing;
         if (from == to)
-            return BranchStoreResult::Done;
+            return StoreResult::Done;
         if (idOf(find, label, to))
-            return BranchStoreResult::NameTaken;
+            return StoreResult::NameTaken;
         const Statement statement = prepare(update, label);
         if (!statement)
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         bindText(statement.get(), 1, to);
         sqlite3_bind_int64(statement.get(), 2, *id);
-        return finish(statement, label) ? BranchStoreResult::Done : BranchStoreResult::Failed;
+        return finish(statement, label) ? StoreResult::Done : StoreResult::Failed;
     });
 }

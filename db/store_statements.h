@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/record_store.h"
+
 #include <sqlite3.h>
 
 #include <functional>
@@ -7,15 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-// What a change of the user's saved branches or systems came to.
-enum class BranchStoreResult {
-    Done,
-    NoName,    // it needs a name
-    NameTaken, // another one has that name already
-    Missing,   // none of that name (or a branch it names is missing)
-    Failed,    // the database refused; the error line is written
-};
 
 // The statements of a store of the user's own tables in an open database:
 // a failing statement writes "SQL error <label>: <message>" to the error
@@ -35,14 +28,14 @@ protected:
     bool finish(const Statement& statement, const char* label);
     bool run(const char* sql, const char* label);
     // Runs change between BEGIN and COMMIT; anything but Done rolls back.
-    BranchStoreResult transaction(const char* label, const std::function<BranchStoreResult()>& change);
+    StoreResult transaction(const char* label, const std::function<StoreResult()>& change);
     // The id that find (one bound name, one column) gives; none when no row
     // has the name or the database refused.
     std::optional<sqlite3_int64> idOf(const char* find, const char* label, const std::string& name);
     // Gives the row of name from the new name to (update binds the name and
     // the id), in one transaction: Missing without such a row, NameTaken when
     // another row has the new name.
-    BranchStoreResult renameRow(const char* find, const char* update, const char* label, const std::string& from,
+    StoreResult renameRow(const char* find, const char* update, const char* label, const std::string& from,
                                 const std::string& to);
 
     sqlite3* db_;

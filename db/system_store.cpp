@@ -100,7 +100,7 @@ bool SystemStore::deleteRows(sqlite3_int64 id)
     return true;
 }
 
-BranchStoreResult SystemStore::writeBranches(sqlite3_int64 id, const std::vector<SavedSystemBranch>& branches)
+StoreResult SystemStore::writeBranches(sqlite3_int64 id, const std::vector<SavedSystemBranch>& branches)
 {
     const Statement branch = prepare("INSERT INTO impianti_rami (impianto, ordine, ramo, perdita_dorsale,"
                                      " lunghezza_tubo, diametro_tubo, rugosita_tubo, zeta_tubo, piede)"
@@ -111,12 +111,12 @@ BranchStoreResult SystemStore::writeBranches(sqlite3_int64 id, const std::vector
                                    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
                                    "System_Save");
     if (!branch || !back)
-        return BranchStoreResult::Failed;
+        return StoreResult::Failed;
     for (std::size_t j = 0; j < branches.size(); ++j) {
         const SavedSystemBranch& saved = branches[j];
         const std::optional<sqlite3_int64> branchId = idOf(kBranchId, "System_Find", saved.branchName);
         if (!branchId)
-            return BranchStoreResult::Missing;
+            return StoreResult::Missing;
         sqlite3_reset(branch.get());
         sqlite3_bind_int64(branch.get(), 1, id);
         sqlite3_bind_int64(branch.get(), 2, static_cast<sqlite3_int64>(j));
@@ -125,7 +125,7 @@ BranchStoreResult SystemStore::writeBranches(sqlite3_int64 id, const std::vector
         bindPipe(branch.get(), 5, saved.main.pipe);
         sqlite3_bind_int(branch.get(), 9, static_cast<int>(saved.foot));
         if (!finish(branch, "System_Save"))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         for (std::size_t i = 0; i < saved.returns.size(); ++i) {
             sqlite3_reset(back.get());
             sqlite3_bind_int64(back.get(), 1, id);
@@ -134,16 +134,16 @@ BranchStoreResult SystemStore::writeBranches(sqlite3_int64 id, const std::vector
             sqlite3_bind_double(back.get(), 4, saved.returns[i].loss);
             bindPipe(back.get(), 5, saved.returns[i].pipe);
             if (!finish(back, "System_Save"))
-                return BranchStoreResult::Failed;
+                return StoreResult::Failed;
         }
     }
-    return BranchStoreResult::Done;
+    return StoreResult::Done;
 }
 
-BranchStoreResult SystemStore::save(const SavedSystem& system)
+StoreResult SystemStore::save(const SavedSystem& system)
 {
     if (system.settings.name.empty())
-        return BranchStoreResult::NoName;
+        return StoreResult::NoName;
     return transaction("System_Save", [&] {
         const Statement head = prepare("INSERT INTO impianti (nome, perdita_centrale, temperatura_fluido,"
                                        " limite_velocita, limite_rumore, dp_min_statica)"
@@ -153,7 +153,7 @@ BranchStoreResult SystemStore::save(const SavedSystem& system)
                                        " dp_min_statica = ?6",
                                        "System_Save");
         if (!head)
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         const SystemSettings& settings = system.settings;
         bindText(head.get(), 1, settings.name);
         sqlite3_bind_double(head.get(), 2, settings.plantLoss);
@@ -162,31 +162,41 @@ BranchStoreResult SystemStore::save(const SavedSystem& system)
         sqlite3_bind_double(head.get(), 5, settings.noiseLimit);
         sqlite3_bind_double(head.get(), 6, settings.minimumStaticDp);
         if (!finish(head, "System_Save"))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         const std::optional<sqlite3_int64> id = idOf(kSystemId, "System_Find", settings.name);
         if (!id || !deleteRows(*id))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         return writeBranches(*id, system.branches);
     });
 }
 
-BranchStoreResult SystemStore::rename(const std::string& from, const std::string& to)
+StoreResult SystemStore::rename(const std::string& from, const std::string& to)
 {
     return renameRow(kSystemId, "UPDATE impianti SET nome = ?1 WHERE id = ?2", "System_Rename", from, to);
 }
 
-BranchStoreResult SystemStore::remove(const std::string& name)
+StoreResult SystemStore::remove(const std::string& name)
 {
     return transaction("System_Delete", [&] {
         const std::optional<sqlite3_int64> id = idOf(kSystemId, "System_Find", name);
         if (!id)
-            return BranchStoreResult::Missing;
+            return StoreResult::Missing;
         const Statement statement = prepare("DELETE FROM impianti WHERE id = ?1", "System_Delete");
         if (!statement || !deleteRows(*id))
-            return BranchStoreResult::Failed;
+            return StoreResult::Failed;
         sqlite3_bind_int64(statement.get(), 1, *id);
-        return finish(statement, "System_Delete") ? BranchStoreResult::Done : BranchStoreResult::Failed;
+        return finish(statement, "System_Delete") ? StoreResult::Done : StoreResult::Failed;
     });
+}
+
+HydronicSystem withSavedBranches(const SavedSystem& saved, RecordStore<Branch>& branches)
+{
+    HydronicSystem system;
+    system.settings = saved.settings;
+    for (const SavedSystemBranch& entry : saved.branches)
+        if (std::optional<Branch> branch = branches.open(entry.branchName))
+            system.branches.push_back({std::move(*branch), entry.main, entry.foot, entry.returns});
+    return system;
 }
 
 std::optional<HydronicSystem> openSystem(SystemStore& systems, BranchStore& branches, const std::string& name)
@@ -194,10 +204,5 @@ std::optional<HydronicSystem> openSystem(SystemStore& systems, BranchStore& bran
     const std::optional<SavedSystem> saved = systems.open(name);
     if (!saved)
         return std::nullopt;
-    HydronicSystem system;
-    system.settings = saved->settings;
-    for (const SavedSystemBranch& entry : saved->branches)
-        if (std::optional<Branch> branch = branches.open(entry.branchName))
-            system.branches.push_back({std::move(*branch), entry.main, entry.foot, entry.returns});
-    return system;
+    return withSavedBranches(*saved, branches);
 }

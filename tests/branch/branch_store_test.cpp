@@ -85,8 +85,8 @@ TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
 {
     const Branch first = riser("Riser B", kThree);
     const Branch second = riser("Riser A; DROP TABLE rami", {kThree[1]});
-    ASSERT_EQ(store().save(first), BranchStoreResult::Done);
-    ASSERT_EQ(store().save(second), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(first), StoreResult::Done);
+    ASSERT_EQ(store().save(second), StoreResult::Done);
     EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser A; DROP TABLE rami", "Riser B"}));
     expectSame(store().open("Riser B").value(), first);
     expectSame(store().open("Riser A; DROP TABLE rami").value(), second);
@@ -96,42 +96,42 @@ TEST_F(BranchStoreTest, SavedBranchesReadBackExactlyInOrderAndByName)
 
 TEST_F(BranchStoreTest, PipeSectionsControlValvesAndTheirSettingsReadBack)
 {
-    ASSERT_EQ(store().save(piped("Riser P")), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(piped("Riser P")), StoreResult::Done);
     expectSame(store().open("Riser P").value(), piped("Riser P"));
     // Saved again without them, none is left behind.
-    ASSERT_EQ(store().save(riser("Riser P", kThree)), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser P", kThree)), StoreResult::Done);
     expectSame(store().open("Riser P").value(), riser("Riser P", kThree));
     EXPECT_TRUE(errors.str().empty()) << errors.str();
 }
 
 TEST_F(BranchStoreTest, SavingUnderTheSameNameReplacesTheBranch)
 {
-    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), StoreResult::Done);
     Branch shorter = riser("Riser A", {kThree[2]});
     shorter.settings.noiseLimit = 20.0f;
-    ASSERT_EQ(store().save(shorter), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(shorter), StoreResult::Done);
     expectSame(store().open("Riser A").value(), shorter);
     EXPECT_EQ(count("rami"), "1");
     EXPECT_EQ(count("rami_circuiti"), "1");
-    EXPECT_EQ(store().save(riser("", kThree)), BranchStoreResult::NoName);
+    EXPECT_EQ(store().save(riser("", kThree)), StoreResult::NoName);
 }
 
 TEST_F(BranchStoreTest, RenameAndDelete)
 {
-    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
-    ASSERT_EQ(store().save(riser("Riser B", {kThree[0]})), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), StoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser B", {kThree[0]})), StoreResult::Done);
 
-    EXPECT_EQ(store().rename("Riser A", "Riser B"), BranchStoreResult::NameTaken);
-    EXPECT_EQ(store().rename("Riser C", "Riser D"), BranchStoreResult::Missing);
-    EXPECT_EQ(store().rename("Riser A", ""), BranchStoreResult::NoName);
+    EXPECT_EQ(store().rename("Riser A", "Riser B"), StoreResult::NameTaken);
+    EXPECT_EQ(store().rename("Riser C", "Riser D"), StoreResult::Missing);
+    EXPECT_EQ(store().rename("Riser A", ""), StoreResult::NoName);
     EXPECT_EQ(store().open("Riser A").value().circuits.size(), 3u) << "a refused rename changes nothing";
 
-    EXPECT_EQ(store().rename("Riser A", "Riser C"), BranchStoreResult::Done);
+    EXPECT_EQ(store().rename("Riser A", "Riser C"), StoreResult::Done);
     EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser B", "Riser C"}));
     EXPECT_EQ(store().open("Riser C").value().circuits.size(), 3u);
 
-    EXPECT_EQ(store().remove("Riser C"), BranchStoreResult::Done);
-    EXPECT_EQ(store().remove("Riser C"), BranchStoreResult::Missing);
+    EXPECT_EQ(store().remove("Riser C"), StoreResult::Done);
+    EXPECT_EQ(store().remove("Riser C"), StoreResult::Missing);
     EXPECT_EQ(store().names(), (std::vector<std::string>{"Riser B"}));
     EXPECT_EQ(count("rami_circuiti"), "1") << "the circuits go with their branch";
     EXPECT_TRUE(errors.str().empty()) << errors.str();
@@ -139,21 +139,21 @@ TEST_F(BranchStoreTest, RenameAndDelete)
 
 TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
 {
-    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), StoreResult::Done);
     fixture::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON rami_circuiti WHEN NEW.riferimento = 'bad'"
                              " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     Branch changed =
         riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
                                       std::nullopt, std::nullopt}});
     changed.settings.minimumStaticDp = 9.0f;
-    EXPECT_EQ(store().save(changed), BranchStoreResult::Failed);
+    EXPECT_EQ(store().save(changed), StoreResult::Failed);
     EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
     expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
 }
 
 TEST_F(BranchStoreTest, TablesAreCreatedOnceAndKeepTheirRows)
 {
-    ASSERT_EQ(store().save(riser("Riser A", kThree)), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(riser("Riser A", kThree)), StoreResult::Done);
     EXPECT_TRUE(store().ensureTables());
     EXPECT_EQ(count("rami_circuiti"), "3");
     expectSame(store().open("Riser A").value(), riser("Riser A", kThree));
@@ -174,7 +174,7 @@ TEST_F(BranchStoreTest, TablesWithoutTheLaterColumnsGetThem)
                              "INSERT INTO rami_circuiti VALUES (1, 0, 'Zone 3', 2, 0, 3, 0);");
     ASSERT_TRUE(store().ensureTables());
     expectSame(store().open("Riser A").value(), riser("Riser A", {kThree[2]}));
-    ASSERT_EQ(store().save(piped("Riser A")), BranchStoreResult::Done);
+    ASSERT_EQ(store().save(piped("Riser A")), StoreResult::Done);
     expectSame(store().open("Riser A").value(), piped("Riser A"));
     EXPECT_TRUE(store().ensureTables()) << "the columns are added once";
     EXPECT_TRUE(errors.str().empty()) << errors.str();

@@ -23,7 +23,7 @@ TEST_F(SystemProtocol, ASystemWithAListedValveComesBeforeTheBranchPages)
         Branch branch;
         branch.settings.name = s.name;
         branch.circuits = {s.circuit};
-        ASSERT_EQ(branches.save(branch), BranchStoreResult::Done);
+        ASSERT_EQ(branches.save(branch), StoreResult::Done);
     }
     SystemStore systems(db.handle(), errors);
     ASSERT_TRUE(systems.ensureTables());
@@ -32,7 +32,7 @@ TEST_F(SystemProtocol, ASystemWithAListedValveComesBeforeTheBranchPages)
     plant.settings.plantLoss = 10;
     plant.branches = {{"Branch A", {4, std::nullopt}, FootDevice::None, {}},
                       {"Branch B", {3, std::nullopt}, FootDevice::Controller, {}}};
-    ASSERT_EQ(systems.save(plant), BranchStoreResult::Done);
+    ASSERT_EQ(systems.save(plant), StoreResult::Done);
 
     const struct {
         const char* listed;

@@ -19,7 +19,7 @@ protected:
             branch.settings.name = name;
             branch.circuits = {{std::string(name) + " 1", 0.3f, 8, 1, BranchValveKind::VariableOrifice, std::nullopt,
                                 std::nullopt, std::nullopt}};
-            ASSERT_EQ(branches().save(branch), BranchStoreResult::Done);
+            ASSERT_EQ(branches().save(branch), StoreResult::Done);
         }
     }
 
@@ -76,8 +76,8 @@ void expectSame(const SavedSystem& read, const SavedSystem& written)
 
 TEST_F(SystemStoreTest, SavedSystemsReadBackExactlyInMainOrder)
 {
-    ASSERT_EQ(systems().save(plant("Plant B")), BranchStoreResult::Done);
-    ASSERT_EQ(systems().save(plant("Plant A")), BranchStoreResult::Done);
+    ASSERT_EQ(systems().save(plant("Plant B")), StoreResult::Done);
+    ASSERT_EQ(systems().save(plant("Plant A")), StoreResult::Done);
     EXPECT_EQ(systems().names(), (std::vector<std::string>{"Plant A", "Plant B"}));
     expectSame(systems().open("Plant B").value(), plant("Plant B"));
     EXPECT_FALSE(systems().open("Plant C"));
@@ -86,7 +86,7 @@ TEST_F(SystemStoreTest, SavedSystemsReadBackExactlyInMainOrder)
     SavedSystem shorter = plant("Plant B");
     shorter.branches.pop_back();
     shorter.settings.plantLoss = 3.0f;
-    ASSERT_EQ(systems().save(shorter), BranchStoreResult::Done);
+    ASSERT_EQ(systems().save(shorter), StoreResult::Done);
     expectSame(systems().open("Plant B").value(), shorter);
     EXPECT_EQ(errors.str(), "");
 }
@@ -96,9 +96,9 @@ TEST_F(SystemStoreTest, SavedSystemsReadBackExactlyInMainOrder)
 // branches' circuits.
 TEST_F(SystemStoreTest, ItsBranchesAreTheSavedBranches)
 {
-    ASSERT_EQ(systems().save(plant("Plant")), BranchStoreResult::Done);
-    ASSERT_EQ(branches().rename("North", "North riser"), BranchStoreResult::Done);
-    ASSERT_EQ(branches().remove("West"), BranchStoreResult::Done);
+    ASSERT_EQ(systems().save(plant("Plant")), StoreResult::Done);
+    ASSERT_EQ(branches().rename("North", "North riser"), StoreResult::Done);
+    ASSERT_EQ(branches().remove("West"), StoreResult::Done);
     const SavedSystem saved = systems().open("Plant").value();
     ASSERT_EQ(saved.branches.size(), 2u);
     EXPECT_EQ(saved.branches[0].branchName, "North riser");
@@ -116,29 +116,29 @@ TEST_F(SystemStoreTest, ItsBranchesAreTheSavedBranches)
 
 TEST_F(SystemStoreTest, RefusalsLeaveTheSavedSystemAsItWas)
 {
-    ASSERT_EQ(systems().save(plant("Plant")), BranchStoreResult::Done);
-    ASSERT_EQ(systems().save(plant("Other")), BranchStoreResult::Done);
+    ASSERT_EQ(systems().save(plant("Plant")), StoreResult::Done);
+    ASSERT_EQ(systems().save(plant("Other")), StoreResult::Done);
     SavedSystem unknown = plant("Plant");
     unknown.branches[1].branchName = "South";
     unknown.settings.plantLoss = 99.0f;
     const struct {
         const char* name;
-        BranchStoreResult result, expected;
+        StoreResult result, expected;
     } cases[] = {
-        {"BranchNotSaved", systems().save(unknown), BranchStoreResult::Missing},
-        {"NoName", systems().save(plant("")), BranchStoreResult::NoName},
-        {"RenameToATakenName", systems().rename("Plant", "Other"), BranchStoreResult::NameTaken},
-        {"RenameToNothing", systems().rename("Plant", ""), BranchStoreResult::NoName},
-        {"RenameAMissingOne", systems().rename("Nothing", "New"), BranchStoreResult::Missing},
-        {"RemoveAMissingOne", systems().remove("Nothing"), BranchStoreResult::Missing},
+        {"BranchNotSaved", systems().save(unknown), StoreResult::Missing},
+        {"NoName", systems().save(plant("")), StoreResult::NoName},
+        {"RenameToATakenName", systems().rename("Plant", "Other"), StoreResult::NameTaken},
+        {"RenameToNothing", systems().rename("Plant", ""), StoreResult::NoName},
+        {"RenameAMissingOne", systems().rename("Nothing", "New"), StoreResult::Missing},
+        {"RemoveAMissingOne", systems().remove("Nothing"), StoreResult::Missing},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.result, c.expected) << c.name;
     expectSame(systems().open("Plant").value(), plant("Plant"));
 
-    ASSERT_EQ(systems().rename("Plant", "Renamed"), BranchStoreResult::Done);
+    ASSERT_EQ(systems().rename("Plant", "Renamed"), StoreResult::Done);
     expectSame(systems().open("Renamed").value(), plant("Renamed"));
-    ASSERT_EQ(systems().remove("Renamed"), BranchStoreResult::Done);
+    ASSERT_EQ(systems().remove("Renamed"), StoreResult::Done);
     EXPECT_EQ(systems().names(), std::vector<std::string>{"Other"});
     EXPECT_EQ(fixture::queryText(file(), "SELECT count(*) FROM impianti_rami"), "3");
     EXPECT_EQ(fixture::queryText(file(), "SELECT count(*) FROM impianti_ritorni"), "2");

@@ -66,7 +66,9 @@ const std::array<SettingField, 5> kSettingFields{{
 
 BranchWindow::BranchWindow(AppState& state, ProductDb& db, BranchWindowServices services, std::u16string caption)
     : WindowLogic(branchWindowTemplate(), std::move(caption)), state_(state), db_(db), services_(std::move(services)),
-      store_(db.handle(), std::cerr)
+      store_(db.handle(), std::cerr),
+      saved_(store_, services_.messages, state,
+             {kBranch, kBranchNameTaken, kBranchNotSaved, kEnterBranchName})
 {
 }
 
@@ -81,7 +83,7 @@ void BranchWindow::onOpen()
     showTexts();
     showSettings();
     showCircuits();
-    showSavedBranches();
+    saved_.show(controls()[kSavedList]);
     showResults();
 }
 

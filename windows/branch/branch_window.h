@@ -4,6 +4,7 @@
 #include "branch/balance_branch.h"
 #include "db/branch_record.h"
 #include "db/branch_store.h"
+#include "windows/common/saved_records.h"
 #include "windows/common/window_logic.h"
 
 #include <filesystem>
@@ -55,20 +56,18 @@ public:
     const Branch& branch() const { return branch_; }
     const std::optional<BranchResult>& result() const { return result_; }
     // The name the branch is saved under; none before its first save.
-    const std::optional<std::string>& savedName() const { return savedName_; }
+    const std::optional<std::string>& savedName() const { return saved_.savedName(); }
 
 private:
     std::u16string text(int id) const;
     void showTexts();
     void showCircuits();
     void showSettings();
-    void showSavedBranches();
     // The results table's columns follow the branch: its pipe sections and
     // control valves bring their own.
     void showResults();
     void changed();
     void persist();
-    std::string freeDefaultName();
     // Applies a cell to its circuit (a new one in the last row); a flow cell
     // takes the heat load it was calculated from, or none when typed.
     void editCircuit(int row, int column, const std::u16string& cell, const std::optional<CircuitHeatLoad>& heatLoad);
@@ -103,9 +102,8 @@ private:
     std::string returnTemperatureText_ = "15,00";
     BranchStore store_;
     Branch branch_;
-    std::optional<std::string> savedName_;
+    SavedRecords<Branch> saved_;
     std::optional<BranchResult> result_;
     // The settings' fields as typed, by field id.
     std::map<int, std::string> settingTexts_;
-    bool saveFailed_ = false;
 };

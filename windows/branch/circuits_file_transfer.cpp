@@ -44,9 +44,9 @@ void BranchWindow::openCircuitsFile()
     // is free.
     opened.settings = branch_.settings;
     const std::string stem = file->stem().u8string();
-    opened.settings.name = store_.open(stem) ? freeDefaultName() : stem;
+    opened.settings.name = saved_.isSaved(stem) ? saved_.freeName() : stem;
     branch_ = std::move(opened);
-    savedName_.reset();
+    saved_.startNew();
     result_.reset();
     controls()[kNameField].text = utf8ToUtf16(branch_.settings.name);
     controls()[kCircuitTable].selectedRow = -1;

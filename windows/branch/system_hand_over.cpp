@@ -4,7 +4,10 @@
 
 #include "branch/branch_text_ids.h"
 #include "system/system_text_ids.h"
+#include "windows/branch/branch_window_ids.h"
 #include "windows/system/system_window.h"
+
+using namespace BranchWindowId;
 
 void BranchWindow::openSystemWindow()
 {
@@ -16,13 +19,13 @@ void BranchWindow::openSystemWindow()
     SystemWindow window(state_, db_, {services_.messages, openBranch}, text(system_text::kBalanceSystem));
     services_.windows.runModal(window);
     // The system window may have changed this branch in a window of its own.
-    if (savedName_ && !startWith(*savedName_)) {
+    if (const std::optional<std::string> name = saved_.savedName(); name && !startWith(*name)) {
         branch_ = Branch{};
-        savedName_.reset();
+        saved_.startNew();
     }
     result_.reset();
     showSettings();
     showCircuits();
-    showSavedBranches();
+    saved_.show(controls()[kSavedList]);
     showResults();
 }

@@ -27,16 +27,6 @@ const std::map<std::string, int> kResultColumnWidths{
 
 } // namespace
 
-HydronicSystem SystemWindow::hydronicSystem()
-{
-    HydronicSystem system;
-    system.settings = system_.settings;
-    for (const SavedSystemBranch& entry : system_.branches)
-        if (std::optional<Branch> branch = branches_.open(entry.branchName))
-            system.branches.push_back({std::move(*branch), entry.main, entry.foot, entry.returns});
-    return system;
-}
-
 bool SystemWindow::refusedPipe()
 {
     for (std::size_t j = 0; j < system_.branches.size(); ++j) {
@@ -54,7 +44,7 @@ void SystemWindow::calculate()
 {
     if (system_.branches.empty() || refusedPipe())
         return;
-    balanced_ = hydronicSystem();
+    balanced_ = withSavedBranches(system_, branches_);
     if (balanced_.branches.empty())
         return;
     result_ = balanceSystem(state_, db_, balanced_);

@@ -87,8 +87,8 @@ void SystemWindow::openBranch()
         return;
     services_.openBranch(system_.branches[static_cast<std::size_t>(row)].branchName);
     // The branch may have changed, been renamed or deleted there.
-    if (savedName_)
-        if (std::optional<SavedSystem> saved = store_.open(*savedName_))
+    if (saved_.savedName())
+        if (std::optional<SavedSystem> saved = store_.open(*saved_.savedName()))
             system_.branches = saved->branches;
     result_.reset();
     showBranches();

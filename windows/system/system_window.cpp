@@ -61,7 +61,10 @@ const std::array<SettingField, 5> kSettingFields{{
 
 SystemWindow::SystemWindow(AppState& state, ProductDb& db, SystemWindowServices services, std::u16string caption)
     : WindowLogic(systemWindowTemplate(), std::move(caption)), state_(state), db_(db), services_(std::move(services)),
-      branches_(db.handle(), std::cerr), store_(db.handle(), std::cerr)
+      branches_(db.handle(), std::cerr), store_(db.handle(), std::cerr),
+      saved_(store_, services_.messages, state,
+             {system_window_text::kSystem, system_window_text::kSystemNameTaken, system_window_text::kSystemNotSaved,
+              system_window_text::kEnterSystemName})
 {
 }
 
@@ -78,7 +81,7 @@ void SystemWindow::onOpen()
     showTexts();
     showSettings();
     showBranches();
-    showSavedSystems();
+    saved_.show(controls()[kSavedList]);
     showResults();
 }
 

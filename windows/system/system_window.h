@@ -4,6 +4,7 @@
 #include "db/branch_store.h"
 #include "db/system_store.h"
 #include "system/balance_system.h"
+#include "windows/common/saved_records.h"
 #include "windows/common/window_logic.h"
 
 #include <functional>
@@ -48,22 +49,17 @@ public:
     const SavedSystem& system() const { return system_; }
     const std::optional<SystemResult>& result() const { return result_; }
     // The name the system is saved under; none before its first save.
-    const std::optional<std::string>& savedName() const { return savedName_; }
+    const std::optional<std::string>& savedName() const { return saved_.savedName(); }
 
 private:
     std::u16string text(int id) const;
     void showTexts();
     void showSettings();
     void showBranches();
-    void showSavedSystems();
     void showResults();
     void changed();
     void persist();
-    std::string freeDefaultName();
 
-    // The system with its saved branches, as balanced; a branch deleted
-    // since it was picked is left out.
-    HydronicSystem hydronicSystem();
     // The first branch whose main pipe cannot be computed, reported; false
     // when there is none.
     bool refusedPipe();
@@ -81,11 +77,10 @@ private:
     BranchStore branches_;
     SystemStore store_;
     SavedSystem system_;
-    std::optional<std::string> savedName_;
+    SavedRecords<SavedSystem> saved_;
     // What was balanced, for the results' texts and the chart.
     HydronicSystem balanced_;
     std::optional<SystemResult> result_;
     // The settings' fields as typed, by field id.
     std::map<int, std::string> settingTexts_;
-    bool saveFailed_ = false;
 };

@@ -44,7 +44,7 @@ protected:
         c.settings.name = "C";
         c.circuits = {circuit("C1", 3.0f, 70, 1, Kind::PressureIndependent)};
         for (const Branch* branch : {&a, &b, &c})
-            ASSERT_EQ(branches.save(*branch), BranchStoreResult::Done);
+            ASSERT_EQ(branches.save(*branch), StoreResult::Done);
         openWindow();
     }
 
