@@ -2,72 +2,21 @@
 
 #include "app/unit_conversion.h"
 #include "branch/branch_result_texts.h"
-#include "data/number_text.h"
 #include "data/text_format.h"
 #include "db/project_row.h"
 #include "windows/common/cell_number.h"
 
-#include <optional>
-
-namespace {
-
-std::u16string numberText(float value)
-{
-    return utf8ToUtf16(formatCommaDecimal(value));
-}
-
-// The pipe columns, each with its field and its value when emptied.
-struct PipeColumn {
-    int column;
-    float PipeSection::*field;
-};
-constexpr PipeColumn kPipeColumns[] = {
-    {circuit_column::kPipeLength, &PipeSection::lengthM},
-    {circuit_column::kInnerDiameter, &PipeSection::innerDiameterMm},
-    {circuit_column::kRoughness, &PipeSection::roughnessMm},
-    {circuit_column::kZeta, &PipeSection::zeta},
-};
-
-bool isDefault(const PipeSection& pipe)
-{
-    const PipeSection none;
-    for (const PipeColumn& column : kPipeColumns)
-        if (pipe.*column.field != none.*column.field)
-            return false;
-    return true;
-}
-
-CellEdit applyPipeCell(BranchCircuit& circuit, float PipeSection::*field, const std::u16string& cell)
-{
-    PipeSection pipe = circuit.pipe.value_or(PipeSection{});
-    if (cell.empty()) {
-        pipe.*field = PipeSection{}.*field;
-        circuit.pipe = isDefault(pipe) ? std::nullopt : std::optional<PipeSection>(pipe);
-        return CellEdit::Applied;
-    }
-    const std::optional<float> value = cellNumber(cell);
-    if (!value)
-        return CellEdit::NotRead;
-    // A typed riser loss of 0 is no riser loss: the section may take its place.
-    if (!circuit.pipe && circuit.riserLoss != 0.0f)
-        return CellEdit::RiserAndPipe;
-    pipe.*field = *value;
-    circuit.pipe = pipe;
-    return CellEdit::Applied;
-}
-
-} // namespace
 
 std::vector<std::u16string> circuitCells(const AppState& state, const BranchCircuit& circuit)
 {
     std::vector<std::u16string> cells{utf8ToUtf16(circuit.designation),
-                                      numberText(flowFromBase(state, circuit.flow).value_or(0.0f)),
-                                      numberText(pressureFromBase(state, circuit.circuitLoss)),
-                                      circuit.pipe ? u"" : numberText(pressureFromBase(state, circuit.riserLoss)),
+                                      numberCell(flowFromBase(state, circuit.flow).value_or(0.0f)),
+                                      numberCell(pressureFromBase(state, circuit.circuitLoss)),
+                                      sectionLossCell(state, circuit.riserLoss, circuit.pipe),
                                       valveKindName(state.languageIndex, circuit.kind)};
-    for (const PipeColumn& column : kPipeColumns)
-        cells.push_back(circuit.pipe ? numberText(*circuit.pipe.*column.field) : u"");
-    cells.push_back(circuit.controlValveKvs ? numberText(*circuit.controlValveKvs) : u"");
+    for (std::u16string& cell : pipeCells(circuit.pipe))
+        cells.push_back(std::move(cell));
+    cells.push_back(circuit.controlValveKvs ? numberCell(*circuit.controlValveKvs) : u"");
     return cells;
 }
 
@@ -87,13 +36,11 @@ CellEdit applyCircuitCell(const AppState& state, BranchCircuit& circuit, int col
             }
         return CellEdit::NotRead;
     }
-    for (const PipeColumn& pipe : kPipeColumns)
-        if (column == pipe.column)
-            return applyPipeCell(circuit, pipe.field, cell);
-    if (cell.empty() && column == circuit_column::kRiserLoss) {
-        circuit.riserLoss = 0.0f;
-        return CellEdit::Applied;
-    }
+    if (column >= circuit_column::kPipeLength && column <= circuit_column::kZeta)
+        return applyPipeCell(circuit.pipe, circuit.riserLoss,
+                             static_cast<std::size_t>(column - circuit_column::kPipeLength), cell);
+    if (column == circuit_column::kRiserLoss)
+        return applySectionLossCell(state, circuit.riserLoss, circuit.pipe, cell);
     if (cell.empty() && column == circuit_column::kControlValveKvs) {
         circuit.controlValveKvs.reset();
         return CellEdit::Applied;
@@ -110,11 +57,6 @@ CellEdit applyCircuitCell(const AppState& state, BranchCircuit& circuit, int col
         break;
     }
     case circuit_column::kCircuitLoss: circuit.circuitLoss = pressureToBase(state, *value); break;
-    case circuit_column::kRiserLoss:
-        if (circuit.pipe)
-            return CellEdit::RiserAndPipe;
-        circuit.riserLoss = pressureToBase(state, *value);
-        break;
     case circuit_column::kControlValveKvs:
         if (!(*value > 0.0f))
             return CellEdit::NotRead;

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "db/branch_record.h"
 #include "db/usable_pipe.h"
+#include "windows/common/section_cells.h"
 
 #include <array>
 #include <string>
@@ -33,16 +34,9 @@ inline constexpr std::array<BranchValveKind, 3> kCircuitKinds{
 // control valve cells are empty where the circuit has none.
 std::vector<std::u16string> circuitCells(const AppState& state, const BranchCircuit& circuit);
 
-enum class CellEdit {
-    Applied,
-    NotRead,      // not its column's value
-    RiserAndPipe, // a riser loss typed beside a pipe section, or the other way round
-};
-
 // Applies a cell typed into the table to its circuit. A designation is
 // fitted to the valve list's field; a number is digits with a decimal comma
 // or point, not negative and within single precision (a Kvs more than 0).
-// An emptied riser loss is 0; an emptied pipe cell takes its default, and
-// the section goes once all four are back at theirs; an emptied Kvs drops
-// the control valve. Anything but Applied leaves the circuit untouched.
+// The riser loss and the pipe section are a section's cells (see
+// section_cells.h); an emptied Kvs drops the control valve. Anything but Applied leaves the circuit untouched.
 CellEdit applyCircuitCell(const AppState& state, BranchCircuit& circuit, int column, const std::u16string& cell);

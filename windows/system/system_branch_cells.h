@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "db/system_store.h"
+#include "windows/common/section_cells.h"
 
 #include <array>
 #include <string>
@@ -30,16 +31,9 @@ inline constexpr std::array<FootDevice, 4> kFootDevices{FootDevice::None, FootDe
 // where the section has none.
 std::vector<std::u16string> systemBranchCells(const AppState& state, const SavedSystemBranch& branch);
 
-enum class SystemCellEdit {
-    Applied,
-    NotRead,     // not its column's value, or no saved branch of that name
-    LossAndPipe, // a section loss typed beside a pipe, or the other way round
-};
-
 // Applies a cell typed into the table to its branch: a branch's name must
-// be one of `savedBranches`; a number reads as in the branch window's
-// table. An emptied loss is 0; an emptied pipe cell takes its default, and
-// the pipe goes once all four are back at theirs. Anything but Applied
-// leaves the branch untouched.
-SystemCellEdit applySystemBranchCell(const AppState& state, SavedSystemBranch& branch, int column,
+// be one of `savedBranches` (else NotRead); the main's section loss and pipe
+// are a section's cells (see section_cells.h). Anything but Applied leaves
+// the branch untouched.
+CellEdit applySystemBranchCell(const AppState& state, SavedSystemBranch& branch, int column,
                                      const std::u16string& cell, const std::vector<std::string>& savedBranches);
