@@ -3,34 +3,26 @@
 #include "windows/branch/branch_window.h"
 
 #include "app/user_messages.h"
-#include "windows/common/saved_names.h"
+#include "windows/common/edited_rows.h"
 #include "branch/branch_design_text_ids.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
 
-#include <algorithm>
 
 using namespace BranchWindowId;
 
 void BranchWindow::showCircuits()
 {
-    ControlState& table = controls()[kCircuitTable];
-    table.rows.clear();
-    for (const BranchCircuit& circuit : branch_.circuits) {
-        table.rows.push_back({-1, circuitCells(state_, circuit)});
-    }
-    table.rows.push_back({-1, std::vector<std::u16string>(table.columns.size())}); // the row for a new circuit
-    table.selectedRow = std::min(table.selectedRow, static_cast<int>(table.rows.size()) - 1);
+    showEditedRows(controls()[kCircuitTable], branch_.circuits,
+                   [this](const BranchCircuit& circuit) { return circuitCells(state_, circuit); });
 }
 
 void BranchWindow::onCellChanged(int controlId, int row, int column)
 {
-    ControlState& table = controls()[controlId];
-    if (controlId != kCircuitTable || row < 0 || row >= static_cast<int>(table.rows.size()) || column < 0 ||
-        column >= static_cast<int>(table.rows[static_cast<std::size_t>(row)].cells.size()))
+    if (controlId != kCircuitTable)
         return;
-    editCircuit(row, column, table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)],
-                std::nullopt);
+    if (const std::optional<std::u16string> cell = typedCell(controls()[kCircuitTable], row, column))
+        editCircuit(row, column, *cell, std::nullopt);
 }
 
 void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
@@ -42,7 +34,7 @@ void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
     BranchCircuit circuit = newCircuit ? BranchCircuit{} : branch_.circuits[static_cast<std::size_t>(row)];
     // A cell that does not read as its column's value shows the circuit's value again.
     const CellEdit edit = applyCircuitCell(state_, circuit, column, cell);
-    if (edit == CellEdit::RiserAndPipe)
+    if (edit == CellEdit::LossAndPipe)
         services_.messages.showMessage(text(branch_design_text::kRiserAndPipe));
     if (edit == CellEdit::Applied) {
         if (column == circuit_column::kFlow)
@@ -58,21 +50,16 @@ void BranchWindow::editCircuit(int row, int column, const std::u16string& cell,
 
 void BranchWindow::deleteRow()
 {
-    const int row = controls()[kCircuitTable].selectedRow;
-    if (row < 0 || static_cast<std::size_t>(row) >= branch_.circuits.size())
+    if (!deleteSelectedRecord(controls()[kCircuitTable], branch_.circuits))
         return;
-    branch_.circuits.erase(branch_.circuits.begin() + row);
     showCircuits();
     changed();
 }
 
 void BranchWindow::moveRow(int by)
 {
-    const std::optional<std::size_t> row = moveSelection(controls()[kCircuitTable], branch_.circuits.size(), by);
-    if (!row)
+    if (!moveSelectedRecord(controls()[kCircuitTable], branch_.circuits, by))
         return;
-    const auto target = static_cast<std::size_t>(controls()[kCircuitTable].selectedRow);
-    std::swap(branch_.circuits[*row], branch_.circuits[target]);
     showCircuits();
     changed();
 }

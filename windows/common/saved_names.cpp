@@ -30,13 +30,3 @@ std::optional<std::string> pickedName(const ControlState& list)
         return std::nullopt;
     return utf16ToUtf8(list.entries[static_cast<std::size_t>(list.currentIndex)]);
 }
-
-std::optional<std::size_t> moveSelection(ControlState& table, std::size_t count, int by)
-{
-    const int row = table.selectedRow;
-    const int target = row + by;
-    if (row < 0 || row >= static_cast<int>(count) || target < 0 || target >= static_cast<int>(count))
-        return std::nullopt;
-    table.selectedRow = target;
-    return static_cast<std::size_t>(row);
-}

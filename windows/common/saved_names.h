@@ -17,7 +17,3 @@ void showSavedNames(ControlState& list, const std::vector<std::string>& names, c
 
 // The name picked in the list; none when nothing is.
 std::optional<std::string> pickedName(const ControlState& list);
-
-// Moves the table's selection by `by` within `count` rows and returns the
-// row it left, to swap with the selected one; none when it cannot move.
-std::optional<std::size_t> moveSelection(ControlState& table, std::size_t count, int by);

@@ -4,13 +4,12 @@
 #include "windows/system/system_window.h"
 
 #include "app/user_messages.h"
-#include "windows/common/saved_names.h"
+#include "windows/common/edited_rows.h"
 #include "data/text_format.h"
 #include "windows/system/system_branch_cells.h"
 #include "windows/system/system_window_ids.h"
 #include "windows/system/system_window_text_ids.h"
 
-#include <algorithm>
 
 using namespace SystemWindowId;
 
@@ -22,20 +21,16 @@ void SystemWindow::showBranches()
     names.clear();
     for (const std::string& name : branches_.names())
         names.push_back(utf8ToUtf16(name));
-    table.rows.clear();
-    for (const SavedSystemBranch& branch : system_.branches)
-        table.rows.push_back({-1, systemBranchCells(state_, branch)});
-    table.rows.push_back({-1, std::vector<std::u16string>(table.columns.size())}); // the row for a new branch
-    table.selectedRow = std::min(table.selectedRow, static_cast<int>(table.rows.size()) - 1);
+    showEditedRows(table, system_.branches,
+                   [this](const SavedSystemBranch& branch) { return systemBranchCells(state_, branch); });
 }
 
 void SystemWindow::onCellChanged(int controlId, int row, int column)
 {
-    ControlState& table = controls()[controlId];
-    if (controlId != kBranchTable || row < 0 || row >= static_cast<int>(table.rows.size()) || column < 0 ||
-        column >= static_cast<int>(table.rows[static_cast<std::size_t>(row)].cells.size()))
+    const std::optional<std::u16string> typed = typedCell(controls()[kBranchTable], row, column);
+    if (controlId != kBranchTable || !typed)
         return;
-    const std::u16string cell = table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];
+    const std::u16string& cell = *typed;
     const bool newBranch = static_cast<std::size_t>(row) == system_.branches.size();
     // A new row starts with the branch it takes.
     if (newBranch && (cell.empty() || column != system_column::kBranch)) {
@@ -46,10 +41,10 @@ void SystemWindow::onCellChanged(int controlId, int row, int column)
     if (!newBranch && column == system_column::kBranch && utf16ToUtf8(cell) != branch.branchName)
         branch.returns.clear(); // another branch's return pipes are not this one's
     // A cell that does not read as its column's value shows the branch's value again.
-    const SystemCellEdit edit = applySystemBranchCell(state_, branch, column, cell, branches_.names());
-    if (edit == SystemCellEdit::LossAndPipe)
+    const CellEdit edit = applySystemBranchCell(state_, branch, column, cell, branches_.names());
+    if (edit == CellEdit::LossAndPipe)
         services_.messages.showMessage(text(system_window_text::kSectionLossAndPipe));
-    if (edit == SystemCellEdit::Applied) {
+    if (edit == CellEdit::Applied) {
         if (newBranch)
             system_.branches.push_back(branch);
         else
@@ -61,21 +56,16 @@ void SystemWindow::onCellChanged(int controlId, int row, int column)
 
 void SystemWindow::deleteRow()
 {
-    const int row = controls()[kBranchTable].selectedRow;
-    if (row < 0 || static_cast<std::size_t>(row) >= system_.branches.size())
+    if (!deleteSelectedRecord(controls()[kBranchTable], system_.branches))
         return;
-    system_.branches.erase(system_.branches.begin() + row);
     showBranches();
     changed();
 }
 
 void SystemWindow::moveRow(int by)
 {
-    const std::optional<std::size_t> row = moveSelection(controls()[kBranchTable], system_.branches.size(), by);
-    if (!row)
+    if (!moveSelectedRecord(controls()[kBranchTable], system_.branches, by))
         return;
-    const auto target = static_cast<std::size_t>(controls()[kBranchTable].selectedRow);
-    std::swap(system_.branches[*row], system_.branches[target]);
     showBranches();
     changed();
 }
