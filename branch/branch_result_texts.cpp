@@ -8,12 +8,12 @@
 #include "data/text_table.h"
 
 #include <array>
+#include <map>
+#include <string_view>
 
 namespace {
 
 using namespace branch_text;
-
-enum class UnitOf { None, Flow, Pressure, Velocity };
 
 // Columns only a branch with pipe sections or control valves has.
 enum class Shown { Always, WithPipes, WithControlValves };
@@ -25,11 +25,6 @@ struct CellInput {
     const CircuitResult& result;
     const BranchSettings& settings;
 };
-
-std::u16string number(float value)
-{
-    return utf8ToUtf16(formatResultNumber(value));
-}
 
 bool isStatic(const BranchCircuit& circuit)
 {
@@ -46,84 +41,73 @@ std::u16string warningsOf(const CellInput& in)
 
 std::u16string sectionNumber(const CellInput& in, float SectionResult::*field)
 {
-    return in.result.section ? number(*in.result.section.*field) : u"";
+    return in.result.section ? resultNumber(*in.result.section.*field) : u"";
 }
 
-struct Column {
-    const char* key;
-    int headerId;
-    UnitOf unit;
-    std::u16string (*cell)(const CellInput&);
-    Shown shown = Shown::Always;
-};
+using Column = ResultColumn<CellInput>;
 
 const std::array<Column, 20> kColumns{{
     {"number", kNumber, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(std::to_string(in.number)); }},
     {"designation", kDesignation, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.circuit.designation); }},
     {"kind", kValveType, UnitOf::None,
      [](const CellInput& in) { return valveKindName(in.state.languageIndex, in.circuit.kind); }},
-    {"flow", kFlowRate, UnitOf::Flow, [](const CellInput& in) { return number(in.result.flow); }},
+    {"flow", kFlowRate, UnitOf::Flow, [](const CellInput& in) { return resultNumber(in.result.flow); }},
     {"riser_loss_to_take_off", kRiserLossToTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return number(in.result.riserUpTo); }},
+     [](const CellInput& in) { return resultNumber(in.result.riserUpTo); }},
     {"section_flow", kSectionFlow, UnitOf::Flow,
-     [](const CellInput& in) { return sectionNumber(in, &SectionResult::flow); }, Shown::WithPipes},
+     [](const CellInput& in) { return sectionNumber(in, &SectionResult::flow); }},
     {"velocity", kVelocity, UnitOf::Velocity,
-     [](const CellInput& in) { return sectionNumber(in, &SectionResult::velocity); }, Shown::WithPipes},
+     [](const CellInput& in) { return sectionNumber(in, &SectionResult::velocity); }},
     {"section_loss", kSectionLoss, UnitOf::Pressure,
-     [](const CellInput& in) { return in.result.section ? number(in.result.riserLoss) : u""; }, Shown::WithPipes},
-    {"circuit_loss", kCircuitLoss, UnitOf::Pressure, [](const CellInput& in) { return number(in.result.circuitLoss); }},
+     [](const CellInput& in) { return in.result.section ? resultNumber(in.result.riserLoss) : u""; }},
+    {"circuit_loss", kCircuitLoss, UnitOf::Pressure, [](const CellInput& in) { return resultNumber(in.result.circuitLoss); }},
     {"control_valve_dp", kDpControlValve, UnitOf::Pressure,
-     [](const CellInput& in) { return in.circuit.controlValveKvs ? number(in.result.controlValveDp) : u""; },
-     Shown::WithControlValves},
+     [](const CellInput& in) { return in.circuit.controlValveKvs ? resultNumber(in.result.controlValveDp) : u""; }},
     {"authority", kAuthority, UnitOf::None,
-     [](const CellInput& in) { return in.result.authority ? number(*in.result.authority) : u""; },
-     Shown::WithControlValves},
-    {"valve_dp", kDpValve, UnitOf::Pressure, [](const CellInput& in) { return number(in.result.valveDp); }},
+     [](const CellInput& in) { return in.result.authority ? resultNumber(*in.result.authority) : u""; }},
+    {"valve_dp", kDpValve, UnitOf::Pressure, [](const CellInput& in) { return resultNumber(in.result.valveDp); }},
     {"model", kNameType, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.result.valve.model); }},
     {"nominal_size", kNominalSize, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.result.valve.nominalSize); }},
     {"material_number", kMaterialNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.result.valve.technicalCode); }},
     {"presetting", kPresetting, UnitOf::None,
-     [](const CellInput& in) { return in.result.valve.found ? number(in.result.valve.presetting) : u""; }},
+     [](const CellInput& in) { return in.result.valve.found ? resultNumber(in.result.valve.presetting) : u""; }},
     {"kv", kKvValue, UnitOf::None,
      [](const CellInput& in) {
-         return in.result.valve.found && isStatic(in.circuit) ? number(in.result.valve.kvAtSetting) : u"";
+         return in.result.valve.found && isStatic(in.circuit) ? resultNumber(in.result.valve.kvAtSetting) : u"";
      }},
     {"opening_percent", kOpening, UnitOf::None,
      [](const CellInput& in) {
-         return in.result.valve.found && isStatic(in.circuit) ? number(in.result.valve.opening * 100.0f) : u"";
+         return in.result.valve.found && isStatic(in.circuit) ? resultNumber(in.result.valve.opening * 100.0f) : u"";
      }},
     {"dp_min", kDpMin, UnitOf::Pressure,
      [](const CellInput& in) {
-         return in.result.valve.found && !isStatic(in.circuit) ? number(in.result.valve.dpMin) : u"";
+         return in.result.valve.found && !isStatic(in.circuit) ? resultNumber(in.result.valve.dpMin) : u"";
      }},
     {"warnings", kWarnings, UnitOf::None, warningsOf},
 }};
 
-std::string unitLabel(const AppState& state, UnitOf unit)
+// The columns only a branch with pipe sections or control valves has, by key.
+const std::map<std::string_view, Shown> kOptionalColumns{
+    {"section_flow", Shown::WithPipes},          {"velocity", Shown::WithPipes},
+    {"section_loss", Shown::WithPipes},          {"control_valve_dp", Shown::WithControlValves},
+    {"authority", Shown::WithControlValves},
+};
+
+Shown shownWith(const Column& column)
 {
-    switch (unit) {
-    case UnitOf::Flow: return flowUnitLabel(state);
-    case UnitOf::Pressure: return pressureUnitLabel(state);
-    case UnitOf::Velocity: return "m/s";
-    case UnitOf::None: break;
-    }
-    return {};
+    const auto optional = kOptionalColumns.find(column.key);
+    return optional == kOptionalColumns.end() ? Shown::Always : optional->second;
 }
 
 // A pressure given in kPa as the user reads it: number and unit in force.
 std::u16string pressureText(const AppState& state, float kilopascal)
 {
-    return number(pressureFromBase(state, kilopascal)) + u" " + utf8ToUtf16(pressureUnitLabel(state));
+    return resultNumber(pressureFromBase(state, kilopascal)) + u" " + utf8ToUtf16(pressureUnitLabel(state));
 }
 
 } // namespace
-
-std::u16string captionWithUnit(int language, int textId, const std::string& unit)
-{
-    return formatText(TextTable::text(language, textId), {utf8ToUtf16(unit)});
-}
 
 std::u16string valveKindName(int language, BranchValveKind kind)
 {
@@ -143,13 +127,13 @@ std::u16string warningText(const AppState& state, BranchWarning warning, const B
     case BranchWarning::NoValve:
         if (valve.requiredKv > 0.0f)
             return std::u16string(TextTable::text(language, kNoValve)) + u" (Kv " +
-                   formatText(TextTable::text(language, kRequired), {number(valve.requiredKv)}) + u")";
+                   formatText(TextTable::text(language, kRequired), {resultNumber(valve.requiredKv)}) + u")";
         return std::u16string(TextTable::text(language, kNoValve));
     case BranchWarning::VelocityAboveLimit:
         return formatText(TextTable::text(language, kVelocityAboveLimit),
-                          {number(settings.velocityLimit) + u" m/s"});
+                          {resultNumber(settings.velocityLimit) + u" m/s"});
     case BranchWarning::LowAuthority:
-        return formatText(TextTable::text(language, kAuthorityBelowLimit), {number(settings.authorityLimit)});
+        return formatText(TextTable::text(language, kAuthorityBelowLimit), {resultNumber(settings.authorityLimit)});
     case BranchWarning::PresettingOutsideScale:
         return std::u16string(TextTable::text(language, kPresettingOutsideScale));
     case BranchWarning::NoiseRisk:
@@ -181,42 +165,24 @@ bool isShown(Shown shown, const Branch& branch, bool withDesignColumns)
 BranchResultTexts textsOf(const AppState& state, const Branch& branch, const BranchResult& result,
                           bool withDesignColumns)
 {
-    const int language = state.languageIndex;
     BranchResultTexts texts;
     std::vector<const Column*> columns;
     for (const Column& column : kColumns)
-        if (isShown(column.shown, branch, withDesignColumns))
+        if (isShown(shownWith(column), branch, withDesignColumns))
             columns.push_back(&column);
-    for (const Column* column : columns) {
-        texts.keys.push_back(column->key);
-        texts.headers.push_back(captionWithUnit(language, column->headerId, unitLabel(state, column->unit)));
-    }
-    for (std::size_t i = 0; i < result.circuits.size() && i < branch.circuits.size(); ++i) {
-        const CellInput in{state, i + 1, branch.circuits[i], result.circuits[i], branch.settings};
-        std::vector<std::u16string> row;
-        for (const Column* column : columns)
-            row.push_back(column->cell(in));
-        texts.rows.push_back(std::move(row));
-    }
-    texts.pumpHeadCaption = captionWithUnit(language, kPumpHead, pressureUnitLabel(state));
-    texts.pumpHeadValue = number(result.pumpHead);
-    texts.totalFlowCaption = captionWithUnit(language, kTotalFlow, flowUnitLabel(state));
-    texts.totalFlowValue = number(result.totalFlow);
-    texts.indexCaption = std::u16string(TextTable::text(language, kIndexCircuit));
-    texts.indexRow = result.indexCircuit;
-    const auto circuitName = [&branch](std::size_t i) {
-        return utf8ToUtf16(std::to_string(i + 1)) + u" " + utf8ToUtf16(branch.circuits[i].designation);
-    };
-    if (result.indexCircuit < branch.circuits.size())
-        texts.indexValue = circuitName(result.indexCircuit);
-    std::u16string unsized;
-    for (const std::size_t i : result.unsized)
-        if (i < branch.circuits.size())
-            unsized += (unsized.empty() ? u"" : u", ") + circuitName(i);
+    std::vector<CellInput> inputs;
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < result.circuits.size() && i < branch.circuits.size(); ++i)
+        inputs.push_back({state, i + 1, branch.circuits[i], result.circuits[i], branch.settings});
+    for (std::size_t i = 0; i < branch.circuits.size(); ++i)
+        names.push_back(utf8ToUtf16(std::to_string(i + 1)) + u" " + utf8ToUtf16(branch.circuits[i].designation));
+    fillResultTable(texts, state, columns, inputs);
+    fillDutyPoint(texts, state,
+                  {result.pumpHead, result.totalFlow, kIndexCircuit, result.indexCircuit, kResultIncomplete,
+                   result.unsized},
+                  names);
     if (result.gap == BranchGap::PipeFluidUnknown)
-        texts.incomplete = std::u16string(TextTable::text(language, branch_design_text::kPipesWaterOnly));
-    else if (!unsized.empty())
-        texts.incomplete = formatText(TextTable::text(language, kResultIncomplete), {unsized});
+        texts.incomplete = std::u16string(TextTable::text(state.languageIndex, branch_design_text::kPipesWaterOnly));
     return texts;
 }
 

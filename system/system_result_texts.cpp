@@ -14,8 +14,6 @@ namespace {
 
 using namespace system_text;
 
-enum class UnitOf { None, Flow, Pressure };
-
 struct CellInput {
     const AppState& state;
     std::size_t number;
@@ -23,11 +21,6 @@ struct CellInput {
     const SystemBranchResult& result;
     const SystemSettings& settings;
 };
-
-std::u16string number(float value)
-{
-    return utf8ToUtf16(formatResultNumber(value));
-}
 
 std::u16string warningsOf(const CellInput& in)
 {
@@ -64,25 +57,20 @@ Product productOf(const CellInput& in)
     return {};
 }
 
-struct Column {
-    const char* key;
-    int headerId;
-    UnitOf unit;
-    std::u16string (*cell)(const CellInput&);
-};
+using Column = ResultColumn<CellInput>;
 
 const std::array<Column, 14> kColumns{{
     {"number", branch_text::kNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(std::to_string(in.number)); }},
     {"branch", branch_text::kBranch, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.branch.branch.settings.name); }},
-    {"flow", branch_text::kFlowRate, UnitOf::Flow, [](const CellInput& in) { return number(in.result.flow); }},
+    {"flow", branch_text::kFlowRate, UnitOf::Flow, [](const CellInput& in) { return resultNumber(in.result.flow); }},
     {"main_loss_to_take_off", kMainLossToTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return number(in.result.mainUpTo); }},
+     [](const CellInput& in) { return resultNumber(in.result.mainUpTo); }},
     {"available", kAvailableAtTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return number(in.result.available); }},
+     [](const CellInput& in) { return resultNumber(in.result.available); }},
     {"requirement", kBranchRequirement, UnitOf::Pressure,
-     [](const CellInput& in) { return number(in.result.requirement); }},
+     [](const CellInput& in) { return resultNumber(in.result.requirement); }},
     {"foot_device", kFootDevice, UnitOf::None,
      [](const CellInput& in) { return footDeviceName(in.state.languageIndex, in.result.foot.device); }},
     {"model", branch_text::kNameType, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(productOf(in).model); }},
@@ -91,28 +79,18 @@ const std::array<Column, 14> kColumns{{
     {"material_number", branch_text::kMaterialNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(productOf(in).code); }},
     {"presetting", branch_text::kPresetting, UnitOf::None,
-     [](const CellInput& in) { return isStaticValve(in) ? number(in.result.foot.valve.presetting) : u""; }},
+     [](const CellInput& in) { return isStaticValve(in) ? resultNumber(in.result.foot.valve.presetting) : u""; }},
     {"setpoint", kSetpoint, UnitOf::Pressure,
-     [](const CellInput& in) { return in.result.foot.controller ? number(in.result.foot.setpoint) : u""; }},
+     [](const CellInput& in) { return in.result.foot.controller ? resultNumber(in.result.foot.setpoint) : u""; }},
     {"foot_dp", kDpFootDevice, UnitOf::Pressure,
-     [](const CellInput& in) { return hasDevice(in) ? number(in.result.foot.drop) : u""; }},
+     [](const CellInput& in) { return hasDevice(in) ? resultNumber(in.result.foot.drop) : u""; }},
     {"warnings", branch_text::kWarnings, UnitOf::None, warningsOf},
 }};
-
-std::string unitLabel(const AppState& state, UnitOf unit)
-{
-    switch (unit) {
-    case UnitOf::Flow: return flowUnitLabel(state);
-    case UnitOf::Pressure: return pressureUnitLabel(state);
-    case UnitOf::None: break;
-    }
-    return {};
-}
 
 // A pressure in the unit in force with its label.
 std::u16string pressureText(const AppState& state, float value)
 {
-    return number(value) + u" " + utf8ToUtf16(pressureUnitLabel(state));
+    return resultNumber(value) + u" " + utf8ToUtf16(pressureUnitLabel(state));
 }
 
 std::u16string text(int language, int id)
@@ -139,7 +117,7 @@ std::u16string systemWarningText(const AppState& state, SystemWarning warning, c
     const int language = state.languageIndex;
     switch (warning) {
     case SystemWarning::MainVelocityAboveLimit:
-        return formatText(text(language, kMainVelocityAboveLimit), {number(settings.velocityLimit) + u" m/s"});
+        return formatText(text(language, kMainVelocityAboveLimit), {resultNumber(settings.velocityLimit) + u" m/s"});
     case SystemWarning::NoFootValve: return text(language, kNoFootValve);
     case SystemWarning::NoController: return text(language, kNoController);
     case SystemWarning::FootValveOutsideScale: return text(language, branch_text::kPresettingOutsideScale);
@@ -159,37 +137,22 @@ std::u16string systemWarningText(const AppState& state, SystemWarning warning, c
 
 SystemResultTexts systemResultTexts(const AppState& state, const HydronicSystem& system, const SystemResult& result)
 {
-    const int language = state.languageIndex;
     SystemResultTexts texts;
-    for (const Column& column : kColumns) {
-        texts.keys.push_back(column.key);
-        texts.headers.push_back(captionWithUnit(language, column.headerId, unitLabel(state, column.unit)));
-    }
-    for (std::size_t j = 0; j < result.branches.size() && j < system.branches.size(); ++j) {
-        const CellInput in{state, j + 1, system.branches[j], result.branches[j], system.settings};
-        std::vector<std::u16string> row;
-        for (const Column& column : kColumns)
-            row.push_back(column.cell(in));
-        texts.rows.push_back(std::move(row));
-    }
-    texts.plantLossCaption = captionWithUnit(language, kPlantLoss, pressureUnitLabel(state));
-    texts.plantLossValue = number(result.plantLoss);
-    texts.pumpHeadCaption = captionWithUnit(language, branch_text::kPumpHead, pressureUnitLabel(state));
-    texts.pumpHeadValue = number(result.pumpHead);
-    texts.totalFlowCaption = captionWithUnit(language, branch_text::kTotalFlow, flowUnitLabel(state));
-    texts.totalFlowValue = number(result.totalFlow);
-    texts.indexCaption = text(language, kIndexBranch);
-    texts.indexRow = result.indexBranch;
-    const auto branchName = [&system](std::size_t j) {
-        return utf8ToUtf16(std::to_string(j + 1)) + u" " + utf8ToUtf16(system.branches[j].branch.settings.name);
-    };
-    if (result.indexBranch < system.branches.size())
-        texts.indexValue = branchName(result.indexBranch);
-    std::u16string incomplete;
-    for (const std::size_t j : result.incomplete)
-        if (j < system.branches.size())
-            incomplete += (incomplete.empty() ? u"" : u", ") + branchName(j);
-    if (!incomplete.empty())
-        texts.incomplete = formatText(text(language, kSystemIncomplete), {incomplete});
+    std::vector<const Column*> columns;
+    for (const Column& column : kColumns)
+        columns.push_back(&column);
+    std::vector<CellInput> inputs;
+    std::vector<std::u16string> names;
+    for (std::size_t j = 0; j < result.branches.size() && j < system.branches.size(); ++j)
+        inputs.push_back({state, j + 1, system.branches[j], result.branches[j], system.settings});
+    for (std::size_t j = 0; j < system.branches.size(); ++j)
+        names.push_back(utf8ToUtf16(std::to_string(j + 1)) + u" " + utf8ToUtf16(system.branches[j].branch.settings.name));
+    fillResultTable(texts, state, columns, inputs);
+    fillDutyPoint(texts, state,
+                  {result.pumpHead, result.totalFlow, kIndexBranch, result.indexBranch, kSystemIncomplete,
+                   result.incomplete},
+                  names);
+    texts.plantLossCaption = captionWithUnit(state.languageIndex, kPlantLoss, pressureUnitLabel(state));
+    texts.plantLossValue = resultNumber(result.plantLoss);
     return texts;
 }

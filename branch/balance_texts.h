@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/app_state.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The results of a balance (a branch's circuits, a system's branches) as
+// texts in the language and units in force: a table with a row per
+// circuit or branch, and the pump's duty point. The windows, the command
+// line and the protocol all show these.
+struct BalanceTexts {
+    std::vector<std::string> keys; // a fixed name per column, for JSON
+    std::vector<std::u16string> headers;
+    std::vector<std::vector<std::u16string>> rows;
+    std::u16string pumpHeadCaption;  // "Pump head (kPa)"
+    std::u16string pumpHeadValue;    // "35,00"
+    std::u16string totalFlowCaption; // "Total flow (l/s)": the pump's flow
+    std::u16string totalFlowValue;
+    std::u16string indexCaption; // "Index circuit"
+    std::u16string indexValue;   // "3 P3": number and name
+    std::size_t indexRow = 0;
+    // The line that says the head is not valid, naming the rows that keep
+    // it from being one; empty otherwise.
+    std::u16string incomplete;
+};
+
+// The unit a column's figures are in, shown in its header.
+enum class UnitOf { None, Flow, Pressure, Velocity };
+
+// A column of a results table: its fixed key, its header (a text with the
+// unit's "%s") and its cell in a row made from Input.
+template <class Input>
+struct ResultColumn {
+    const char* key;
+    int headerId;
+    UnitOf unit;
+    std::u16string (*cell)(const Input&);
+};
+
+// A figure as our own results print it (see formatResultNumber).
+std::u16string resultNumber(float value);
+
+// A caption with its "%s" replaced by a unit label.
+std::u16string captionWithUnit(int language, int textId, const std::string& unit);
+
+// The keys, the headers and a row per input of a table of those columns.
+template <class Input>
+void fillResultTable(BalanceTexts& texts, const AppState& state, const std::vector<const ResultColumn<Input>*>& columns,
+                     const std::vector<Input>& inputs);
+
+// The duty point: pump head and total flow in the units in force (already
+// converted), the index line (a caption and the index row's name), and the
+// incomplete line: incompleteTextId with the names of the rows listed.
+struct DutyPointTexts {
+    float pumpHead = 0.0f;
+    float totalFlow = 0.0f;
+    int indexCaptionId = 0;
+    std::size_t indexRow = 0;
+    int incompleteTextId = 0;
+    const std::vector<std::size_t>& incompleteRows;
+};
+void fillDutyPoint(BalanceTexts& texts, const AppState& state, const DutyPointTexts& duty,
+                   const std::vector<std::u16string>& rowNames);
+
+// The label of a unit in force.
+std::string unitLabel(const AppState& state, UnitOf unit);
+
+template <class Input>
+void fillResultTable(BalanceTexts& texts, const AppState& state, const std::vector<const ResultColumn<Input>*>& columns,
+                     const std::vector<Input>& inputs)
+{
+    for (const ResultColumn<Input>* column : columns) {
+        texts.keys.push_back(column->key);
+        texts.headers.push_back(captionWithUnit(state.languageIndex, column->headerId, unitLabel(state, column->unit)));
+    }
+    for (const Input& input : inputs) {
+        std::vector<std::u16string> row;
+        for (const ResultColumn<Input>* column : columns)
+            row.push_back(column->cell(input));
+        texts.rows.push_back(std::move(row));
+    }
+}
