@@ -9,15 +9,14 @@
 #include "cli/branch_tables.h"
 #include "data/ranged_number.h"
 #include "cli/system_csv.h"
-#include "data/csv_cell.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "system/balance_system.h"
 #include "system/system_chart_svg.h"
 #include "system/system_result_texts.h"
 
-#include <algorithm>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -140,11 +139,7 @@ std::string tableText(const AppState& state, const HydronicSystem& system, const
                       const SystemResultTexts& texts)
 {
     std::string out;
-    const auto line = [&out](const std::vector<std::u16string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            out += (i ? ";" : "") + csvCell(utf16ToUtf8(cells[i]));
-        out += '\n';
-    };
+    const auto line = [&out](const std::vector<std::u16string>& cells) { out += semicolonLine(cells); };
     line(texts.headers);
     for (const auto& row : texts.rows)
         line(row);
@@ -172,8 +167,8 @@ nlohmann::ordered_json productJson(const DpcvRow& row)
 nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& system, const SystemResult& result,
                                  const SystemResultTexts& texts)
 {
-    static const std::vector<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
-                                                "warnings"};
+    static const std::set<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
+                                             "warnings"};
     const bool complete = result.complete;
     nlohmann::ordered_json json;
     json["name"] = system.settings.name;
@@ -193,16 +188,7 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
     json["branches"] = nlohmann::ordered_json::array();
     for (std::size_t j = 0; j < texts.rows.size(); ++j) {
         const SystemBranchResult& branch = result.branches[j];
-        nlohmann::ordered_json row;
-        nlohmann::ordered_json shown;
-        for (std::size_t c = 0; c < texts.keys.size(); ++c) {
-            const std::string& key = texts.keys[c];
-            const bool word = std::find(words.begin(), words.end(), key) != words.end();
-            row[key] = word ? nlohmann::ordered_json(utf16ToUtf8(texts.rows[j][c])) : jsonNumber(texts.rows[j][c]);
-            if (!word)
-                shown[key] = utf16ToUtf8(texts.rows[j][c]);
-        }
-        row["texts"] = std::move(shown);
+        nlohmann::ordered_json row = jsonRow(texts.keys, texts.rows[j], words);
         row["surplus"] = branch.surplus;
         row["index"] = complete && j == result.indexBranch;
         row["reverse_return"] = !system.branches[j].returns.empty();
