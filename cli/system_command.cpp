@@ -8,11 +8,11 @@
 #include "cli/branch_setting_options.h"
 #include "cli/branch_tables.h"
 #include "data/ranged_number.h"
-#include "cli/system_csv.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "system/balance_system.h"
 #include "system/system_chart_svg.h"
+#include "system/system_file.h"
 #include "system/system_result_texts.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "cli/system_csv.h"
+#include "system/system_file.h"
 
 #include "data/argument_text.h"
 #include "branch/circuits_file.h"
