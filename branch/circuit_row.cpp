@@ -1,6 +1,7 @@
 #include "branch/circuit_row.h"
 
 #include "app/unit_conversion.h"
+#include "branch/cell_word.h"
 #include "data/argument_text.h"
 #include "data/csv_fields.h"
 #include "sizing/flow_from_power.h"
@@ -16,11 +17,7 @@ const std::vector<const char*> kCircuitOptionalColumns{
 
 namespace {
 
-struct KindWord {
-    const char* word;
-    BranchValveKind kind;
-};
-constexpr std::array<KindWord, 3> kKinds{{
+constexpr std::array<CellWord<BranchValveKind>, 3> kKinds{{
     {"fixed", BranchValveKind::FixedOrifice},
     {"variable", BranchValveKind::VariableOrifice},
     {"picv", BranchValveKind::PressureIndependent},
@@ -151,12 +148,7 @@ std::string circuitOf(const CsvLine& line, const AppState& state, BranchCircuit&
             return error;
         circuit.controlValveKvs = kvs;
     }
-    for (const KindWord& kind : kKinds)
-        if (equalsIgnoringCase(line["kind"], kind.word)) {
-            circuit.kind = kind.kind;
-            return {};
-        }
-    return "kind '" + line["kind"] + "' is not one of fixed, variable, picv";
+    return cellWord(line, "kind", kKinds, circuit.kind);
 }
 
 std::vector<std::string> trimmedCells(const std::string& text)
@@ -192,8 +184,8 @@ std::string headerColumns(const std::string& header, const std::vector<const cha
 
 std::string kindWord(BranchValveKind kind)
 {
-    for (const KindWord& word : kKinds)
-        if (word.kind == kind)
+    for (const CellWord<BranchValveKind>& word : kKinds)
+        if (word.value == kind)
             return word.word;
     return kKinds.front().word;
 }

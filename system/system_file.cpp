@@ -1,9 +1,10 @@
 #include "system/system_file.h"
 
-#include "data/argument_text.h"
-#include "branch/circuits_file.h"
+#include "branch/cell_word.h"
 #include "branch/circuit_row.h"
+#include "branch/circuits_file.h"
 #include "branch/csv_lines.h"
+#include "data/argument_text.h"
 #include "data/units.h"
 
 #include <array>
@@ -40,11 +41,7 @@ constexpr std::array<const char*, 7> kCircuitOnly{"flow",        "circuit_loss",
                                                   "control_valve_kvs", "return_loss", "return_pipe_length_m",
                                                   "return_pipe_inner_diameter_mm"};
 
-struct FootWord {
-    const char* word;
-    FootDevice device;
-};
-constexpr std::array<FootWord, 5> kFeet{{
+constexpr std::array<CellWord<FootDevice>, 5> kFeet{{
     {"", FootDevice::None},
     {"none", FootDevice::None},
     {"fixed", FootDevice::FixedOrificeValve},
@@ -90,12 +87,7 @@ std::string mainOf(const CsvLine& line, const AppState& state, PendingBranch& br
         if (std::string error = lossOf(line, state, "riser_loss", branch.main.loss); !error.empty())
             return error;
     }
-    for (const FootWord& foot : kFeet)
-        if (equalsIgnoringCase(line["foot"], foot.word)) {
-            branch.foot = foot.device;
-            return {};
-        }
-    return "foot '" + line["foot"] + "' is not one of none, fixed, variable, controller";
+    return cellWord(line, "foot", kFeet, branch.foot);
 }
 
 std::string returnOf(const CsvLine& line, const AppState& state, std::optional<ReturnSection>& section)
