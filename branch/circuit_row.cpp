@@ -1,6 +1,7 @@
 #include "branch/circuit_row.h"
 
 #include "app/unit_conversion.h"
+#include "branch/cell_word.h"
 #include "data/argument_text.h"
 #include "data/csv_fields.h"
 #include "sizing/flow_from_power.h"
@@ -16,11 +17,7 @@ const std::vector<const char*> kCircuitOptionalColumns{
 
 namespace {
 
-struct KindWord {
-    const char* word;
-    BranchValveKind kind;
-};
-constexpr std::array<KindWord, 3> kKinds{{
+constexpr std::array<CellWord<BranchValveKind>, 3> kKinds{{
     {"fixed", BranchValveKind::FixedOrifice},
     {"variable", BranchValveKind::VariableOrifice},
     {"picv", BranchValveKind::PressureIndependent},
@@ -120,43 +117,50 @@ std::string pipeSectionOf(const CsvLine& line, const std::string& prefix, std::o
     return {};
 }
 
+std::string lossOf(const CsvLine& line, const AppState& state, const std::string& column, float& kilopascal)
+{
+    const auto unit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
+    if (!unit)
+        return "unknown pressure unit '" + line["pressure_unit"] + "'";
+    if (std::string error = cellNumber(line, column, NumberRange::NotNegative, kilopascal); !error.empty())
+        return error;
+    kilopascal = toBase(kilopascal, state.pressureUnits[*unit].factor);
+    return {};
+}
+
+std::string lossOrPipeOf(const CsvLine& line, const AppState& state, const std::string& lossColumn,
+                         const std::string& pipePrefix, const std::string& pipeName, float& loss,
+                         std::optional<PipeSection>& pipe)
+{
+    if (std::string error = pipeSectionOf(line, pipePrefix, pipe); !error.empty())
+        return error;
+    if (pipe && !line[lossColumn].empty())
+        return lossColumn + " '" + line[lossColumn] + "' and " + pipeName + " are both given; keep one";
+    if (pipe || line[lossColumn].empty())
+        return {};
+    return lossOf(line, state, lossColumn, loss);
+}
+
 std::string circuitOf(const CsvLine& line, const AppState& state, BranchCircuit& circuit)
 {
     circuit.designation = line["designation"];
     if (std::string error = flowOf(line, state, circuit.flow); !error.empty())
         return error;
-    const auto pressureUnit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
-    if (!pressureUnit)
-        return "unknown pressure unit '" + line["pressure_unit"] + "'";
-    const float factor = state.pressureUnits[*pressureUnit].factor;
-    if (std::string error = cellNumber(line, "circuit_loss", NumberRange::NotNegative, circuit.circuitLoss);
+    if (std::string error = lossOf(line, state, "circuit_loss", circuit.circuitLoss); !error.empty())
+        return error;
+    if (std::string error =
+            lossOrPipeOf(line, state, "riser_loss", "pipe_", "a pipe section", circuit.riserLoss, circuit.pipe);
         !error.empty())
         return error;
-    circuit.circuitLoss = toBase(circuit.circuitLoss, factor);
-    if (std::string error = pipeSectionOf(line, "pipe_", circuit.pipe); !error.empty())
-        return error;
-    if (circuit.pipe && !line["riser_loss"].empty())
-        return "riser_loss '" + line["riser_loss"] + "' and a pipe section are both given; keep one";
-    if (!circuit.pipe) {
-        if (line["riser_loss"].empty())
-            return "riser_loss is empty and no pipe section (pipe_length_m, pipe_inner_diameter_mm) is given";
-        if (std::string error = cellNumber(line, "riser_loss", NumberRange::NotNegative, circuit.riserLoss);
-            !error.empty())
-            return error;
-        circuit.riserLoss = toBase(circuit.riserLoss, factor);
-    }
+    if (!circuit.pipe && line["riser_loss"].empty())
+        return "riser_loss is empty and no pipe section (pipe_length_m, pipe_inner_diameter_mm) is given";
     if (!line["control_valve_kvs"].empty()) {
         float kvs = 0.0f;
         if (std::string error = cellNumber(line, "control_valve_kvs", NumberRange::Positive, kvs); !error.empty())
             return error;
         circuit.controlValveKvs = kvs;
     }
-    for (const KindWord& kind : kKinds)
-        if (equalsIgnoringCase(line["kind"], kind.word)) {
-            circuit.kind = kind.kind;
-            return {};
-        }
-    return "kind '" + line["kind"] + "' is not one of fixed, variable, picv";
+    return cellWord(line, "kind", kKinds, circuit.kind);
 }
 
 std::vector<std::string> trimmedCells(const std::string& text)
@@ -192,8 +196,8 @@ std::string headerColumns(const std::string& header, const std::vector<const cha
 
 std::string kindWord(BranchValveKind kind)
 {
-    for (const KindWord& word : kKinds)
-        if (word.kind == kind)
+    for (const CellWord<BranchValveKind>& word : kKinds)
+        if (word.value == kind)
             return word.word;
     return kKinds.front().word;
 }

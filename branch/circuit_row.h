@@ -57,6 +57,19 @@ std::string cellNumber(const CsvLine& line, const std::string& column, NumberRan
 // zeta (0) may be left out, length and diameter may not.
 std::string pipeSectionOf(const CsvLine& line, const std::string& prefix, std::optional<PipeSection>& pipe);
 
+// A loss in the column, typed in the line's pressure unit, in kPa; empty on
+// success, else the message.
+std::string lossOf(const CsvLine& line, const AppState& state, const std::string& column, float& kilopascal);
+
+// A section given by its loss (lossColumn, as lossOf reads it) or by its
+// pipe (pipePrefix + length_m, ..., as pipeSectionOf reads it), not both;
+// pipeName names the pipe in the message. Given by neither, it keeps loss
+// and has no pipe: whether that may be is the caller's to say. Empty on
+// success, else the message.
+std::string lossOrPipeOf(const CsvLine& line, const AppState& state, const std::string& lossColumn,
+                         const std::string& pipePrefix, const std::string& pipeName, float& loss,
+                         std::optional<PipeSection>& pipe);
+
 // One circuit of a line, in base units (l/s, kPa); empty on success, else
 // the message.
 std::string circuitOf(const CsvLine& line, const AppState& state, BranchCircuit& circuit);

@@ -4,28 +4,15 @@
 #include "branch/branch_chart_svg.h"
 #include "branch/branch_result_texts.h"
 #include "branch/circuits_file.h"
+#include "cli/balance_command.h"
 #include "cli/branch_setting_options.h"
 #include "cli/branch_tables.h"
-#include "cli/command_files.h"
-#include "cli/command_line.h"
-#include "cli/command_state.h"
-#include "cli/outcome_output.h"
-#include "cli/printable_text.h"
 #include "data/text_format.h"
-#include "db/product_db.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iostream>
+#include <memory>
 
 namespace {
-
-// Messages quote what was typed or read: nothing of it may steer the terminal.
-int fail(const std::string& message)
-{
-    std::cerr << "arvelo-size branch: " << printableText(message) << '\n';
-    return 1;
-}
 
 constexpr const char* kFooter = R"(Circuits file:
   Semicolon-separated UTF-8, one circuit per line in order from the pump, with a
@@ -50,11 +37,7 @@ same as a semicolon-separated table; with --json one JSON object. Exit status 1
 when no valve of its kind carries a circuit's flow: the result is incomplete and
 no pump head is given.)";
 
-struct Arguments {
-    CommandFiles files;
-    bool json = false;
-    bool csv = false;
-    CommandSetting setting;
+struct Arguments : BalanceArguments {
     BranchSettingTexts branch;
 };
 
@@ -75,15 +58,22 @@ CommandLine commandLine(Arguments& args)
     return line;
 }
 
-// Pipe sections need the fluid's viscosity, known for water only.
-std::string pipeFluidProblem(const AppState& state, const Branch& branch)
+bool hasPipes(const Branch& branch)
 {
-    const bool pipes = std::any_of(branch.circuits.begin(), branch.circuits.end(),
-                                   [](const BranchCircuit& circuit) { return circuit.pipe.has_value(); });
-    if (!pipes || pipeFluidOf(state, branch.settings.fluidTemperature))
-        return {};
-    return "pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of this fluid is known "
-           "here; give riser_loss instead";
+    return std::any_of(branch.circuits.begin(), branch.circuits.end(),
+                       [](const BranchCircuit& circuit) { return circuit.pipe.has_value(); });
+}
+
+// The balanced branch; its results, texts and chart shared by the forms.
+BalancedOutputs balanced(const AppState& state, ProductDb& db, const Branch& branch)
+{
+    const auto result = std::make_shared<const BranchResult>(balanceBranch(state, db, branch));
+    const auto texts = std::make_shared<const BranchResultTexts>(branchDesignTexts(state, branch, *result));
+    return {utf16ToUtf8(texts->incomplete),
+            [&state, &branch, result, texts] { return branchTableJson(state, branch, *result, *texts); },
+            [texts] { return branchTableText(*texts); },
+            [texts] { return branchAlignedText(*texts); },
+            [&state, &branch, result] { return branchChartSvg(state, branch, *result); }};
 }
 
 } // namespace
@@ -91,39 +81,13 @@ std::string pipeFluidProblem(const AppState& state, const Branch& branch)
 int runBranchCommand(int argc, char** argv)
 {
     Arguments args;
-    const ParsedCommandLine parsed = parseCommandLine(commandLine(args), argc, argv);
-    if (!parsed.error.empty())
-        return fail(parsed.error);
-    if (parsed.helped)
-        return parsed.status;
-
     Branch branch;
-    if (std::string error = checkedBranchSettings(args.branch, branch.settings); !error.empty())
-        return fail(error);
-    const std::string& file = args.files.input;
-    if (std::string problem = checkedFiles(args.files, "circuits file"); !problem.empty())
-        return fail(problem);
-    ProductDb db(std::cerr);
-    AppState state;
-    if (std::string problem = commandState(args.setting, db, state); !problem.empty())
-        return fail(problem);
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return fail("cannot read the circuits file " + file);
-    if (std::string problem = readBranchCircuits(in, state, branch); !problem.empty())
-        return fail(file + ": " + problem);
-    if (std::string problem = pipeFluidProblem(state, branch); !problem.empty())
-        return fail(file + ": " + problem);
-
-    const BranchResult result = balanceBranch(state, db, branch);
-    const BranchResultTexts texts = branchDesignTexts(state, branch, result);
-    const bool table = !args.files.outFile.empty() || args.csv;
-    const std::string bytes = args.json ? jsonLine(branchTableJson(state, branch, result, texts)) + "\n"
-                              : table   ? branchTableText(texts)
-                                        : branchAlignedText(texts);
-    if (std::string problem = writeOutputs(args.files, bytes, utf16ToUtf8(texts.incomplete),
-                                           [&] { return branchChartSvg(state, branch, result); });
-        !problem.empty())
-        return fail(problem);
-    return 0;
+    const BalanceCommand command{
+        "branch", "circuits file", "riser_loss", commandLine(args), args,
+        [&] { return checkedBranchSettings(args.branch, branch.settings); },
+        [&](std::istream& in, const AppState& state) { return readBranchCircuits(in, state, branch); },
+        [&] { return hasPipes(branch); },
+        [&] { return branch.settings.fluidTemperature; },
+        [&](const AppState& state, ProductDb& db) { return balanced(state, db, branch); }};
+    return runBalanceCommand(command, argc, argv);
 }

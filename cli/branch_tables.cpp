@@ -10,13 +10,9 @@
 
 namespace {
 
-// The columns whose cells are words, not numbers.
-bool isTextColumn(const std::string& key)
-{
-    static const std::set<std::string> words{"designation", "kind", "model", "nominal_size", "material_number",
-                                             "warnings"};
-    return words.count(key) != 0;
-}
+// The columns of a circuit whose cells are words, not numbers.
+const std::set<std::string> kWordColumns{"designation", "kind", "model", "nominal_size", "material_number",
+                                         "warnings"};
 
 } // namespace
 
@@ -76,11 +72,7 @@ std::string branchAlignedText(const BranchResultTexts& texts)
 std::string branchTableText(const BranchResultTexts& texts)
 {
     std::string out;
-    const auto line = [&out](const std::vector<std::u16string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            out += (i ? ";" : "") + csvCell(utf16ToUtf8(cells[i]));
-        out += '\n';
-    };
+    const auto line = [&out](const std::vector<std::u16string>& cells) { out += semicolonLine(cells); };
     line(texts.headers);
     for (const auto& row : texts.rows)
         line(row);
@@ -92,6 +84,29 @@ std::string branchTableText(const BranchResultTexts& texts)
     line({texts.totalFlowCaption, texts.totalFlowValue});
     line({texts.indexCaption, texts.indexValue});
     return out;
+}
+
+std::string semicolonLine(const std::vector<std::u16string>& cells)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        line += (i ? ";" : "") + csvCell(utf16ToUtf8(cells[i]));
+    return line + '\n';
+}
+
+nlohmann::ordered_json jsonRow(const std::vector<std::string>& keys, const std::vector<std::u16string>& cells,
+                               const std::set<std::string>& words)
+{
+    nlohmann::ordered_json row;
+    nlohmann::ordered_json shown;
+    for (std::size_t c = 0; c < keys.size(); ++c) {
+        const bool word = words.count(keys[c]) != 0;
+        row[keys[c]] = word ? nlohmann::ordered_json(utf16ToUtf8(cells[c])) : jsonNumber(cells[c]);
+        if (!word)
+            shown[keys[c]] = utf16ToUtf8(cells[c]);
+    }
+    row["texts"] = std::move(shown);
+    return row;
 }
 
 nlohmann::ordered_json jsonNumber(const std::u16string& text)
@@ -125,16 +140,7 @@ nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& bran
         json["headers"].push_back(utf16ToUtf8(header));
     json["circuits"] = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
-        nlohmann::ordered_json circuit;
-        nlohmann::ordered_json shown;
-        for (std::size_t c = 0; c < texts.keys.size(); ++c) {
-            const std::string& key = texts.keys[c];
-            circuit[key] = isTextColumn(key) ? nlohmann::ordered_json(utf16ToUtf8(texts.rows[i][c]))
-                                             : jsonNumber(texts.rows[i][c]);
-            if (!isTextColumn(key))
-                shown[key] = utf16ToUtf8(texts.rows[i][c]);
-        }
-        circuit["texts"] = std::move(shown);
+        nlohmann::ordered_json circuit = jsonRow(texts.keys, texts.rows[i], kWordColumns);
         circuit["found"] = result.circuits[i].valve.found;
         circuit["kv_required"] = branch.circuits[i].kind == BranchValveKind::PressureIndependent
                                      ? nlohmann::ordered_json(nullptr)

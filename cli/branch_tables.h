@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,17 @@ std::string branchAlignedText(const BranchResultTexts& texts);
 // The same as semicolon-separated lines.
 std::string branchTableText(const BranchResultTexts& texts);
 
+// The cells as one semicolon-separated line, each quoted where it must be.
+std::string semicolonLine(const std::vector<std::u16string>& cells);
+
 // Numbers under the keys, the texts as shown beside them.
 nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& branch, const BranchResult& result,
                                        const BranchResultTexts& texts);
+
+// A row of result texts under their keys: the words as texts, every other
+// cell as its number, with its text as shown under "texts".
+nlohmann::ordered_json jsonRow(const std::vector<std::string>& keys, const std::vector<std::u16string>& cells,
+                               const std::set<std::string>& words);
 
 // A number as the reader wants it: the value of the shown text, null for an
 // empty cell.

@@ -1,39 +1,24 @@
 #include "cli/system_command.h"
 
 #include "app/unit_conversion.h"
-#include "branch/balance_branch.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
 #include "data/argument_text.h"
+#include "cli/balance_command.h"
 #include "cli/branch_setting_options.h"
 #include "cli/branch_tables.h"
-#include "cli/command_files.h"
-#include "cli/command_line.h"
-#include "cli/command_state.h"
-#include "cli/outcome_output.h"
-#include "cli/printable_text.h"
 #include "data/ranged_number.h"
-#include "cli/system_csv.h"
-#include "data/csv_cell.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
-#include "db/product_db.h"
 #include "system/balance_system.h"
 #include "system/system_chart_svg.h"
+#include "system/system_file.h"
 #include "system/system_result_texts.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iostream>
+#include <memory>
+#include <set>
 
 namespace {
-
-// Messages quote what was typed or read: nothing of it may steer the terminal.
-int fail(const std::string& message)
-{
-    std::cerr << "arvelo-size system: " << printableText(message) << '\n';
-    return 1;
-}
 
 constexpr const char* kFooter = R"(System file:
   Semicolon-separated UTF-8 with a header line: the columns of a circuits file
@@ -60,11 +45,7 @@ as semicolon-separated lines; with --json one JSON object. Exit status 1 when a
 branch lacks a foot device or a valve of its kind: the result is incomplete and
 no pump head is given.)";
 
-struct Arguments {
-    CommandFiles files;
-    bool json = false;
-    bool csv = false;
-    CommandSetting setting;
+struct Arguments : BalanceArguments {
     BranchSettingTexts branch;
     std::string plantLoss = "0";
 };
@@ -104,8 +85,7 @@ std::string checkedSettings(const Arguments& args, BranchSettings& branch, Syste
     return {};
 }
 
-// Pipe sections need the fluid's viscosity, known for water only.
-std::string pipeFluidProblem(const AppState& state, const HydronicSystem& system)
+bool hasPipes(const HydronicSystem& system)
 {
     bool pipes = false;
     for (const SystemBranch& branch : system.branches) {
@@ -115,10 +95,7 @@ std::string pipeFluidProblem(const AppState& state, const HydronicSystem& system
         for (const ReturnSection& back : branch.returns)
             pipes = pipes || back.pipe.has_value();
     }
-    if (!pipes || pipeFluidOf(state, system.settings.fluidTemperature))
-        return {};
-    return "pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of this fluid is known "
-           "here; give riser_loss and return_loss instead";
+    return pipes;
 }
 
 std::vector<std::pair<std::u16string, std::u16string>> summaryOf(const SystemResultTexts& texts)
@@ -162,11 +139,7 @@ std::string tableText(const AppState& state, const HydronicSystem& system, const
                       const SystemResultTexts& texts)
 {
     std::string out;
-    const auto line = [&out](const std::vector<std::u16string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            out += (i ? ";" : "") + csvCell(utf16ToUtf8(cells[i]));
-        out += '\n';
-    };
+    const auto line = [&out](const std::vector<std::u16string>& cells) { out += semicolonLine(cells); };
     line(texts.headers);
     for (const auto& row : texts.rows)
         line(row);
@@ -194,8 +167,8 @@ nlohmann::ordered_json productJson(const DpcvRow& row)
 nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& system, const SystemResult& result,
                                  const SystemResultTexts& texts)
 {
-    static const std::vector<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
-                                                "warnings"};
+    static const std::set<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
+                                             "warnings"};
     const bool complete = result.complete;
     nlohmann::ordered_json json;
     json["name"] = system.settings.name;
@@ -215,16 +188,7 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
     json["branches"] = nlohmann::ordered_json::array();
     for (std::size_t j = 0; j < texts.rows.size(); ++j) {
         const SystemBranchResult& branch = result.branches[j];
-        nlohmann::ordered_json row;
-        nlohmann::ordered_json shown;
-        for (std::size_t c = 0; c < texts.keys.size(); ++c) {
-            const std::string& key = texts.keys[c];
-            const bool word = std::find(words.begin(), words.end(), key) != words.end();
-            row[key] = word ? nlohmann::ordered_json(utf16ToUtf8(texts.rows[j][c])) : jsonNumber(texts.rows[j][c]);
-            if (!word)
-                shown[key] = utf16ToUtf8(texts.rows[j][c]);
-        }
-        row["texts"] = std::move(shown);
+        nlohmann::ordered_json row = jsonRow(texts.keys, texts.rows[j], words);
         row["surplus"] = branch.surplus;
         row["index"] = complete && j == result.indexBranch;
         row["reverse_return"] = !system.branches[j].returns.empty();
@@ -246,45 +210,31 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
     return json;
 }
 
+// The balanced system; its results, texts and chart shared by the forms.
+BalancedOutputs balanced(const AppState& state, ProductDb& db, const HydronicSystem& system)
+{
+    const auto result = std::make_shared<const SystemResult>(balanceSystem(state, db, system));
+    const auto texts = std::make_shared<const SystemResultTexts>(systemResultTexts(state, system, *result));
+    return {utf16ToUtf8(texts->incomplete),
+            [&state, &system, result, texts] { return tableJson(state, system, *result, *texts); },
+            [&state, &system, result, texts] { return tableText(state, system, *result, *texts); },
+            [&state, &system, result, texts] { return alignedText(state, system, *result, *texts); },
+            [&state, &system, result] { return systemChartSvg(state, system, *result); }};
+}
+
 } // namespace
 
 int runSystemCommand(int argc, char** argv)
 {
     Arguments args;
-    const ParsedCommandLine parsed = parseCommandLine(commandLine(args), argc, argv);
-    if (!parsed.error.empty())
-        return fail(parsed.error);
-    if (parsed.helped)
-        return parsed.status;
-
     BranchSettings branchSettings;
     HydronicSystem system;
-    if (std::string error = checkedSettings(args, branchSettings, system.settings); !error.empty())
-        return fail(error);
-    const std::string& file = args.files.input;
-    if (std::string problem = checkedFiles(args.files, "system file"); !problem.empty())
-        return fail(problem);
-    ProductDb db(std::cerr);
-    AppState state;
-    if (std::string problem = commandState(args.setting, db, state); !problem.empty())
-        return fail(problem);
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return fail("cannot read the system file " + file);
-    if (std::string problem = readSystem(in, state, branchSettings, system); !problem.empty())
-        return fail(file + ": " + problem);
-    if (std::string problem = pipeFluidProblem(state, system); !problem.empty())
-        return fail(file + ": " + problem);
-
-    const SystemResult result = balanceSystem(state, db, system);
-    const SystemResultTexts texts = systemResultTexts(state, system, result);
-    const bool table = !args.files.outFile.empty() || args.csv;
-    const std::string bytes = args.json ? jsonLine(tableJson(state, system, result, texts)) + "\n"
-                              : table   ? tableText(state, system, result, texts)
-                                        : alignedText(state, system, result, texts);
-    if (std::string problem = writeOutputs(args.files, bytes, utf16ToUtf8(texts.incomplete),
-                                           [&] { return systemChartSvg(state, system, result); });
-        !problem.empty())
-        return fail(problem);
-    return 0;
+    const BalanceCommand command{
+        "system", "system file", "riser_loss and return_loss", commandLine(args), args,
+        [&] { return checkedSettings(args, branchSettings, system.settings); },
+        [&](std::istream& in, const AppState& state) { return readSystem(in, state, branchSettings, system); },
+        [&] { return hasPipes(system); },
+        [&] { return system.settings.fluidTemperature; },
+        [&](const AppState& state, ProductDb& db) { return balanced(state, db, system); }};
+    return runBalanceCommand(command, argc, argv);
 }

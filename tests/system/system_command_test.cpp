@@ -159,6 +159,12 @@ TEST_F(SystemCommand, RefusesAFaultyFileOrOutputWithOneLine)
          "line 2: a main line has no flow"},
         {"MainWithoutLoss", header + "A;main;;;;;kPa;;;\n" + circuitA, "",
          "line 2: a main line needs riser_loss or a pipe section"},
+        {"ReturnLossAndReturnPipe",
+         "branch;kind;designation;flow;flow_unit;circuit_loss;pressure_unit;riser_loss;return_loss;"
+         "return_pipe_length_m;return_pipe_inner_diameter_mm\n"
+         "A;main;;;;;kPa;1;;;\n"
+         "A;variable;A1;0,3;l/s;8;kPa;1;0,5;10;20\n",
+         "", "line 3: return_loss '0,5' and a return pipe are both given; keep one"},
         {"EmptyBranch", header + ";main;;;;;kPa;1;;\n", "", "line 2: the branch cell is empty"},
         {"NoBranchColumn", "kind;designation;flow;flow_unit;circuit_loss;pressure_unit;riser_loss\n", "",
          "line 1: the header lacks the column branch"},

@@ -1,10 +1,10 @@
-#include "cli/system_csv.h"
+#include "system/system_file.h"
 
-#include "data/argument_text.h"
-#include "branch/circuits_file.h"
+#include "branch/cell_word.h"
 #include "branch/circuit_row.h"
+#include "branch/circuits_file.h"
 #include "branch/csv_lines.h"
-#include "data/units.h"
+#include "data/argument_text.h"
 
 #include <array>
 #include <map>
@@ -40,11 +40,7 @@ constexpr std::array<const char*, 7> kCircuitOnly{"flow",        "circuit_loss",
                                                   "control_valve_kvs", "return_loss", "return_pipe_length_m",
                                                   "return_pipe_inner_diameter_mm"};
 
-struct FootWord {
-    const char* word;
-    FootDevice device;
-};
-constexpr std::array<FootWord, 5> kFeet{{
+constexpr std::array<CellWord<FootDevice>, 5> kFeet{{
     {"", FootDevice::None},
     {"none", FootDevice::None},
     {"fixed", FootDevice::FixedOrificeValve},
@@ -63,54 +59,29 @@ struct PendingBranch {
     std::vector<std::size_t> lines;
 };
 
-// A loss typed in the line's pressure unit, in kPa.
-std::string lossOf(const CsvLine& line, const AppState& state, const char* column, float& kilopascal)
-{
-    const auto unit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
-    if (!unit)
-        return "unknown pressure unit '" + line["pressure_unit"] + "'";
-    if (std::string error = cellNumber(line, column, NumberRange::NotNegative, kilopascal); !error.empty())
-        return error;
-    kilopascal = toBase(kilopascal, state.pressureUnits[*unit].factor);
-    return {};
-}
-
 std::string mainOf(const CsvLine& line, const AppState& state, PendingBranch& branch)
 {
     for (const char* column : kCircuitOnly)
         if (!line[column].empty())
             return std::string("a main line has no ") + column + "; it belongs to a circuit line";
-    if (std::string error = pipeSectionOf(line, "pipe_", branch.main.pipe); !error.empty())
+    if (std::string error =
+            lossOrPipeOf(line, state, "riser_loss", "pipe_", "a pipe section", branch.main.loss, branch.main.pipe);
+        !error.empty())
         return error;
-    if (branch.main.pipe && !line["riser_loss"].empty())
-        return "riser_loss '" + line["riser_loss"] + "' and a pipe section are both given; keep one";
-    if (!branch.main.pipe) {
-        if (line["riser_loss"].empty())
-            return "a main line needs riser_loss or a pipe section (pipe_length_m, pipe_inner_diameter_mm)";
-        if (std::string error = lossOf(line, state, "riser_loss", branch.main.loss); !error.empty())
-            return error;
-    }
-    for (const FootWord& foot : kFeet)
-        if (equalsIgnoringCase(line["foot"], foot.word)) {
-            branch.foot = foot.device;
-            return {};
-        }
-    return "foot '" + line["foot"] + "' is not one of none, fixed, variable, controller";
+    if (!branch.main.pipe && line["riser_loss"].empty())
+        return "a main line needs riser_loss or a pipe section (pipe_length_m, pipe_inner_diameter_mm)";
+    return cellWord(line, "foot", kFeet, branch.foot);
 }
 
 std::string returnOf(const CsvLine& line, const AppState& state, std::optional<ReturnSection>& section)
 {
     ReturnSection back;
-    if (std::string error = pipeSectionOf(line, "return_pipe_", back.pipe); !error.empty())
+    if (std::string error =
+            lossOrPipeOf(line, state, "return_loss", "return_pipe_", "a return pipe", back.loss, back.pipe);
+        !error.empty())
         return error;
-    if (back.pipe && !line["return_loss"].empty())
-        return "return_loss '" + line["return_loss"] + "' and a return pipe are both given; keep one";
-    if (!back.pipe && line["return_loss"].empty())
-        return {};
-    if (!back.pipe)
-        if (std::string error = lossOf(line, state, "return_loss", back.loss); !error.empty())
-            return error;
-    section = back;
+    if (back.pipe || !line["return_loss"].empty())
+        section = back;
     return {};
 }
 
