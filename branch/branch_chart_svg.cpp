@@ -29,7 +29,7 @@ std::string utf8Text(int language, int id, const std::string& unit)
     return utf16ToUtf8(captionWithUnit(language, id, unit));
 }
 
-void appendLegend(std::ostringstream& out, const AppState& state, const BranchChart& chart)
+void appendLegend(std::ostringstream& out, const AppState& state, const StackedBarChart& chart)
 {
     const int language = state.languageIndex;
     const std::string unit = pressureUnitLabel(state);
@@ -49,16 +49,17 @@ void appendLegend(std::ostringstream& out, const AppState& state, const BranchCh
     out << "</g>\n";
 }
 
-void appendBars(std::ostringstream& out, const Branch& branch, const BranchChart& chart)
+void appendBars(std::ostringstream& out, const Branch& branch, const StackedBarChart& chart)
 {
     for (std::size_t i = 0; i < chart.bars.size(); ++i) {
-        const ChartBar& bar = chart.bars[i];
+        const StackedBar& bar = chart.bars[i];
         const std::string number = std::to_string(i + 1);
-        appendSvgRect(out, "bar-" + number + "-riser", bar.riser.left, bar.top, bar.riser.width, bar.height, kRiserColour);
-        appendSvgRect(out, "bar-" + number + "-circuit", bar.circuit.left, bar.top, bar.circuit.width, bar.height,
-                   kCircuitColour);
-        appendSvgRect(out, "bar-" + number + "-valve", bar.valve.left, bar.top, bar.valve.width, bar.height,
-                   kValveColour);
+        appendSvgRect(out, "bar-" + number + "-riser", bar.segments[0].left, bar.top, bar.segments[0].width,
+                      bar.height, kRiserColour);
+        appendSvgRect(out, "bar-" + number + "-circuit", bar.segments[1].left, bar.top, bar.segments[1].width,
+                      bar.height, kCircuitColour);
+        appendSvgRect(out, "bar-" + number + "-valve", bar.segments[2].left, bar.top, bar.segments[2].width,
+                      bar.height, kValveColour);
         const std::string label = shortenedText(
             number + " " + (i < branch.circuits.size() ? branch.circuits[i].designation : ""), kLabelCharacters);
         if (!bar.index) {
@@ -77,7 +78,7 @@ void appendBars(std::ostringstream& out, const Branch& branch, const BranchChart
 }
 
 void appendPumpHead(std::ostringstream& out, const AppState& state, const BranchResult& result,
-                    const BranchChart& chart)
+                    const StackedBarChart& chart)
 {
     const double bottom = chart.area.top + chart.area.height;
     out << "<g id=\"pump-head\">\n<line x1=\"" << svgCoordinate(chart.headX) << "\" y1=\""
@@ -94,7 +95,7 @@ void appendPumpHead(std::ostringstream& out, const AppState& state, const Branch
 
 std::string branchChartSvg(const AppState& state, const Branch& branch, const BranchResult& result)
 {
-    const BranchChart chart = branchChart(result);
+    const StackedBarChart chart = branchChart(result);
     std::ostringstream out;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << svgCoordinate(chart.width) << "\" height=\""

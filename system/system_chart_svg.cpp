@@ -11,6 +11,7 @@
 #include "system/system_chart.h"
 #include "system/system_text_ids.h"
 
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -25,8 +26,8 @@ struct Part {
     const char* colour;
     int captionId;
 };
-// By SystemPart.
-const Part kParts[kSystemParts] = {
+// In the order of a bar's segments.
+const Part kParts[] = {
     {"plant", "#6b7b8c", system_text::kPlantLoss},
     {"main", "#9aa9b8", system_text::kMainLossToTakeOff},
     {"branch", "#1f5fa8", system_text::kBranchRequirement},
@@ -42,7 +43,7 @@ std::string caption(const AppState& state, int id, const std::string& unit)
 void appendLegend(std::ostringstream& out, const AppState& state)
 {
     out << "<g font-size=\"12\" fill=\"#202020\">\n";
-    for (std::size_t part = 0; part < kSystemParts; ++part) {
+    for (std::size_t part = 0; part < std::size(kParts); ++part) {
         const double x = 16.0 + static_cast<double>(part % 2) * 370.0;
         const double y = 66.0 + static_cast<double>(part / 2) * 20.0;
         appendSvgRect(out, "legend", x, y, 12.0, 12.0, kParts[part].colour);
@@ -51,14 +52,14 @@ void appendLegend(std::ostringstream& out, const AppState& state)
     out << "</g>\n";
 }
 
-void appendBars(std::ostringstream& out, const HydronicSystem& system, const SystemChart& chart)
+void appendBars(std::ostringstream& out, const HydronicSystem& system, const StackedBarChart& chart)
 {
     for (std::size_t j = 0; j < chart.bars.size(); ++j) {
-        const SystemBar& bar = chart.bars[j];
+        const StackedBar& bar = chart.bars[j];
         const std::string number = std::to_string(j + 1);
-        for (std::size_t part = 0; part < kSystemParts; ++part)
-            appendSvgRect(out, "bar-" + number + "-" + kParts[part].id, bar.parts[part].left, bar.top,
-                       bar.parts[part].width, bar.height, kParts[part].colour);
+        for (std::size_t part = 0; part < std::size(kParts); ++part)
+            appendSvgRect(out, "bar-" + number + "-" + kParts[part].id, bar.segments[part].left, bar.top,
+                       bar.segments[part].width, bar.height, kParts[part].colour);
         const std::string label = shortenedText(
             number + " " + (j < system.branches.size() ? system.branches[j].branch.settings.name : ""),
             kLabelCharacters);
@@ -77,7 +78,7 @@ void appendBars(std::ostringstream& out, const HydronicSystem& system, const Sys
     }
 }
 
-void appendPumpHead(std::ostringstream& out, const SystemChart& chart)
+void appendPumpHead(std::ostringstream& out, const StackedBarChart& chart)
 {
     const double bottom = chart.area.top + chart.area.height;
     out << "<line id=\"pump-head\" x1=\"" << svgCoordinate(chart.headX) << "\" y1=\""
@@ -102,7 +103,7 @@ void appendDutyPoint(std::ostringstream& out, const AppState& state, const Syste
 
 std::string systemChartSvg(const AppState& state, const HydronicSystem& system, const SystemResult& result)
 {
-    const SystemChart chart = systemChart(result);
+    const StackedBarChart chart = systemChart(result);
     std::ostringstream out;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << svgCoordinate(chart.width) << "\" height=\""
