@@ -1,7 +1,5 @@
 #include "plot/stacked_bar_chart.h"
 
-#include "plot/bar_chart_svg.h"
-
 #include <algorithm>
 
 namespace {
@@ -32,7 +30,8 @@ StackedBar stackedBar(const StackedBarChart& chart, const std::vector<double>& s
 
 double stackedBarX(const StackedBarChart& chart, double pressure)
 {
-    return barChartX(chart.area, chart.axis, pressure);
+    const double span = chart.axis.high - chart.axis.low;
+    return chart.area.left + (span > 0.0 ? (pressure - chart.axis.low) / span * chart.area.width : 0.0);
 }
 
 StackedBarChart stackedBarChart(const std::vector<std::vector<double>>& segmentEnds, double head,
