@@ -1,19 +1,13 @@
 #include "system/system_chart.h"
 
-namespace {
-
-// Title, duty point and legend above the bars.
-constexpr BarRows kRows = {120.0, 28.0, 18.0};
-
-} // namespace
-
 StackedBarChart systemChart(const SystemResult& result)
 {
     std::vector<std::vector<double>> segmentEnds;
     for (const SystemBranchResult& branch : result.branches) {
         const float takeOff = result.plantLoss + branch.mainUpTo;
-        segmentEnds.push_back({result.plantLoss, takeOff, takeOff + branch.available - branch.foot.drop,
-                               result.pumpHead});
+        segmentEnds.push_back(
+            {result.plantLoss, takeOff, takeOff + branch.available - branch.foot.drop, result.pumpHead});
     }
-    return stackedBarChart(segmentEnds, result.pumpHead, result.indexBranch, kRows);
+    // The title, the duty point and the legend above the rows; a row 28 high, its bar 18.
+    return stackedBarChart(segmentEnds, result.pumpHead, result.indexBranch, {120.0, 28.0, 18.0});
 }
