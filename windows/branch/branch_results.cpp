@@ -12,6 +12,7 @@
 #include "files/write_file_atomically.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
+#include "windows/common/balance_results.h"
 #include "windows/common/keyed_columns.h"
 #include "windows/common/save_file_chooser.h"
 
@@ -60,37 +61,14 @@ void BranchWindow::showResults()
     ControlModel& c = controls();
     const BranchResultTexts texts = branchDesignTexts(state_, branch_, result_.value_or(BranchResult{}));
     c[kResultList].columns = keyedColumns(texts.keys, texts.headers, kResultColumnWidths, kResultColumnWidth);
-    c[kResultList].rows.clear();
-    c[kResultList].selectedRow = -1;
-    if (!result_) {
-        c[kPumpHeadLabel].text.clear();
-        c[kIndexLabel].text.clear();
-        c[kChart].svg.clear();
-        c[kAddButton].enabled = c[kExportChartButton].enabled = false;
-        return;
-    }
-    const bool complete = result_->complete;
-    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
-        ListRow row{-1, texts.rows[i]};
-        if (complete && i == texts.indexRow) // the index circuit stands out in the list too
-            row.cells.front() = u"\u25B6 " + row.cells.front();
-        c[kResultList].rows.push_back(std::move(row));
-    }
-    // Without every valve in it the head is no pump's duty: it is not shown,
-    // nor an index circuit, nor a chart drawn up to it.
-    if (!complete) {
-        c[kPumpHeadLabel].text = texts.incomplete;
-        c[kIndexLabel].text.clear();
-        c[kChart].svg.clear();
-        c[kAddButton].enabled = c[kExportChartButton].enabled = false;
-        return;
-    }
-    c[kResultList].selectedRow = static_cast<int>(texts.indexRow);
-    c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
-                             u": " + texts.totalFlowValue;
-    c[kIndexLabel].text = texts.indexCaption + u": " + texts.indexValue;
-    c[kChart].svg = branchChartSvg(state_, branch_, *result_);
-    c[kAddButton].enabled = c[kExportChartButton].enabled = true;
+    std::optional<ShownBalance> shown;
+    if (result_)
+        shown.emplace(ShownBalance{texts, result_->complete,
+                             texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
+                                 u": " + texts.totalFlowValue,
+                             [this] { return branchChartSvg(state_, branch_, *result_); }});
+    c[kAddButton].enabled = c[kExportChartButton].enabled =
+        showBalanceResults(c, {kResultList, kPumpHeadLabel, kIndexLabel, kChart}, shown);
 }
 
 void BranchWindow::exportChart()

@@ -7,6 +7,7 @@
 #include "db/usable_pipe.h"
 #include "system/system_chart_svg.h"
 #include "system/system_result_texts.h"
+#include "windows/common/balance_results.h"
 #include "windows/common/keyed_columns.h"
 #include "windows/system/system_window_ids.h"
 #include "windows/system/system_window_text_ids.h"
@@ -56,33 +57,12 @@ void SystemWindow::showResults()
     ControlModel& c = controls();
     const SystemResultTexts texts = systemResultTexts(state_, balanced_, result_.value_or(SystemResult{}));
     c[kResultList].columns = keyedColumns(texts.keys, texts.headers, kResultColumnWidths, kResultColumnWidth);
-    c[kResultList].rows.clear();
-    c[kResultList].selectedRow = -1;
-    if (!result_) {
-        c[kPumpHeadLabel].text.clear();
-        c[kIndexLabel].text.clear();
-        c[kChart].svg.clear();
-        return;
-    }
-    const bool complete = result_->complete;
-    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
-        ListRow row{-1, texts.rows[i]};
-        if (complete && i == texts.indexRow) // the index branch stands out in the list too
-            row.cells.front() = u"\u25B6 " + row.cells.front();
-        c[kResultList].rows.push_back(std::move(row));
-    }
-    // Without every foot device in it the head is no pump's duty: it is not
-    // shown, nor an index branch, nor a chart drawn up to it.
-    if (!complete) {
-        c[kPumpHeadLabel].text = texts.incomplete;
-        c[kIndexLabel].text.clear();
-        c[kChart].svg.clear();
-        return;
-    }
-    c[kResultList].selectedRow = static_cast<int>(texts.indexRow);
-    c[kPumpHeadLabel].text = texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
-                             u": " + texts.totalFlowValue + u"    " + texts.plantLossCaption + u": " +
-                             texts.plantLossValue;
-    c[kIndexLabel].text = texts.indexCaption + u": " + texts.indexValue;
-    c[kChart].svg = systemChartSvg(state_, balanced_, *result_);
+    std::optional<ShownBalance> shown;
+    if (result_)
+        shown.emplace(ShownBalance{texts, result_->complete,
+                             texts.pumpHeadCaption + u": " + texts.pumpHeadValue + u"    " + texts.totalFlowCaption +
+                                 u": " + texts.totalFlowValue + u"    " + texts.plantLossCaption + u": " +
+                                 texts.plantLossValue,
+                             [this] { return systemChartSvg(state_, balanced_, *result_); }});
+    showBalanceResults(c, {kResultList, kPumpHeadLabel, kIndexLabel, kChart}, shown);
 }
