@@ -80,7 +80,7 @@ std::string pipeFluidProblem(const AppState& state, const Branch& branch)
 {
     const bool pipes = std::any_of(branch.circuits.begin(), branch.circuits.end(),
                                    [](const BranchCircuit& circuit) { return circuit.pipe.has_value(); });
-    if (!pipes || pipeFluidOf(state, branch.settings.fluidTemperature))
+    if (!pipes || pipeFluidOf(state, branch.settings.limits.fluidTemperature))
         return {};
     return "pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of this fluid is known "
            "here; give riser_loss instead";

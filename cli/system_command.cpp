@@ -97,10 +97,7 @@ std::string checkedSettings(const Arguments& args, BranchSettings& branch, Syste
         !error.empty())
         return error;
     system.name = branch.name;
-    system.fluidTemperature = branch.fluidTemperature;
-    system.velocityLimit = branch.velocityLimit;
-    system.noiseLimit = branch.noiseLimit;
-    system.minimumStaticDp = branch.minimumStaticDp;
+    system.limits = branch.limits;
     return {};
 }
 
@@ -115,7 +112,7 @@ std::string pipeFluidProblem(const AppState& state, const HydronicSystem& system
         for (const ReturnSection& back : branch.returns)
             pipes = pipes || back.pipe.has_value();
     }
-    if (!pipes || pipeFluidOf(state, system.settings.fluidTemperature))
+    if (!pipes || pipeFluidOf(state, system.settings.limits.fluidTemperature))
         return {};
     return "pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of this fluid is known "
            "here; give riser_loss and return_loss instead";
