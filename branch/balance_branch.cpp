@@ -77,16 +77,16 @@ float requiredKvOf(const AppState& engine, float flow, float valveDp)
         .kv;
 }
 
-std::vector<BranchWarning> warningsOf(const AppState& engine, const BranchSettings& settings, BranchValveKind kind,
+std::vector<BranchWarning> warningsOf(const AppState& engine, const HydraulicLimits& limits, BranchValveKind kind,
                                       const CircuitResult& circuit)
 {
     std::vector<BranchWarning> warnings;
     const auto tooFast = [&](const std::optional<SectionResult>& section) {
-        return section && section->velocity > settings.velocityLimit;
+        return section && section->velocity > limits.velocityLimit;
     };
     if (tooFast(circuit.section) || tooFast(circuit.returnSection))
         warnings.push_back(BranchWarning::VelocityAboveLimit);
-    if (circuit.authority && *circuit.authority < settings.authorityLimit)
+    if (circuit.authority && *circuit.authority < limits.authorityLimit)
         warnings.push_back(BranchWarning::LowAuthority);
     if (!circuit.valve.found) {
         warnings.push_back(BranchWarning::NoValve);
@@ -95,7 +95,7 @@ std::vector<BranchWarning> warningsOf(const AppState& engine, const BranchSettin
     if (circuit.valve.outsideScale)
         warnings.push_back(BranchWarning::PresettingOutsideScale);
     const float valveDpKpa = pressureToBase(engine, circuit.valveDp);
-    if (kind != BranchValveKind::PressureIndependent && valveDpKpa > settings.noiseLimit)
+    if (kind != BranchValveKind::PressureIndependent && valveDpKpa > limits.noiseLimit)
         warnings.push_back(BranchWarning::NoiseRisk);
     if (kind == BranchValveKind::PressureIndependent && circuit.valve.dpMaxKpa > 0.0f &&
         valveDpKpa > circuit.valve.dpMaxKpa)
@@ -198,9 +198,9 @@ PreparedBranch prepareBranch(const AppState& state, ProductDb& db, const Branch&
     std::vector<CircuitPressures>& pressures = prepared.pressures;
     result.circuits.resize(count);
     pressures.resize(count);
-    const float minimumStatic = pressureFromBase(engine, branch.settings.minimumStaticDp);
+    const float minimumStatic = pressureFromBase(engine, branch.settings.limits.minimumStaticDp);
     const float relativeDensity = hydraulicFactors(engine).value_or(HydraulicFactors{}).relativeDensity;
-    const std::optional<FluidProperties> fluid = pipeFluidOf(state, branch.settings.fluidTemperature);
+    const std::optional<FluidProperties> fluid = pipeFluidOf(state, branch.settings.limits.fluidTemperature);
 
     // Section i carries the flow of circuits i..n.
     std::vector<float> sectionFlow(count + 1, 0.0f);
@@ -268,7 +268,7 @@ BranchResult finishBranch(const AppState& state, ProductDb& db, const Branch& br
             circuit.valve = staticValveAt(engine, db, kind, circuit.flow, circuit.valveDp);
             circuit.valve.requiredKv = requiredKvOf(engine, circuit.flow, circuit.valveDp);
         }
-        circuit.warnings = warningsOf(engine, branch.settings, kind, circuit);
+        circuit.warnings = warningsOf(engine, branch.settings.limits, kind, circuit);
     }
     return result;
 }

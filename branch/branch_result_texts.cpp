@@ -131,13 +131,13 @@ std::u16string warningText(const AppState& state, BranchWarning warning, const B
         return std::u16string(TextTable::text(language, kNoValve));
     case BranchWarning::VelocityAboveLimit:
         return formatText(TextTable::text(language, kVelocityAboveLimit),
-                          {resultNumber(settings.velocityLimit) + u" m/s"});
+                          {resultNumber(settings.limits.velocityLimit) + u" m/s"});
     case BranchWarning::LowAuthority:
-        return formatText(TextTable::text(language, kAuthorityBelowLimit), {resultNumber(settings.authorityLimit)});
+        return formatText(TextTable::text(language, kAuthorityBelowLimit), {resultNumber(settings.limits.authorityLimit)});
     case BranchWarning::PresettingOutsideScale:
         return std::u16string(TextTable::text(language, kPresettingOutsideScale));
     case BranchWarning::NoiseRisk:
-        return formatText(TextTable::text(language, kNoiseRisk), {pressureText(state, settings.noiseLimit)});
+        return formatText(TextTable::text(language, kNoiseRisk), {pressureText(state, settings.limits.noiseLimit)});
     case BranchWarning::AbovePicvMaximum: break;
     }
     return formatText(TextTable::text(language, kAbovePicvMaximum), {pressureText(state, valve.dpMaxKpa)});

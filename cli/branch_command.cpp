@@ -87,7 +87,7 @@ int runBranchCommand(int argc, char** argv)
         [&] { return checkedBranchSettings(args.branch, branch.settings); },
         [&](std::istream& in, const AppState& state) { return readBranchCircuits(in, state, branch); },
         [&] { return hasPipes(branch); },
-        [&] { return branch.settings.fluidTemperature; },
+        [&] { return branch.settings.limits.fluidTemperature; },
         [&](const AppState& state, ProductDb& db) { return balanced(state, db, branch); }};
     return runBalanceCommand(command, argc, argv);
 }

@@ -19,29 +19,30 @@ std::vector<CommandOption> branchSettingOptions(BranchSettingTexts& texts)
 std::string checkedBranchSettings(const BranchSettingTexts& args, BranchSettings& settings)
 {
     settings.name = args.name;
+    HydraulicLimits& limits = settings.limits;
     const struct {
         const char* option;
         const std::string& text;
         NumberRange range;
         float& value;
     } numbers[] = {
-        {"--min-dp", args.minimumStaticDp, NumberRange::Positive, settings.minimumStaticDp},
-        {"--noise-limit", args.noiseLimit, NumberRange::Positive, settings.noiseLimit},
-        {"--fluid-temperature", args.fluidTemperature, NumberRange::Any, settings.fluidTemperature},
-        {"--velocity-limit", args.velocityLimit, NumberRange::Positive, settings.velocityLimit},
-        {"--authority-limit", args.authorityLimit, NumberRange::Positive, settings.authorityLimit},
+        {"--min-dp", args.minimumStaticDp, NumberRange::Positive, limits.minimumStaticDp},
+        {"--noise-limit", args.noiseLimit, NumberRange::Positive, limits.noiseLimit},
+        {"--fluid-temperature", args.fluidTemperature, NumberRange::Any, limits.fluidTemperature},
+        {"--velocity-limit", args.velocityLimit, NumberRange::Positive, limits.velocityLimit},
+        {"--authority-limit", args.authorityLimit, NumberRange::Positive, limits.authorityLimit},
     };
     for (const auto& number : numbers)
         if (std::string error = rangedNumber(number.option, trimmedText(number.text), number.range, number.value);
             !error.empty())
             return error;
-    if (settings.minimumStaticDp > settings.noiseLimit)
+    if (limits.minimumStaticDp > limits.noiseLimit)
         return "--min-dp " + args.minimumStaticDp + " is above --noise-limit " + args.noiseLimit +
                ": every static valve would whistle";
-    if (!waterAt(settings.fluidTemperature))
+    if (!waterAt(limits.fluidTemperature))
         return "--fluid-temperature '" + args.fluidTemperature +
                "' is outside 0 to 100 C, the range of the water table";
-    if (settings.authorityLimit >= 1.0f)
+    if (limits.authorityLimit >= 1.0f)
         return "--authority-limit '" + args.authorityLimit + "' must be below 1";
     return {};
 }

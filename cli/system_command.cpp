@@ -78,10 +78,7 @@ std::string checkedSettings(const Arguments& args, BranchSettings& branch, Syste
         !error.empty())
         return error;
     system.name = branch.name;
-    system.fluidTemperature = branch.fluidTemperature;
-    system.velocityLimit = branch.velocityLimit;
-    system.noiseLimit = branch.noiseLimit;
-    system.minimumStaticDp = branch.minimumStaticDp;
+    system.limits = branch.limits;
     return {};
 }
 
@@ -234,7 +231,7 @@ int runSystemCommand(int argc, char** argv)
         [&] { return checkedSettings(args, branchSettings, system.settings); },
         [&](std::istream& in, const AppState& state) { return readSystem(in, state, branchSettings, system); },
         [&] { return hasPipes(system); },
-        [&] { return system.settings.fluidTemperature; },
+        [&] { return system.settings.limits.fluidTemperature; },
         [&](const AppState& state, ProductDb& db) { return balanced(state, db, system); }};
     return runBalanceCommand(command, argc, argv);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/hydraulic_limits.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -51,23 +53,9 @@ struct BranchCircuit {
     std::optional<float> controlValveKvs;
 };
 
-// Defaults an engineer starts from: a static valve reads reliably from about
-// 3 kPa, and above about 25 kPa it starts to whistle; heating water at 60 C;
-// above about 1 m/s a riser is heard; a control valve with less than a
-// quarter of the pressure it works against hardly controls.
-inline constexpr float kDefaultMinimumStaticDp = 3.0f;
-inline constexpr float kDefaultNoiseLimit = 25.0f;
-inline constexpr float kDefaultFluidTemperature = 60.0f;
-inline constexpr float kDefaultVelocityLimit = 1.0f;
-inline constexpr float kDefaultAuthorityLimit = 0.25f;
-
 struct BranchSettings {
     std::string name;
-    float minimumStaticDp = kDefaultMinimumStaticDp;   // kPa
-    float noiseLimit = kDefaultNoiseLimit;             // kPa
-    float fluidTemperature = kDefaultFluidTemperature; // C, for the pipe sections
-    float velocityLimit = kDefaultVelocityLimit;       // m/s
-    float authorityLimit = kDefaultAuthorityLimit;     // fraction
+    HydraulicLimits limits;
 };
 
 struct Branch {

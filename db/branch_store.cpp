@@ -107,11 +107,11 @@ std::optional<Branch> BranchStore::open(const std::string& name)
             return std::nullopt;
         id = sqlite3_column_int64(head.get(), 0);
         branch.settings = {name,
-                           columnFloat(head.get(), 1),
-                           columnFloat(head.get(), 2),
-                           columnOptional(head.get(), 3).value_or(kDefaultFluidTemperature),
-                           columnOptional(head.get(), 4).value_or(kDefaultVelocityLimit),
-                           columnOptional(head.get(), 5).value_or(kDefaultAuthorityLimit)};
+                           {columnFloat(head.get(), 1),
+                            columnFloat(head.get(), 2),
+                            columnOptional(head.get(), 3).value_or(kDefaultFluidTemperature),
+                            columnOptional(head.get(), 4).value_or(kDefaultVelocityLimit),
+                            columnOptional(head.get(), 5).value_or(kDefaultAuthorityLimit)}};
     }
     const Statement rows = prepare("SELECT riferimento, portata, perdita_circuito, perdita_colonna, tipo,"
                                    " potenza, mu_potenza, t_mandata, t_ritorno, mu_temperatura,"
@@ -181,11 +181,12 @@ StoreResult BranchStore::save(const Branch& branch)
         if (!head)
             return StoreResult::Failed;
         bindText(head.get(), 1, branch.settings.name);
-        sqlite3_bind_double(head.get(), 2, branch.settings.minimumStaticDp);
-        sqlite3_bind_double(head.get(), 3, branch.settings.noiseLimit);
-        sqlite3_bind_double(head.get(), 4, branch.settings.fluidTemperature);
-        sqlite3_bind_double(head.get(), 5, branch.settings.velocityLimit);
-        sqlite3_bind_double(head.get(), 6, branch.settings.authorityLimit);
+        const HydraulicLimits& limits = branch.settings.limits;
+        sqlite3_bind_double(head.get(), 2, limits.minimumStaticDp);
+        sqlite3_bind_double(head.get(), 3, limits.noiseLimit);
+        sqlite3_bind_double(head.get(), 4, limits.fluidTemperature);
+        sqlite3_bind_double(head.get(), 5, limits.velocityLimit);
+        sqlite3_bind_double(head.get(), 6, limits.authorityLimit);
         if (!finish(head, "Branch_Save"))
             return StoreResult::Failed;
         const std::optional<sqlite3_int64> id = idOf(branch.settings.name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/branch_record.h"
+#include "db/hydraulic_limits.h"
 #include "db/return_section.h"
 
 #include <cstdint>
@@ -37,11 +38,8 @@ struct SystemBranch {
 // The system's own figures, in base units like a branch's.
 struct SystemSettings {
     std::string name;
-    float plantLoss = 0.0f;                            // kPa: boiler or chiller, its valves and strainer
-    float fluidTemperature = kDefaultFluidTemperature; // C, for the main's pipes
-    float velocityLimit = kDefaultVelocityLimit;       // m/s, the main's sections
-    float noiseLimit = kDefaultNoiseLimit;             // kPa, above it a foot controller is proposed
-    float minimumStaticDp = kDefaultMinimumStaticDp;   // kPa, a static foot valve's least drop
+    float plantLoss = 0.0f; // kPa: boiler or chiller, its valves and strainer
+    HydraulicLimits limits; // the main's pipes and the foot devices
 };
 
 struct HydronicSystem {

@@ -52,12 +52,13 @@ std::optional<SavedSystem> SystemStore::open(const std::string& name)
         if (sqlite3_step(head.get()) != SQLITE_ROW)
             return std::nullopt;
         id = sqlite3_column_int64(head.get(), 0);
-        system.settings = {name,
-                           columnFloat(head.get(), 1),
-                           columnFloat(head.get(), 2),
-                           columnFloat(head.get(), 3),
-                           columnFloat(head.get(), 4),
-                           columnFloat(head.get(), 5)};
+        system.settings.name = name;
+        system.settings.plantLoss = columnFloat(head.get(), 1);
+        HydraulicLimits& limits = system.settings.limits;
+        limits.fluidTemperature = columnFloat(head.get(), 2);
+        limits.velocityLimit = columnFloat(head.get(), 3);
+        limits.noiseLimit = columnFloat(head.get(), 4);
+        limits.minimumStaticDp = columnFloat(head.get(), 5);
     }
     const Statement rows = prepare("SELECT r.nome, b.perdita_dorsale, b.lunghezza_tubo, b.diametro_tubo,"
                                    " b.rugosita_tubo, b.zeta_tubo, b.piede, b.ordine"
@@ -157,10 +158,10 @@ StoreResult SystemStore::save(const SavedSystem& system)
         const SystemSettings& settings = system.settings;
         bindText(head.get(), 1, settings.name);
         sqlite3_bind_double(head.get(), 2, settings.plantLoss);
-        sqlite3_bind_double(head.get(), 3, settings.fluidTemperature);
-        sqlite3_bind_double(head.get(), 4, settings.velocityLimit);
-        sqlite3_bind_double(head.get(), 5, settings.noiseLimit);
-        sqlite3_bind_double(head.get(), 6, settings.minimumStaticDp);
+        sqlite3_bind_double(head.get(), 3, settings.limits.fluidTemperature);
+        sqlite3_bind_double(head.get(), 4, settings.limits.velocityLimit);
+        sqlite3_bind_double(head.get(), 5, settings.limits.noiseLimit);
+        sqlite3_bind_double(head.get(), 6, settings.limits.minimumStaticDp);
         if (!finish(head, "System_Save"))
             return StoreResult::Failed;
         const std::optional<sqlite3_int64> id = idOf(kSystemId, "System_Find", settings.name);

@@ -93,18 +93,18 @@ void sizeFootMinimum(Context& context, FootDevice device, float litresPerSecond,
     }
 }
 
-void sizeFootAtDuty(Context& context, const SystemSettings& settings, SystemBranchResult& result)
+void sizeFootAtDuty(Context& context, const HydraulicLimits& limits, SystemBranchResult& result)
 {
     result.foot.drop = result.foot.device == FootDevice::None ? 0.0f : result.surplus;
     if (const std::optional<BranchValveKind> kind = staticKindOf(result.foot.device)) {
         result.foot.valve = staticValveAt(context.engine, context.db, *kind, result.flow, result.foot.drop);
         if (result.foot.valve.found && result.foot.valve.outsideScale)
             result.warnings.push_back(SystemWarning::FootValveOutsideScale);
-        if (pressureToBase(context.engine, result.foot.drop) > settings.noiseLimit)
+        if (pressureToBase(context.engine, result.foot.drop) > limits.noiseLimit)
             result.warnings.push_back(SystemWarning::FootNoiseRisk);
     }
     if (result.foot.device != FootDevice::Controller &&
-        pressureToBase(context.engine, result.surplus) > settings.noiseLimit) {
+        pressureToBase(context.engine, result.surplus) > limits.noiseLimit) {
         result.proposal = ControllerProposal{
             controllerFor(context.engine, context.db, result.flow, result.requirement), result.requirement};
         result.warnings.push_back(SystemWarning::ControllerProposed);
@@ -115,9 +115,10 @@ void sizeFootAtDuty(Context& context, const SystemSettings& settings, SystemBran
 
 SystemResult balanceSystem(const AppState& state, ProductDb& db, const HydronicSystem& system)
 {
-    Context context{engineSettingsOf(state), db, staticValveRows(db), pipeFluidOf(state, system.settings.fluidTemperature)};
+    const HydraulicLimits& limits = system.settings.limits;
+    Context context{engineSettingsOf(state), db, staticValveRows(db), pipeFluidOf(state, limits.fluidTemperature)};
     context.relativeDensity = hydraulicFactors(context.engine).value_or(HydraulicFactors{}).relativeDensity;
-    context.minimumStatic = pressureFromBase(context.engine, system.settings.minimumStaticDp);
+    context.minimumStatic = pressureFromBase(context.engine, limits.minimumStaticDp);
 
     const std::size_t count = system.branches.size();
     SystemResult result;
@@ -149,7 +150,7 @@ SystemResult balanceSystem(const AppState& state, ProductDb& db, const HydronicS
             complete = false;
         }
         sizeMain(context, input.main, mainFlow[j], branch, complete);
-        if (branch.mainSection && branch.mainSection->velocity > system.settings.velocityLimit)
+        if (branch.mainSection && branch.mainSection->velocity > limits.velocityLimit)
             branch.warnings.push_back(SystemWarning::MainVelocityAboveLimit);
         sizeFootMinimum(context, input.foot, branchFlow[j], branch, complete);
         demands[j] = BranchDemand{branch.mainLoss, branch.requirement, branch.foot.minimumDrop};
@@ -170,7 +171,7 @@ SystemResult balanceSystem(const AppState& state, ProductDb& db, const HydronicS
         const bool fedAtTakeOff = input.foot == FootDevice::None;
         branch.branch = finishBranch(state, db, input.branch, std::move(prepared[j]),
                                      fedAtTakeOff ? std::optional<float>(branch.available) : std::nullopt);
-        sizeFootAtDuty(context, system.settings, branch);
+        sizeFootAtDuty(context, limits, branch);
     }
     return result;
 }

@@ -117,13 +117,13 @@ std::u16string systemWarningText(const AppState& state, SystemWarning warning, c
     const int language = state.languageIndex;
     switch (warning) {
     case SystemWarning::MainVelocityAboveLimit:
-        return formatText(text(language, kMainVelocityAboveLimit), {resultNumber(settings.velocityLimit) + u" m/s"});
+        return formatText(text(language, kMainVelocityAboveLimit), {resultNumber(settings.limits.velocityLimit) + u" m/s"});
     case SystemWarning::NoFootValve: return text(language, kNoFootValve);
     case SystemWarning::NoController: return text(language, kNoController);
     case SystemWarning::FootValveOutsideScale: return text(language, branch_text::kPresettingOutsideScale);
     case SystemWarning::FootNoiseRisk:
         return formatText(text(language, branch_text::kNoiseRisk),
-                          {pressureText(state, pressureFromBase(state, settings.noiseLimit))});
+                          {pressureText(state, pressureFromBase(state, settings.limits.noiseLimit))});
     case SystemWarning::BranchIncomplete: return text(language, kBranchIncomplete);
     case SystemWarning::ControllerProposed: break;
     }

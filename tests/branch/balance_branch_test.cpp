@@ -141,7 +141,7 @@ TEST_F(BalanceBranch, WarnsPerCircuit)
     for (const WarningCase& c : cases) {
         SCOPED_TRACE(c.name);
         Branch branch;
-        branch.settings.noiseLimit = c.noiseLimit;
+        branch.settings.limits.noiseLimit = c.noiseLimit;
         branch.circuits = {c.circuit, circuit("index", 0.5f, 37, 3, Kind::FixedOrifice)};
         const BranchResult result = balanceBranch(state, db, branch);
         EXPECT_NEAR(result.pumpHead, 45.0625f, 1e-4f);
@@ -164,7 +164,7 @@ TEST_F(BalanceBranch, InvariantsOnRandomBranches)
         state.pressureUnitIndex = pressureUnits[trial % 4];
         state.flowUnitIndex = flowUnits[trial % 3];
         Branch branch;
-        branch.settings.minimumStaticDp = 1.0f + loss(random) / 5.0f;
+        branch.settings.limits.minimumStaticDp = 1.0f + loss(random) / 5.0f;
         const int count = 1 + trial % 12;
         for (int i = 0; i < count; ++i) {
             const Kind kind = static_cast<Kind>(kindOf(random));

@@ -74,7 +74,7 @@ TEST_F(BranchPipes, WorkedExampleWithPipeSections)
 
     // At 40 C (992.22 kg/m3, 0.6578 mm2/s) the water is more viscous: every
     // section loses more, and so does the head.
-    branch.settings.fluidTemperature = 40.0f;
+    branch.settings.limits.fluidTemperature = 40.0f;
     const BranchResult cooler = balanceBranch(state, db, branch);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_GT(cooler.circuits[i].riserLoss, result.circuits[i].riserLoss) << i;
@@ -167,9 +167,9 @@ TEST_F(BranchPipes, PipeSectionsNeedWaterAtAKnownTemperature)
     state.fluidIndex = 3; // a glycol mixture
     EXPECT_EQ(balanceBranch(state, db, branch).gap, BranchGap::PipeFluidUnknown);
     state.fluidIndex = 0;
-    branch.settings.fluidTemperature = 120.0f;
+    branch.settings.limits.fluidTemperature = 120.0f;
     EXPECT_EQ(balanceBranch(state, db, branch).gap, BranchGap::PipeFluidUnknown);
-    branch.settings.fluidTemperature = 60.0f;
+    branch.settings.limits.fluidTemperature = 60.0f;
     EXPECT_TRUE(balanceBranch(state, db, branch).complete);
 }
 
@@ -185,8 +185,8 @@ TEST_F(BranchPipes, InvariantsOnRandomBranchesWithPipes)
     for (int trial = 0; trial < 40; ++trial) {
         SCOPED_TRACE("trial " + std::to_string(trial));
         Branch branch;
-        branch.settings.fluidTemperature = 100.0f * unit(random);
-        branch.settings.velocityLimit = 0.3f + unit(random);
+        branch.settings.limits.fluidTemperature = 100.0f * unit(random);
+        branch.settings.limits.velocityLimit = 0.3f + unit(random);
         const int count = 1 + trial % 10;
         for (int i = 0; i < count; ++i) {
             const Kind kind = static_cast<Kind>(trial * 7 % 3 == 0 ? i % 3 : i % 2);
@@ -223,7 +223,7 @@ TEST_F(BranchPipes, InvariantsOnRandomBranchesWithPipes)
             EXPECT_GT(faster.circuits[i].riserLoss, c.riserLoss);
             const bool warned = std::find(c.warnings.begin(), c.warnings.end(),
                                           BranchWarning::VelocityAboveLimit) != c.warnings.end();
-            EXPECT_EQ(warned, c.section->velocity > branch.settings.velocityLimit);
+            EXPECT_EQ(warned, c.section->velocity > branch.settings.limits.velocityLimit);
         }
         EXPECT_NEAR(result.totalFlow, beyond, beyond * 1e-5f);
     }

@@ -20,7 +20,7 @@ protected:
 Branch riser(const std::string& name, std::vector<BranchCircuit> circuits)
 {
     Branch branch;
-    branch.settings = {name, 2.5f, 30.0f};
+    branch.settings = {name, {2.5f, 30.0f}};
     branch.circuits = std::move(circuits);
     return branch;
 }
@@ -28,11 +28,11 @@ Branch riser(const std::string& name, std::vector<BranchCircuit> circuits)
 void expectSame(const Branch& read, const Branch& written)
 {
     EXPECT_EQ(read.settings.name, written.settings.name);
-    EXPECT_EQ(read.settings.minimumStaticDp, written.settings.minimumStaticDp);
-    EXPECT_EQ(read.settings.noiseLimit, written.settings.noiseLimit);
-    EXPECT_EQ(read.settings.fluidTemperature, written.settings.fluidTemperature);
-    EXPECT_EQ(read.settings.velocityLimit, written.settings.velocityLimit);
-    EXPECT_EQ(read.settings.authorityLimit, written.settings.authorityLimit);
+    EXPECT_EQ(read.settings.limits.minimumStaticDp, written.settings.limits.minimumStaticDp);
+    EXPECT_EQ(read.settings.limits.noiseLimit, written.settings.limits.noiseLimit);
+    EXPECT_EQ(read.settings.limits.fluidTemperature, written.settings.limits.fluidTemperature);
+    EXPECT_EQ(read.settings.limits.velocityLimit, written.settings.limits.velocityLimit);
+    EXPECT_EQ(read.settings.limits.authorityLimit, written.settings.limits.authorityLimit);
     ASSERT_EQ(read.circuits.size(), written.circuits.size());
     for (std::size_t i = 0; i < read.circuits.size(); ++i) {
         EXPECT_EQ(read.circuits[i].designation, written.circuits[i].designation);
@@ -72,9 +72,9 @@ const std::vector<BranchCircuit> kThree = {
 Branch piped(const std::string& name)
 {
     Branch branch = riser(name, kThree);
-    branch.settings.fluidTemperature = 45.5f;
-    branch.settings.velocityLimit = 0.7f;
-    branch.settings.authorityLimit = 0.3f;
+    branch.settings.limits.fluidTemperature = 45.5f;
+    branch.settings.limits.velocityLimit = 0.7f;
+    branch.settings.limits.authorityLimit = 0.3f;
     branch.circuits[0].pipe = PipeSection{12.5f, 27.3f, 0.045f, 3.5f};
     branch.circuits[0].controlValveKvs = 2.5f;
     branch.circuits[2].pipe = PipeSection{4.0f, 53.1f, 0.0015f, 0.0f};
@@ -108,7 +108,7 @@ TEST_F(BranchStoreTest, SavingUnderTheSameNameReplacesTheBranch)
 {
     ASSERT_EQ(store().save(riser("Riser A", kThree)), StoreResult::Done);
     Branch shorter = riser("Riser A", {kThree[2]});
-    shorter.settings.noiseLimit = 20.0f;
+    shorter.settings.limits.noiseLimit = 20.0f;
     ASSERT_EQ(store().save(shorter), StoreResult::Done);
     expectSame(store().open("Riser A").value(), shorter);
     EXPECT_EQ(count("rami"), "1");
@@ -145,7 +145,7 @@ TEST_F(BranchStoreTest, AFailedSaveLeavesTheSavedBranchAsItWas)
     Branch changed =
         riser("Riser A", {kThree[0], {"bad", 1.0f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
                                       std::nullopt, std::nullopt}});
-    changed.settings.minimumStaticDp = 9.0f;
+    changed.settings.limits.minimumStaticDp = 9.0f;
     EXPECT_EQ(store().save(changed), StoreResult::Failed);
     EXPECT_EQ(errors.str(), "SQL error Branch_Save: refused\n");
     expectSame(store().open("Riser A").value(), riser("Riser A", kThree));

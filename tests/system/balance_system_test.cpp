@@ -151,7 +151,7 @@ TEST_F(BalanceSystem, AFootDeviceTheCatalogueLacksMakesTheResultIncomplete)
 TEST_F(BalanceSystem, TheMainsPipesCarryTheBranchesBeyondThem)
 {
     HydronicSystem system;
-    system.settings.velocityLimit = 0.5f;
+    system.settings.limits.velocityLimit = 0.5f;
     system.branches = {branchOf({circuit("A1", 0.5f, 5, 1, Kind::VariableOrifice)}, 0, FootDevice::None),
                        branchOf({circuit("B1", 0.3f, 5, 1, Kind::VariableOrifice)}, 0, FootDevice::None)};
     // 0.8 l/s in DN 32 (36 mm): w = 0.0008 / (pi 0.018^2) = 0.786 m/s;

@@ -20,7 +20,7 @@ HydronicSystem randomSystem(std::mt19937& random, int trial)
     const float diameters[] = {27.3f, 36.0f, 41.9f, 53.1f};
     HydronicSystem system;
     system.settings.plantLoss = 20.0f * unit(random);
-    system.settings.fluidTemperature = 10.0f + 80.0f * unit(random);
+    system.settings.limits.fluidTemperature = 10.0f + 80.0f * unit(random);
     const int branches = 1 + trial % 5;
     for (int j = 0; j < branches; ++j) {
         SystemBranch branch;

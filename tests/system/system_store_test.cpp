@@ -32,7 +32,7 @@ protected:
 SavedSystem plant(const std::string& name)
 {
     SavedSystem system;
-    system.settings = {name, 12.5f, 70.0f, 1.5f, 20.0f, 4.0f};
+    system.settings = {name, 12.5f, {4.0f, 20.0f, 70.0f, 1.5f}};
     system.branches = {
         {"West", {4.0f, std::nullopt}, FootDevice::None, {}},
         {"North", {0.0f, PipeSection{12.0f, 53.1f, 0.05f, 2.5f}}, FootDevice::Controller, {}},
@@ -46,10 +46,10 @@ void expectSame(const SavedSystem& read, const SavedSystem& written)
 {
     EXPECT_EQ(read.settings.name, written.settings.name);
     EXPECT_EQ(read.settings.plantLoss, written.settings.plantLoss);
-    EXPECT_EQ(read.settings.fluidTemperature, written.settings.fluidTemperature);
-    EXPECT_EQ(read.settings.velocityLimit, written.settings.velocityLimit);
-    EXPECT_EQ(read.settings.noiseLimit, written.settings.noiseLimit);
-    EXPECT_EQ(read.settings.minimumStaticDp, written.settings.minimumStaticDp);
+    EXPECT_EQ(read.settings.limits.fluidTemperature, written.settings.limits.fluidTemperature);
+    EXPECT_EQ(read.settings.limits.velocityLimit, written.settings.limits.velocityLimit);
+    EXPECT_EQ(read.settings.limits.noiseLimit, written.settings.limits.noiseLimit);
+    EXPECT_EQ(read.settings.limits.minimumStaticDp, written.settings.limits.minimumStaticDp);
     ASSERT_EQ(read.branches.size(), written.branches.size());
     const auto samePipe = [](const std::optional<PipeSection>& a, const std::optional<PipeSection>& b) {
         ASSERT_EQ(a.has_value(), b.has_value());

@@ -49,17 +49,17 @@ struct SettingField {
     int fieldId;
     int textId;
     const char* unit; // nullptr: the pressure unit in force
-    float BranchSettings::*value;
+    float HydraulicLimits::*value; // of the branch settings' limits
 };
 const std::array<SettingField, 5> kSettingFields{{
-    {kMinimumDpCaption, kMinimumDpField, kMinimumStaticDp, nullptr, &BranchSettings::minimumStaticDp},
-    {kNoiseLimitCaption, kNoiseLimitField, kNoiseLimit, nullptr, &BranchSettings::noiseLimit},
+    {kMinimumDpCaption, kMinimumDpField, kMinimumStaticDp, nullptr, &HydraulicLimits::minimumStaticDp},
+    {kNoiseLimitCaption, kNoiseLimitField, kNoiseLimit, nullptr, &HydraulicLimits::noiseLimit},
     {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C",
-     &BranchSettings::fluidTemperature},
+     &HydraulicLimits::fluidTemperature},
     {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s",
-     &BranchSettings::velocityLimit},
+     &HydraulicLimits::velocityLimit},
     {kAuthorityLimitCaption, kAuthorityLimitField, branch_design_text::kAuthorityLimit, "",
-     &BranchSettings::authorityLimit},
+     &HydraulicLimits::authorityLimit},
 }};
 
 } // namespace
@@ -130,7 +130,7 @@ void BranchWindow::showSettings()
     ControlModel& c = controls();
     c[kNameField].text = utf8ToUtf16(branch_.settings.name);
     for (const SettingField& setting : kSettingFields) {
-        const float value = branch_.settings.*setting.value;
+        const float value = branch_.settings.limits.*setting.value;
         std::string& typed = settingTexts_[setting.fieldId];
         typed = formatCommaDecimal(setting.unit ? value : pressureFromBase(state_, value));
         c[setting.fieldId].text = utf8ToUtf16(typed);
@@ -178,7 +178,7 @@ void BranchWindow::onTextChanged(int controlId)
         std::string& typed = settingTexts_[setting.fieldId];
         numericFieldChanged(controls(), setting.fieldId, typed);
         const float value = parseCommaDecimal(typed);
-        branch_.settings.*setting.value = setting.unit ? value : pressureToBase(state_, value);
+        branch_.settings.limits.*setting.value = setting.unit ? value : pressureToBase(state_, value);
         changed();
         return;
     }

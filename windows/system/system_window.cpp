@@ -45,17 +45,24 @@ struct SettingField {
     int fieldId;
     int textId;
     const char* unit; // nullptr: the pressure unit in force
-    float SystemSettings::*value;
+    float SystemSettings::*own;    // the system's own figure, or else
+    float HydraulicLimits::*limit; // one of its limits
 };
 const std::array<SettingField, 5> kSettingFields{{
-    {kPlantLossCaption, kPlantLossField, system_text::kPlantLoss, nullptr, &SystemSettings::plantLoss},
-    {kNoiseLimitCaption, kNoiseLimitField, branch_text::kNoiseLimit, nullptr, &SystemSettings::noiseLimit},
-    {kMinimumDpCaption, kMinimumDpField, branch_text::kMinimumStaticDp, nullptr, &SystemSettings::minimumStaticDp},
+    {kPlantLossCaption, kPlantLossField, system_text::kPlantLoss, nullptr, &SystemSettings::plantLoss, nullptr},
+    {kNoiseLimitCaption, kNoiseLimitField, branch_text::kNoiseLimit, nullptr, nullptr, &HydraulicLimits::noiseLimit},
+    {kMinimumDpCaption, kMinimumDpField, branch_text::kMinimumStaticDp, nullptr, nullptr,
+     &HydraulicLimits::minimumStaticDp},
     {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C",
-     &SystemSettings::fluidTemperature},
+     nullptr, &HydraulicLimits::fluidTemperature},
     {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s",
-     &SystemSettings::velocityLimit},
+     nullptr, &HydraulicLimits::velocityLimit},
 }};
+
+float& valueOf(SystemSettings& settings, const SettingField& field)
+{
+    return field.own ? settings.*field.own : settings.limits.*field.limit;
+}
 
 } // namespace
 
@@ -125,7 +132,7 @@ void SystemWindow::showSettings()
     ControlModel& c = controls();
     c[kNameField].text = utf8ToUtf16(system_.settings.name);
     for (const SettingField& setting : kSettingFields) {
-        const float value = system_.settings.*setting.value;
+        const float value = valueOf(system_.settings, setting);
         std::string& typed = settingTexts_[setting.fieldId];
         typed = formatCommaDecimal(setting.unit ? value : pressureFromBase(state_, value));
         c[setting.fieldId].text = utf8ToUtf16(typed);
@@ -168,7 +175,7 @@ void SystemWindow::onTextChanged(int controlId)
         std::string& typed = settingTexts_[setting.fieldId];
         numericFieldChanged(controls(), setting.fieldId, typed);
         const float value = parseCommaDecimal(typed);
-        system_.settings.*setting.value = setting.unit ? value : pressureToBase(state_, value);
+        valueOf(system_.settings, setting) = setting.unit ? value : pressureToBase(state_, value);
         changed();
         return;
     }

@@ -125,8 +125,8 @@ TEST_F(BranchDesignWindow, PipeSectionsShowTheirFlowVelocityAndLoss)
     // 40 C the water is more viscous and the head higher.
     typeSetting(kVelocityLimitField, u"0,9");
     typeSetting(kFluidTemperatureField, u"40");
-    EXPECT_EQ(window->branch().settings.velocityLimit, 0.9f);
-    EXPECT_EQ(window->branch().settings.fluidTemperature, 40.0f);
+    EXPECT_EQ(window->branch().settings.limits.velocityLimit, 0.9f);
+    EXPECT_EQ(window->branch().settings.limits.fluidTemperature, 40.0f);
     window->onClick(kCalculateButton);
     EXPECT_EQ(result(0, u"Warnings"), u"Velocity above 0,90 m/s");
     EXPECT_EQ(result(1, u"Warnings"), u"");

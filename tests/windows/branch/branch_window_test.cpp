@@ -291,7 +291,7 @@ TEST_F(BranchWindowTest, SavesAsTheUserGoesAndOpensRenamesAndDeletes)
     c[kSavedList].currentIndex = 0;
     window->onClick(kOpenButton);
     ASSERT_EQ(window->branch().circuits.size(), 4u);
-    EXPECT_EQ(window->branch().settings.minimumStaticDp, 4.0f);
+    EXPECT_EQ(window->branch().settings.limits.minimumStaticDp, 4.0f);
     EXPECT_EQ(c[kMinimumDpField].text, u"4,00");
     EXPECT_EQ(table().rows.size(), 5u);
 
@@ -352,7 +352,7 @@ TEST_F(BranchWindowTest, SettingsAreTypedInThePressureUnitInForce)
     EXPECT_EQ(c[kNoiseLimitField].text, u"250,00");
     c[kNoiseLimitField].text = u"200";
     window->onTextChanged(kNoiseLimitField);
-    EXPECT_FLOAT_EQ(window->branch().settings.noiseLimit, 20.0f);
+    EXPECT_FLOAT_EQ(window->branch().settings.limits.noiseLimit, 20.0f);
     c[kNoiseLimitField].text = u"20x"; // the numeric filter refuses it
     window->onTextChanged(kNoiseLimitField);
     EXPECT_EQ(c[kNoiseLimitField].text, u"200");
