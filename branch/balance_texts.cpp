@@ -11,11 +11,6 @@ std::u16string resultNumber(float value)
     return utf8ToUtf16(formatResultNumber(value));
 }
 
-std::u16string captionWithUnit(int language, int textId, const std::string& unit)
-{
-    return formatText(TextTable::text(language, textId), {utf8ToUtf16(unit)});
-}
-
 std::string unitLabel(const AppState& state, UnitOf unit)
 {
     switch (unit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "data/text_format.h"
 
 #include <cstddef>
 #include <string>
@@ -41,9 +42,6 @@ struct ResultColumn {
 
 // A figure as our own results print it (see formatResultNumber).
 std::u16string resultNumber(float value);
-
-// A caption with its "%s" replaced by a unit label.
-std::u16string captionWithUnit(int language, int textId, const std::string& unit);
 
 // The keys, the headers and a row per input of a table of those columns.
 template <class Input>

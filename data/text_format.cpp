@@ -1,5 +1,7 @@
 #include "data/text_format.h"
 
+#include "data/text_table.h"
+
 std::u16string formatText(std::u16string_view format, std::initializer_list<std::u16string_view> arguments)
 {
     std::u16string result;
@@ -99,4 +101,9 @@ std::string utf16ToUtf8(std::u16string_view text)
         appendUtf8(out, code);
     }
     return out;
+}
+
+std::u16string captionWithUnit(int language, int textId, const std::string& unit)
+{
+    return formatText(TextTable::text(language, textId), {utf8ToUtf16(unit)});
 }

@@ -41,26 +41,17 @@ const std::array<CircuitColumn, circuit_column::kCount> kCircuitColumns{{
     {branch_design_text::kControlValveKvs, false, 200},
 }};
 
-// The results' columns by key; a column not named here takes the default.
-// The branch settings' fields: their caption with its unit, and whether
-// they are typed in the pressure unit in force (else in their own unit).
-struct SettingField {
-    int captionId;
-    int fieldId;
-    int textId;
-    const char* unit; // nullptr: the pressure unit in force
-    float HydraulicLimits::*value; // of the branch settings' limits
-};
-const std::array<SettingField, 5> kSettingFields{{
-    {kMinimumDpCaption, kMinimumDpField, kMinimumStaticDp, nullptr, &HydraulicLimits::minimumStaticDp},
-    {kNoiseLimitCaption, kNoiseLimitField, kNoiseLimit, nullptr, &HydraulicLimits::noiseLimit},
-    {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C",
+// The branch settings' fields: its hydraulic limits.
+const std::vector<SettingField<BranchSettings>> kSettingFields{
+    {kMinimumDpCaption, kMinimumDpField, kMinimumStaticDp, nullptr, nullptr, &HydraulicLimits::minimumStaticDp},
+    {kNoiseLimitCaption, kNoiseLimitField, kNoiseLimit, nullptr, nullptr, &HydraulicLimits::noiseLimit},
+    {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C", nullptr,
      &HydraulicLimits::fluidTemperature},
-    {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s",
+    {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s", nullptr,
      &HydraulicLimits::velocityLimit},
-    {kAuthorityLimitCaption, kAuthorityLimitField, branch_design_text::kAuthorityLimit, "",
+    {kAuthorityLimitCaption, kAuthorityLimitField, branch_design_text::kAuthorityLimit, "", nullptr,
      &HydraulicLimits::authorityLimit},
-}};
+};
 
 } // namespace
 
@@ -92,9 +83,7 @@ void BranchWindow::showTexts()
     ControlModel& c = controls();
     const std::string pressure = pressureUnitLabel(state_);
     c[kNameCaption].text = text(kBranchName);
-    for (const SettingField& setting : kSettingFields)
-        c[setting.captionId].text =
-            captionWithUnit(state_.languageIndex, setting.textId, setting.unit ? setting.unit : pressure);
+    settingTexts_.showCaptions(c, state_, kSettingFields);
     c[kDeleteRowButton].text = text(kDeleteRow);
     c[kMoveUpButton].text = text(kMoveUp);
     c[kMoveDownButton].text = text(kMoveDown);
@@ -129,13 +118,7 @@ void BranchWindow::showSettings()
 {
     ControlModel& c = controls();
     c[kNameField].text = utf8ToUtf16(branch_.settings.name);
-    for (const SettingField& setting : kSettingFields) {
-        const float value = branch_.settings.limits.*setting.value;
-        std::string& typed = settingTexts_[setting.fieldId];
-        typed = formatCommaDecimal(setting.unit ? value : pressureFromBase(state_, value));
-        c[setting.fieldId].text = utf8ToUtf16(typed);
-        limitToNumericText(c[setting.fieldId]);
-    }
+    settingTexts_.show(c, state_, kSettingFields, branch_.settings);
 }
 
 void BranchWindow::onClick(int controlId)
@@ -172,16 +155,8 @@ bool BranchWindow::onKeyDown(Key key, int focusedControlId)
 
 void BranchWindow::onTextChanged(int controlId)
 {
-    for (const SettingField& setting : kSettingFields) {
-        if (controlId != setting.fieldId)
-            continue;
-        std::string& typed = settingTexts_[setting.fieldId];
-        numericFieldChanged(controls(), setting.fieldId, typed);
-        const float value = parseCommaDecimal(typed);
-        branch_.settings.limits.*setting.value = setting.unit ? value : pressureToBase(state_, value);
+    if (settingTexts_.apply(controls(), state_, kSettingFields, branch_.settings, controlId))
         changed();
-        return;
-    }
     // the name takes effect with Rename
 }
 

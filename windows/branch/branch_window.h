@@ -5,6 +5,7 @@
 #include "db/branch_record.h"
 #include "db/branch_store.h"
 #include "windows/common/saved_records.h"
+#include "windows/common/setting_fields.h"
 #include "windows/common/window_logic.h"
 
 #include <filesystem>
@@ -104,6 +105,6 @@ private:
     Branch branch_;
     SavedRecords<Branch> saved_;
     std::optional<BranchResult> result_;
-    // The settings' fields as typed, by field id.
-    std::map<int, std::string> settingTexts_;
+    // The settings' fields as typed.
+    SettingFieldTexts settingTexts_;
 };

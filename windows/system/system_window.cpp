@@ -38,31 +38,17 @@ const std::array<BranchColumn, system_column::kCount> kBranchColumns{{
     {branch_design_text::kZeta, false, 140},
 }};
 
-// The system settings' fields: their caption with its unit, and whether
-// they are typed in the pressure unit in force (else in their own unit).
-struct SettingField {
-    int captionId;
-    int fieldId;
-    int textId;
-    const char* unit; // nullptr: the pressure unit in force
-    float SystemSettings::*own;    // the system's own figure, or else
-    float HydraulicLimits::*limit; // one of its limits
-};
-const std::array<SettingField, 5> kSettingFields{{
+// The system settings' fields: the plant's loss and hydraulic limits.
+const std::vector<SettingField<SystemSettings>> kSettingFields{
     {kPlantLossCaption, kPlantLossField, system_text::kPlantLoss, nullptr, &SystemSettings::plantLoss, nullptr},
     {kNoiseLimitCaption, kNoiseLimitField, branch_text::kNoiseLimit, nullptr, nullptr, &HydraulicLimits::noiseLimit},
     {kMinimumDpCaption, kMinimumDpField, branch_text::kMinimumStaticDp, nullptr, nullptr,
      &HydraulicLimits::minimumStaticDp},
-    {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C",
-     nullptr, &HydraulicLimits::fluidTemperature},
-    {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s",
-     nullptr, &HydraulicLimits::velocityLimit},
-}};
-
-float& valueOf(SystemSettings& settings, const SettingField& field)
-{
-    return field.own ? settings.*field.own : settings.limits.*field.limit;
-}
+    {kFluidTemperatureCaption, kFluidTemperatureField, branch_design_text::kFluidTemperature, "\u00B0C", nullptr,
+     &HydraulicLimits::fluidTemperature},
+    {kVelocityLimitCaption, kVelocityLimitField, branch_design_text::kVelocityLimit, "m/s", nullptr,
+     &HydraulicLimits::velocityLimit},
+};
 
 } // namespace
 
@@ -98,9 +84,7 @@ void SystemWindow::showTexts()
     ControlModel& c = controls();
     const std::string pressure = pressureUnitLabel(state_);
     c[kNameCaption].text = text(system_window_text::kSystemName);
-    for (const SettingField& setting : kSettingFields)
-        c[setting.captionId].text =
-            captionWithUnit(state_.languageIndex, setting.textId, setting.unit ? setting.unit : pressure);
+    settingTexts_.showCaptions(c, state_, kSettingFields);
     c[kDeleteRowButton].text = text(kDeleteRow);
     c[kMoveUpButton].text = text(kMoveUp);
     c[kMoveDownButton].text = text(kMoveDown);
@@ -131,13 +115,7 @@ void SystemWindow::showSettings()
 {
     ControlModel& c = controls();
     c[kNameField].text = utf8ToUtf16(system_.settings.name);
-    for (const SettingField& setting : kSettingFields) {
-        const float value = valueOf(system_.settings, setting);
-        std::string& typed = settingTexts_[setting.fieldId];
-        typed = formatCommaDecimal(setting.unit ? value : pressureFromBase(state_, value));
-        c[setting.fieldId].text = utf8ToUtf16(typed);
-        limitToNumericText(c[setting.fieldId]);
-    }
+    settingTexts_.show(c, state_, kSettingFields, system_.settings);
 }
 
 void SystemWindow::onClick(int controlId)
@@ -169,16 +147,8 @@ bool SystemWindow::onKeyDown(Key key, int focusedControlId)
 
 void SystemWindow::onTextChanged(int controlId)
 {
-    for (const SettingField& setting : kSettingFields) {
-        if (controlId != setting.fieldId)
-            continue;
-        std::string& typed = settingTexts_[setting.fieldId];
-        numericFieldChanged(controls(), setting.fieldId, typed);
-        const float value = parseCommaDecimal(typed);
-        valueOf(system_.settings, setting) = setting.unit ? value : pressureToBase(state_, value);
+    if (settingTexts_.apply(controls(), state_, kSettingFields, system_.settings, controlId))
         changed();
-        return;
-    }
     // the name takes effect with Rename
 }
 

@@ -5,6 +5,7 @@
 #include "db/system_store.h"
 #include "system/balance_system.h"
 #include "windows/common/saved_records.h"
+#include "windows/common/setting_fields.h"
 #include "windows/common/window_logic.h"
 
 #include <functional>
@@ -81,6 +82,6 @@ private:
     // What was balanced, for the results' texts and the chart.
     HydronicSystem balanced_;
     std::optional<SystemResult> result_;
-    // The settings' fields as typed, by field id.
-    std::map<int, std::string> settingTexts_;
+    // The settings' fields as typed.
+    SettingFieldTexts settingTexts_;
 };
