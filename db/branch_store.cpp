@@ -80,11 +80,7 @@ bool BranchStore::ensureTables()
 
 std::vector<std::string> BranchStore::names()
 {
-    std::vector<std::string> names;
-    if (const Statement statement = prepare("SELECT nome FROM rami ORDER BY nome", "Branch_Names"))
-        while (sqlite3_step(statement.get()) == SQLITE_ROW)
-            names.push_back(columnText(statement.get(), 0));
-    return names;
+    return namesOf("SELECT nome FROM rami ORDER BY nome", "Branch_Names");
 }
 
 std::optional<sqlite3_int64> BranchStore::idOf(const std::string& name)
@@ -100,12 +96,10 @@ std::optional<Branch> BranchStore::open(const std::string& name)
         const Statement head = prepare("SELECT id, dp_min_statica, limite_rumore, temperatura_fluido, limite_velocita,"
                                        " limite_autorita FROM rami WHERE nome = ?1",
                                        "Branch_Open");
-        if (!head)
+        const std::optional<sqlite3_int64> found = stepToNamedRow(head, name);
+        if (!found)
             return std::nullopt;
-        bindText(head.get(), 1, name);
-        if (sqlite3_step(head.get()) != SQLITE_ROW)
-            return std::nullopt;
-        id = sqlite3_column_int64(head.get(), 0);
+        id = *found;
         branch.settings = {name,
                            {columnFloat(head.get(), 1),
                             columnFloat(head.get(), 2),

@@ -47,13 +47,26 @@ StoreResult StoreStatements::transaction(const char* label, const std::function<
 
 std::optional<sqlite3_int64> StoreStatements::idOf(const char* find, const char* label, const std::string& name)
 {
-    const Statement statement = prepare(find, label);
+    return stepToNamedRow(prepare(find, label), name);
+}
+
+std::optional<sqlite3_int64> StoreStatements::stepToNamedRow(const Statement& statement, const std::string& name)
+{
     if (!statement)
         return std::nullopt;
     bindText(statement.get(), 1, name);
     if (sqlite3_step(statement.get()) != SQLITE_ROW)
         return std::nullopt;
     return sqlite3_column_int64(statement.get(), 0);
+}
+
+std::vector<std::string> StoreStatements::namesOf(const char* select, const char* label)
+{
+    std::vector<std::string> names;
+    if (const Statement statement = prepare(select, label))
+        while (sqlite3_step(statement.get()) == SQLITE_ROW)
+            names.push_back(columnText(statement.get(), 0));
+    return names;
 }
 
 StoreResult StoreStatements::renameRow(const char* find, const char* update, const char* label,

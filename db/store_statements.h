@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The statements of a store of the user's own tables in an open database:
 // a failing statement writes "SQL error <label>: <message>" to the error
@@ -32,6 +33,12 @@ protected:
     // The id that find (one bound name, one column) gives; none when no row
     // has the name or the database refused.
     std::optional<sqlite3_int64> idOf(const char* find, const char* label, const std::string& name);
+    // Binds the name to ?1 and steps the statement (its first column the
+    // id) to its row: the id, and the row's other columns left to read;
+    // none when no row has the name or the database refused.
+    std::optional<sqlite3_int64> stepToNamedRow(const Statement& statement, const std::string& name);
+    // The first column of every row select gives: the saved names.
+    std::vector<std::string> namesOf(const char* select, const char* label);
     // Gives the row of name from the new name to (update binds the name and
     // the id), in one transaction: Missing without such a row, NameTaken when
     // another row has the new name.

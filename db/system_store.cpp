@@ -31,11 +31,7 @@ bool SystemStore::ensureTables()
 
 std::vector<std::string> SystemStore::names()
 {
-    std::vector<std::string> names;
-    if (const Statement statement = prepare("SELECT nome FROM impianti ORDER BY nome", "System_Names"))
-        while (sqlite3_step(statement.get()) == SQLITE_ROW)
-            names.push_back(columnText(statement.get(), 0));
-    return names;
+    return namesOf("SELECT nome FROM impianti ORDER BY nome", "System_Names");
 }
 
 std::optional<SavedSystem> SystemStore::open(const std::string& name)
@@ -46,12 +42,10 @@ std::optional<SavedSystem> SystemStore::open(const std::string& name)
         const Statement head = prepare("SELECT id, perdita_centrale, temperatura_fluido, limite_velocita,"
                                        " limite_rumore, dp_min_statica FROM impianti WHERE nome = ?1",
                                        "System_Open");
-        if (!head)
+        const std::optional<sqlite3_int64> found = stepToNamedRow(head, name);
+        if (!found)
             return std::nullopt;
-        bindText(head.get(), 1, name);
-        if (sqlite3_step(head.get()) != SQLITE_ROW)
-            return std::nullopt;
-        id = sqlite3_column_int64(head.get(), 0);
+        id = *found;
         system.settings.name = name;
         system.settings.plantLoss = columnFloat(head.get(), 1);
         HydraulicLimits& limits = system.settings.limits;
