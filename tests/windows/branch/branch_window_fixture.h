@@ -6,6 +6,7 @@
 #include "tests/branch/branch_fixture.h"
 
 #include "tests/support/answered_windows.h"
+#include "tests/support/list_cell.h"
 #include "tests/support/recorded_messages.h"
 #include "data/text_format.h"
 #include "windows/branch/branch_window.h"
@@ -59,12 +60,7 @@ protected:
     // A result cell by its column's header.
     std::u16string result(std::size_t row, const std::u16string& header)
     {
-        const ControlState& list = window->controls()[kResultList];
-        for (std::size_t column = 0; column < list.columns.size(); ++column)
-            if (list.columns[column].header == header && row < list.rows.size())
-                return list.rows[row].cells.at(column);
-        ADD_FAILURE() << "no result column " << utf16ToUtf8(header) << " in row " << row;
-        return {};
+        return listCell(window->controls()[kResultList], row, header);
     }
 
     std::vector<std::u16string> row(int index)

@@ -4,6 +4,7 @@
 
 #include "tests/system/system_fixture.h"
 
+#include "tests/support/list_cell.h"
 #include "tests/support/recorded_messages.h"
 #include "data/text_format.h"
 #include "db/branch_store.h"
@@ -87,12 +88,7 @@ protected:
     // A result cell by its column's header.
     std::u16string result(std::size_t row, const std::u16string& header)
     {
-        const ControlState& list = window->controls()[kResultList];
-        for (std::size_t column = 0; column < list.columns.size(); ++column)
-            if (list.columns[column].header == header && row < list.rows.size())
-                return list.rows[row].cells.at(column);
-        ADD_FAILURE() << "no result column " << utf16ToUtf8(header) << " in row " << row;
-        return {};
+        return listCell(window->controls()[kResultList], row, header);
     }
 
     RecordedMessages messages;
