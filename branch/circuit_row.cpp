@@ -30,19 +30,19 @@ constexpr std::array<KindWord, 3> kKinds{{
 std::string flowOf(const CsvLine& line, const AppState& state, float& litresPerSecond)
 {
     AppState unitState = state;
-    const auto flowUnit = unitIndex(state.flowUnits, line["flow_unit"], state.flowUnitIndex);
+    const auto flowUnit = unitIndex(state.engine.flowUnits, line["flow_unit"], state.engine.flowUnitIndex);
     if (!flowUnit)
         return "unknown flow unit '" + line["flow_unit"] + "'";
-    unitState.flowUnitIndex = *flowUnit;
+    unitState.engine.flowUnitIndex = *flowUnit;
     float flow = 0.0f;
     if (!line["flow"].empty() || line["power"].empty()) {
         if (std::string error = cellNumber(line, "flow", NumberRange::Positive, flow); !error.empty())
             return error;
     } else {
-        const auto powerUnit = unitIndex(state.powerUnits, line["power_unit"], state.powerUnitIndex);
+        const auto powerUnit = unitIndex(state.engine.powerUnits, line["power_unit"], state.engine.powerUnitIndex);
         if (!powerUnit)
             return "unknown power unit '" + line["power_unit"] + "'";
-        unitState.powerUnitIndex = *powerUnit;
+        unitState.engine.powerUnitIndex = *powerUnit;
         float power = 0.0f, supply = 0.0f, back = 0.0f;
         if (std::string error = cellNumber(line, "power", NumberRange::Positive, power); !error.empty())
             return error;
@@ -125,10 +125,11 @@ std::string circuitOf(const CsvLine& line, const AppState& state, BranchCircuit&
     circuit.designation = line["designation"];
     if (std::string error = flowOf(line, state, circuit.flow); !error.empty())
         return error;
-    const auto pressureUnit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
+    const auto pressureUnit =
+        unitIndex(state.engine.pressureUnits, line["pressure_unit"], state.engine.pressureUnitIndex);
     if (!pressureUnit)
         return "unknown pressure unit '" + line["pressure_unit"] + "'";
-    const float factor = state.pressureUnits[*pressureUnit].factor;
+    const float factor = state.engine.pressureUnits[*pressureUnit].factor;
     if (std::string error = cellNumber(line, "circuit_loss", NumberRange::NotNegative, circuit.circuitLoss);
         !error.empty())
         return error;

@@ -66,12 +66,12 @@ struct PendingBranch {
 // A loss typed in the line's pressure unit, in kPa.
 std::string lossOf(const CsvLine& line, const AppState& state, const char* column, float& kilopascal)
 {
-    const auto unit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
+    const auto unit = unitIndex(state.engine.pressureUnits, line["pressure_unit"], state.engine.pressureUnitIndex);
     if (!unit)
         return "unknown pressure unit '" + line["pressure_unit"] + "'";
     if (std::string error = cellNumber(line, column, NumberRange::NotNegative, kilopascal); !error.empty())
         return error;
-    kilopascal = toBase(kilopascal, state.pressureUnits[*unit].factor);
+    kilopascal = toBase(kilopascal, state.engine.pressureUnits[*unit].factor);
     return {};
 }
 

@@ -65,8 +65,8 @@ TEST(BranchChart, AnEmptyBranchHasNoBars)
 TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesAndShortensDesignations)
 {
     AppState state;
-    state.pressureUnits = pressureUnitTable();
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.pressureUnitIndex = 0;
     state.languageIndex = 3; // German
     Branch branch;
     branch.settings.name = "Strang <Nord>";
