@@ -2,7 +2,7 @@
 
 const FluidRow* chosenFluid(const AppState& state)
 {
-    if (state.fluidIndex >= state.fluids.size())
+    if (state.engine.fluidIndex >= state.engine.fluids.size())
         return nullptr;
-    return &state.fluids[state.fluidIndex];
+    return &state.engine.fluids[state.engine.fluidIndex];
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/units.h"
-#include "data/valve_models.h"
+#include "app/engine_settings.h"
 #include "db/catalogue_rows.h"
 #include "db/project_row.h"
 
@@ -25,22 +24,8 @@ struct AppState {
     std::int32_t valveView = 0;  // page of the main window (0, 2, 3, 4, 5, 7, 8, 9, 10)
     std::uint8_t languageIndex = 0;
 
-    // Units.
-    std::vector<UnitEntry> flowUnits;
-    std::vector<UnitEntry> pressureUnits;
-    std::vector<UnitEntry> powerUnits;
-    std::vector<UnitEntry> temperatureUnits;
-    std::uint8_t flowUnitIndex = 0;
-    std::uint8_t pressureUnitIndex = 0;
-    std::uint8_t powerUnitIndex = 0;
-    std::uint8_t temperatureUnitIndex = 0;
-
-    // Project preferences.
-    ModelNames modelNames{};
-    float dpMin = 0.0f;  // kPa
-    float dpMax = 0.0f;  // kPa
-    std::vector<FluidRow> fluids;
-    std::uint8_t fluidIndex = 0;
+    // Units and project preferences.
+    EngineSettings engine;
 
     // Fixed-orifice static valve, sizing.
     std::int32_t fobvFound = 0;

@@ -29,24 +29,24 @@ bool openDatabase(ProductDb& db, const fs::path& databasePath)
 
 void setPreferenceDefaults(AppState& state)
 {
-    state.modelNames = defaultModelNames();
+    state.engine.modelNames = defaultModelNames();
     state.valveView = 0;
     state.workMode = 0;
-    state.dpMin = 1.0f;
-    state.dpMax = 6.0f;
-    state.fluidIndex = 0;
+    state.engine.dpMin = 1.0f;
+    state.engine.dpMax = 6.0f;
+    state.engine.fluidIndex = 0;
 }
 
 void setUnitDefaults(AppState& state)
 {
-    state.flowUnits = flowUnitTable();
-    state.pressureUnits = pressureUnitTable();
-    state.powerUnits = powerUnitTable();
-    state.temperatureUnits = temperatureUnitTable();
-    state.flowUnitIndex = 2;     // l/s
-    state.pressureUnitIndex = 8; // mbar
-    state.powerUnitIndex = 0;    // kW
-    state.temperatureUnitIndex = 0; // C
+    state.engine.flowUnits = flowUnitTable();
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.powerUnits = powerUnitTable();
+    state.engine.temperatureUnits = temperatureUnitTable();
+    state.engine.flowUnitIndex = 2;     // l/s
+    state.engine.pressureUnitIndex = 8; // mbar
+    state.engine.powerUnitIndex = 0;    // kW
+    state.engine.temperatureUnitIndex = 0; // C
     state.languageIndex = kDefaultLanguage;
 }
 
@@ -55,8 +55,8 @@ void setUnitDefaults(AppState& state)
 void applyStartupDefaults(AppState& state, ProductDb& db)
 {
     setPreferenceDefaults(state);
-    state.fluids.clear();
-    db.queryFluids(state.fluids);
+    state.engine.fluids.clear();
+    db.queryFluids(state.engine.fluids);
     setUnitDefaults(state);
 }
 

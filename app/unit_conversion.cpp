@@ -23,16 +23,19 @@ std::string labelAt(const std::vector<UnitEntry>& units, std::size_t index)
 
 std::optional<float> effectiveFlowFactor(const AppState& state)
 {
-    const UnitEntry* unit = entryAt(state.flowUnits, state.flowUnitIndex);
+    const UnitEntry* unit = entryAt(state.engine.flowUnits, state.engine.flowUnitIndex);
     if (!unit)
         return std::nullopt;
     const FluidRow* fluid = chosenFluid(state);
-    return flowFactorToLitresPerSecond(*unit, state.flowUnitIndex,
+    return flowFactorToLitresPerSecond(*unit, state.engine.flowUnitIndex,
                                        fluid ? std::optional<int>(fluid->density) : std::nullopt);
 }
 
-float pressureFactor(const AppState& state) { return factorAt(state.pressureUnits, state.pressureUnitIndex); }
-float powerFactor(const AppState& state) { return factorAt(state.powerUnits, state.powerUnitIndex); }
+float pressureFactor(const AppState& state)
+{
+    return factorAt(state.engine.pressureUnits, state.engine.pressureUnitIndex);
+}
+float powerFactor(const AppState& state) { return factorAt(state.engine.powerUnits, state.engine.powerUnitIndex); }
 
 std::optional<float> flowToBase(const AppState& state, float value)
 {
@@ -53,14 +56,20 @@ float powerFromBase(const AppState& state, float watt) { return fromBase(watt, p
 
 float temperatureDifferenceKelvin(const AppState& state, float supply, float returnTemperature)
 {
-    const UnitEntry* unit = entryAt(state.temperatureUnits, state.temperatureUnitIndex);
+    const UnitEntry* unit = entryAt(state.engine.temperatureUnits, state.engine.temperatureUnitIndex);
     return temperatureDifferenceToKelvin(supply, returnTemperature, unit ? *unit : UnitEntry{"C", 1.0f});
 }
 
-std::string flowUnitLabel(const AppState& state) { return labelAt(state.flowUnits, state.flowUnitIndex); }
-std::string pressureUnitLabel(const AppState& state) { return labelAt(state.pressureUnits, state.pressureUnitIndex); }
-std::string powerUnitLabel(const AppState& state) { return labelAt(state.powerUnits, state.powerUnitIndex); }
+std::string flowUnitLabel(const AppState& state) { return labelAt(state.engine.flowUnits, state.engine.flowUnitIndex); }
+std::string pressureUnitLabel(const AppState& state)
+{
+    return labelAt(state.engine.pressureUnits, state.engine.pressureUnitIndex);
+}
+std::string powerUnitLabel(const AppState& state)
+{
+    return labelAt(state.engine.powerUnits, state.engine.powerUnitIndex);
+}
 std::string temperatureUnitLabel(const AppState& state)
 {
-    return labelAt(state.temperatureUnits, state.temperatureUnitIndex);
+    return labelAt(state.engine.temperatureUnits, state.engine.temperatureUnitIndex);
 }

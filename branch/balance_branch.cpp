@@ -162,20 +162,7 @@ std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const Stat
 AppState engineSettingsOf(const AppState& state)
 {
     AppState engine;
-    engine.languageIndex = state.languageIndex;
-    engine.flowUnits = state.flowUnits;
-    engine.pressureUnits = state.pressureUnits;
-    engine.powerUnits = state.powerUnits;
-    engine.temperatureUnits = state.temperatureUnits;
-    engine.flowUnitIndex = state.flowUnitIndex;
-    engine.pressureUnitIndex = state.pressureUnitIndex;
-    engine.powerUnitIndex = state.powerUnitIndex;
-    engine.temperatureUnitIndex = state.temperatureUnitIndex;
-    engine.modelNames = state.modelNames;
-    engine.dpMin = state.dpMin;
-    engine.dpMax = state.dpMax;
-    engine.fluids = state.fluids;
-    engine.fluidIndex = state.fluidIndex;
+    engine.engine = state.engine;
     return engine;
 }
 
@@ -183,7 +170,7 @@ std::optional<FluidProperties> pipeFluidOf(const AppState& state, float celsius)
 {
     // Only water's viscosity is known here well enough to size a pipe on;
     // it is the first fluid of every catalogue.
-    if (state.fluidIndex != 0)
+    if (state.engine.fluidIndex != 0)
         return std::nullopt;
     return waterAt(celsius);
 }

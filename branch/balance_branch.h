@@ -137,6 +137,7 @@ std::optional<float> leastStaticDrop(AppState& engine, ProductDb& db, const Stat
 // water only, from 0 to 100 C; none otherwise.
 std::optional<FluidProperties> pipeFluidOf(const AppState& state, float celsius);
 
-// The part of state the engine reads (units, fluid, preferences), without
-// the lists: the branch sizes on a copy of it and leaves state untouched.
+// A fresh state with only the part of state the engine reads, its engine
+// settings (units, fluid, preferences): the branch sizes on it and leaves
+// state untouched.
 AppState engineSettingsOf(const AppState& state);

@@ -27,19 +27,19 @@ constexpr std::array<CellWord<BranchValveKind>, 3> kKinds{{
 std::string flowOf(const CsvLine& line, const AppState& state, float& litresPerSecond)
 {
     AppState unitState = state;
-    const auto flowUnit = unitIndex(state.flowUnits, line["flow_unit"], state.flowUnitIndex);
+    const auto flowUnit = unitIndex(state.engine.flowUnits, line["flow_unit"], state.engine.flowUnitIndex);
     if (!flowUnit)
         return "unknown flow unit '" + line["flow_unit"] + "'";
-    unitState.flowUnitIndex = *flowUnit;
+    unitState.engine.flowUnitIndex = *flowUnit;
     float flow = 0.0f;
     if (!line["flow"].empty() || line["power"].empty()) {
         if (std::string error = cellNumber(line, "flow", NumberRange::Positive, flow); !error.empty())
             return error;
     } else {
-        const auto powerUnit = unitIndex(state.powerUnits, line["power_unit"], state.powerUnitIndex);
+        const auto powerUnit = unitIndex(state.engine.powerUnits, line["power_unit"], state.engine.powerUnitIndex);
         if (!powerUnit)
             return "unknown power unit '" + line["power_unit"] + "'";
-        unitState.powerUnitIndex = *powerUnit;
+        unitState.engine.powerUnitIndex = *powerUnit;
         float power = 0.0f, supply = 0.0f, back = 0.0f;
         if (std::string error = cellNumber(line, "power", NumberRange::Positive, power); !error.empty())
             return error;
@@ -119,12 +119,12 @@ std::string pipeSectionOf(const CsvLine& line, const std::string& prefix, std::o
 
 std::string lossOf(const CsvLine& line, const AppState& state, const std::string& column, float& kilopascal)
 {
-    const auto unit = unitIndex(state.pressureUnits, line["pressure_unit"], state.pressureUnitIndex);
+    const auto unit = unitIndex(state.engine.pressureUnits, line["pressure_unit"], state.engine.pressureUnitIndex);
     if (!unit)
         return "unknown pressure unit '" + line["pressure_unit"] + "'";
     if (std::string error = cellNumber(line, column, NumberRange::NotNegative, kilopascal); !error.empty())
         return error;
-    kilopascal = toBase(kilopascal, state.pressureUnits[*unit].factor);
+    kilopascal = toBase(kilopascal, state.engine.pressureUnits[*unit].factor);
     return {};
 }
 

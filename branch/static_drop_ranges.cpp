@@ -38,17 +38,17 @@ StaticValveRows staticValveRows(ProductDb& db)
     return rows;
 }
 
-std::vector<DropRange> staticDropRanges(const AppState& engine, const StaticValveRows& rows, BranchValveKind kind,
+std::vector<DropRange> staticDropRanges(const AppState& state, const StaticValveRows& rows, BranchValveKind kind,
                                         float flow)
 {
-    const std::optional<HydraulicFactors> factors = hydraulicFactors(engine);
+    const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
     if (!factors)
         return {};
     const float k =
         requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, flow, factors->pressureFactor, 1.0f).k;
     if (kind == BranchValveKind::FixedOrifice) {
-        const float kvsLow = k / singleSqrt(engine.dpMax);
-        const float kvsHigh = k / singleSqrt(engine.dpMin);
+        const float kvsLow = k / singleSqrt(state.engine.dpMax);
+        const float kvsHigh = k / singleSqrt(state.engine.dpMin);
         return rangesOf(rows.fixedOrifice, k, factors->pressureFactor,
                         [&](const FobvRow& row) { return row.kvs >= kvsLow && row.kvs <= kvsHigh; });
     }

@@ -21,5 +21,5 @@ StaticValveRows staticValveRows(ProductDb& db);
 // between the row's kv_min and kv_max; a fixed orifice besides reading
 // between dpMin and dpMax, a variable orifice covering the flow. Empty when
 // no row can, or the units give no factors.
-std::vector<DropRange> staticDropRanges(const AppState& engine, const StaticValveRows& rows, BranchValveKind kind,
+std::vector<DropRange> staticDropRanges(const AppState& state, const StaticValveRows& rows, BranchValveKind kind,
                                         float flow);

@@ -36,9 +36,9 @@ std::string commandState(const CommandSetting& args, ProductDb& db, AppState& st
         return database + " is not an Arvelo catalogue (no table fluidi)";
     state = startupState(db);
     state.languageIndex = settings.languageIndex;
-    state.flowUnitIndex = units.flowUnitIndex;
-    state.pressureUnitIndex = units.pressureUnitIndex;
-    state.fluidIndex = units.fluidIndex;
+    state.engine.flowUnitIndex = units.flowUnitIndex;
+    state.engine.pressureUnitIndex = units.pressureUnitIndex;
+    state.engine.fluidIndex = units.fluidIndex;
     return {};
 }
 

@@ -26,22 +26,22 @@ void applySettings(AppState& state, const RunSettings& settings, const Duty& dut
 {
     state.languageIndex = settings.languageIndex;
     for (const auto& [kind, name] : settings.preferred) {
-        state.modelNames[kind].preferred = name;
+        state.engine.modelNames[kind].preferred = name;
         if (kind == FixedOrificeKind) // one model only: both names follow
-            state.modelNames[kind].alternative = name;
+            state.engine.modelNames[kind].alternative = name;
     }
     for (const auto& [kind, name] : settings.alternative) {
-        state.modelNames[kind].alternative = name;
+        state.engine.modelNames[kind].alternative = name;
         if (kind == FixedOrificeKind)
-            state.modelNames[kind].preferred = name;
+            state.engine.modelNames[kind].preferred = name;
     }
     if (settings.dpMin)
-        state.dpMin = *settings.dpMin;
+        state.engine.dpMin = *settings.dpMin;
     if (settings.dpMax)
-        state.dpMax = *settings.dpMax;
-    state.flowUnitIndex = duty.flowUnitIndex;
-    state.pressureUnitIndex = duty.pressureUnitIndex;
-    state.fluidIndex = duty.fluidIndex;
+        state.engine.dpMax = *settings.dpMax;
+    state.engine.flowUnitIndex = duty.flowUnitIndex;
+    state.engine.pressureUnitIndex = duty.pressureUnitIndex;
+    state.engine.fluidIndex = duty.fluidIndex;
     state.valveView = duty.view;
     state.workMode = (duty.view == 4 || duty.view == 9) ? 1 : 0;
 }

@@ -3,7 +3,8 @@
 std::optional<float> flowFromPower(const AppState& state, float powerWatt, float deltaKelvin)
 {
     const FluidRow* fluid = chosenFluid(state);
-    if (!fluid || fluid->specificHeat <= 0 || fluid->density <= 0 || state.flowUnitIndex >= state.flowUnits.size())
+    if (!fluid || fluid->specificHeat <= 0 || fluid->density <= 0 ||
+        state.engine.flowUnitIndex >= state.engine.flowUnits.size())
         return std::nullopt;
     if (deltaKelvin == 0.0f)
         return 0.0f;
@@ -15,8 +16,8 @@ std::optional<float> flowFromPower(const AppState& state, float powerWatt, float
     q = q * 1000.0f;
     const float rho = static_cast<float>(fluid->density);
     q = q / rho; // l/s
-    const float factor = state.flowUnits[state.flowUnitIndex].factor;
-    if (isMassFlowUnit(state.flowUnitIndex))
+    const float factor = state.engine.flowUnits[state.engine.flowUnitIndex].factor;
+    if (isMassFlowUnit(state.engine.flowUnitIndex))
         return q / (factor / rho);
     return q / factor;
 }

@@ -21,7 +21,7 @@ void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressure
     const float basePressure = pressureFactor(state) * branchPressureDrop;
     db.queryDpcv(state.dpcvRows, baseFlow, basePressure);
 
-    const CandidateChoice choice = chooseCandidate(state.dpcvRows, state.modelNames[DpControllerKind], clicked);
+    const CandidateChoice choice = chooseCandidate(state.dpcvRows, state.engine.modelNames[DpControllerKind], clicked);
     state.dpcvFound = choice.found;
     state.dpcvChosen = choice.chosen;
 }

@@ -36,7 +36,8 @@ void selectPicv(AppState& state, ProductDb& db, float flow, ChosenRow clicked)
     const float baseFlow = *flowFactor * flow;
     db.queryPicvByFlow(state.picvRows, baseFlow);
 
-    const CandidateChoice choice = chooseCandidate(state.picvRows, state.modelNames[PressureIndependentKind], clicked);
+    const CandidateChoice choice =
+        chooseCandidate(state.picvRows, state.engine.modelNames[PressureIndependentKind], clicked);
     state.picvFound = choice.found;
     state.picvChosen = choice.chosen;
     if (!choice.chosen)

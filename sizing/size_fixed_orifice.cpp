@@ -22,11 +22,11 @@ void sizeFixedOrifice(AppState& state, ProductDb& db, float flow, float pressure
     const FlowCoefficient required = requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, flow,
                                                              factors->pressureFactor, pressureDrop);
     // The orifice must read between dpMin and dpMax (kPa) at the design flow.
-    const float kvsLow = required.k / singleSqrt(state.dpMax);
-    const float kvsHigh = required.k / singleSqrt(state.dpMin);
+    const float kvsLow = required.k / singleSqrt(state.engine.dpMax);
+    const float kvsHigh = required.k / singleSqrt(state.engine.dpMin);
     db.queryFobvByKv(state.fobvRows, required.kv, kvsLow, kvsHigh);
 
-    const CandidateChoice choice = chooseCandidate(state.fobvRows, state.modelNames[FixedOrificeKind], clicked);
+    const CandidateChoice choice = chooseCandidate(state.fobvRows, state.engine.modelNames[FixedOrificeKind], clicked);
     state.fobvFound = choice.found;
     state.fobvChosen = choice.chosen;
     if (!choice.chosen)

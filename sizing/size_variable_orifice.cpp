@@ -23,7 +23,8 @@ void sizeVariableOrifice(AppState& state, ProductDb& db, float flow, float press
                                                              factors->pressureFactor, pressureDrop);
     db.queryVobv(state.vobvRows, required.kv, baseFlow);
 
-    const CandidateChoice choice = chooseCandidate(state.vobvRows, state.modelNames[VariableOrificeKind], clicked);
+    const CandidateChoice choice =
+        chooseCandidate(state.vobvRows, state.engine.modelNames[VariableOrificeKind], clicked);
     state.vobvFound = choice.found;
     state.vobvChosen = choice.chosen;
     if (!choice.chosen)

@@ -56,7 +56,7 @@ void stagePendingRow(AppState& state, const SelectionFields& fields, int resultK
     // The numbers as the user typed them, in the units shown with them.
     row.dP = parseCommaDecimal(fields.dpInput);
     row.portata = parseCommaDecimal(fields.flowInput);
-    row.fluido = state.fluidIndex;
+    row.fluido = state.engine.fluidIndex;
     row.t_mandata = parseCommaDecimal(fields.supplyTempInput);
     row.t_ritorno = parseCommaDecimal(fields.returnTempInput);
     row.potenza = parseCommaDecimal(fields.powerInput);

@@ -24,10 +24,10 @@ TEST(AppState, ChosenFluidOnlyWhenTheTableHasThatEntry)
 {
     AppState state{};
     EXPECT_EQ(chosenFluid(state), nullptr);
-    state.fluids.resize(2);
-    state.fluidIndex = 1;
-    EXPECT_EQ(chosenFluid(state), &state.fluids[1]);
-    state.fluidIndex = 5;
+    state.engine.fluids.resize(2);
+    state.engine.fluidIndex = 1;
+    EXPECT_EQ(chosenFluid(state), &state.engine.fluids[1]);
+    state.engine.fluidIndex = 5;
     EXPECT_EQ(chosenFluid(state), nullptr);
 }
 

@@ -38,19 +38,19 @@ protected:
         EXPECT_EQ(state.languageIndex, 3);
         EXPECT_EQ(state.workMode, 0);
         EXPECT_EQ(state.valveView, 0);
-        EXPECT_FLOAT_EQ(state.dpMin, 1.0f);
-        EXPECT_FLOAT_EQ(state.dpMax, 6.0f);
-        EXPECT_EQ(state.fluidIndex, 0);
-        EXPECT_EQ(state.flowUnits.size(), 10u);
-        EXPECT_EQ(state.pressureUnits.size(), 9u);
-        EXPECT_EQ(state.powerUnits.size(), 4u);
-        EXPECT_EQ(state.temperatureUnits.size(), 2u);
-        EXPECT_EQ(state.flowUnits[state.flowUnitIndex].label, "l/s");
-        EXPECT_EQ(state.pressureUnits[state.pressureUnitIndex].label, "mbar");
-        EXPECT_EQ(state.powerUnits[state.powerUnitIndex].label, "kW");
-        EXPECT_EQ(state.temperatureUnits[state.temperatureUnitIndex].label, "C");
-        EXPECT_EQ(state.modelNames[1].preferred, "Arvelo");
-        EXPECT_EQ(state.modelNames[3].alternative, "Arvelo Statra-B");
+        EXPECT_FLOAT_EQ(state.engine.dpMin, 1.0f);
+        EXPECT_FLOAT_EQ(state.engine.dpMax, 6.0f);
+        EXPECT_EQ(state.engine.fluidIndex, 0);
+        EXPECT_EQ(state.engine.flowUnits.size(), 10u);
+        EXPECT_EQ(state.engine.pressureUnits.size(), 9u);
+        EXPECT_EQ(state.engine.powerUnits.size(), 4u);
+        EXPECT_EQ(state.engine.temperatureUnits.size(), 2u);
+        EXPECT_EQ(state.engine.flowUnits[state.engine.flowUnitIndex].label, "l/s");
+        EXPECT_EQ(state.engine.pressureUnits[state.engine.pressureUnitIndex].label, "mbar");
+        EXPECT_EQ(state.engine.powerUnits[state.engine.powerUnitIndex].label, "kW");
+        EXPECT_EQ(state.engine.temperatureUnits[state.engine.temperatureUnitIndex].label, "C");
+        EXPECT_EQ(state.engine.modelNames[1].preferred, "Arvelo");
+        EXPECT_EQ(state.engine.modelNames[3].alternative, "Arvelo Statra-B");
     }
 
     TempFolder folder;
@@ -68,7 +68,7 @@ TEST_F(StartupTest, WithoutDatabaseFolderShowsTheItalianErrorAndGoesOn)
     EXPECT_FALSE(fs::exists(folder.path() / "DB")) << "the DB folder is never created";
     EXPECT_TRUE(fs::is_directory(folders.dataLogFolder));
     EXPECT_TRUE(fs::is_directory(folders.exportFolder));
-    EXPECT_TRUE(state.fluids.empty());
+    EXPECT_TRUE(state.engine.fluids.empty());
     EXPECT_TRUE(state.projects.empty());
     expectDefaults();
     EXPECT_NE(errors.str().find("SQL error Fluidi_Query:"), std::string::npos);
@@ -82,7 +82,7 @@ TEST_F(StartupTest, AnEmptyDatabaseFileOpensButLacksTheFluidTable)
     EXPECT_EQ(messages.shown, std::vector<std::u16string>{kItalianOpenError});
     EXPECT_TRUE(db.isOpen()) << "the connection stays open";
     EXPECT_TRUE(fs::exists(folder.path() / "DB" / "mvd.db"));
-    EXPECT_TRUE(state.fluids.empty());
+    EXPECT_TRUE(state.engine.fluids.empty());
     expectDefaults();
 }
 
@@ -92,8 +92,8 @@ TEST_F(StartupTest, AProperCatalogueLoadsFluidsAndValveList)
     start(folder.path());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(errors.str().empty()) << errors.str();
-    ASSERT_EQ(state.fluids.size(), 6u);
-    EXPECT_EQ(state.fluids[0].density, 998);
+    ASSERT_EQ(state.engine.fluids.size(), 6u);
+    EXPECT_EQ(state.engine.fluids[0].density, 998);
     ASSERT_EQ(state.projects.size(), 2u);
     EXPECT_EQ(state.projects[1].riferimento, "Riser 2");
     expectDefaults();
@@ -131,7 +131,7 @@ TEST_F(StartupTest, WorksInLongAndNonAsciiFolders)
                      fixture::catalogueSchema() + fixture::projectsSchema() + fixture::sixFluids());
     const WorkingFolders folders = start(deep);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(state.fluids.size(), 6u);
+    EXPECT_EQ(state.engine.fluids.size(), 6u);
     EXPECT_EQ(folders.databasePath, deep / "DB" / "mvd.db");
     EXPECT_TRUE(fs::is_directory(deep / "Export"));
 }

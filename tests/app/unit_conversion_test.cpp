@@ -7,13 +7,13 @@ namespace {
 AppState stateWithFluid(int density, std::uint8_t flowUnit)
 {
     AppState state{};
-    state.flowUnits = flowUnitTable();
-    state.pressureUnits = pressureUnitTable();
-    state.powerUnits = powerUnitTable();
-    state.temperatureUnits = temperatureUnitTable();
-    state.fluids.push_back(FluidRow{1, 1.0f, 4182, density});
-    state.flowUnitIndex = flowUnit;
-    state.pressureUnitIndex = 8;
+    state.engine.flowUnits = flowUnitTable();
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.powerUnits = powerUnitTable();
+    state.engine.temperatureUnits = temperatureUnitTable();
+    state.engine.fluids.push_back(FluidRow{1, 1.0f, 4182, density});
+    state.engine.flowUnitIndex = flowUnit;
+    state.engine.pressureUnitIndex = 8;
     return state;
 }
 
@@ -28,12 +28,12 @@ TEST(UnitConversion, MassFlowUsesTheChosenFluidsDensity)
 TEST(UnitConversion, MassFlowWithoutUsableFluidIsNotFound)
 {
     AppState noFluid = stateWithFluid(1000, 0);
-    noFluid.fluids.clear();
+    noFluid.engine.fluids.clear();
     EXPECT_FALSE(effectiveFlowFactor(noFluid));
     EXPECT_FALSE(flowToBase(noFluid, 1.0f));
 
     AppState indexBeyondTable = stateWithFluid(1000, 1);
-    indexBeyondTable.fluidIndex = 5;
+    indexBeyondTable.engine.fluidIndex = 5;
     EXPECT_FALSE(flowFromBase(indexBeyondTable, 1.0f));
 
     EXPECT_FALSE(effectiveFlowFactor(stateWithFluid(0, 0))) << "density 0 must not divide";
@@ -42,7 +42,7 @@ TEST(UnitConversion, MassFlowWithoutUsableFluidIsNotFound)
 TEST(UnitConversion, VolumeFlowNeedsNoFluid)
 {
     AppState state = stateWithFluid(1000, 6);
-    state.fluids.clear();
+    state.engine.fluids.clear();
     EXPECT_FLOAT_EQ(*flowToBase(state, 3.6f), 1.0f);
     EXPECT_FLOAT_EQ(*flowFromBase(state, 0.277777791f), 1.0f);
 }
@@ -52,10 +52,10 @@ TEST(UnitConversion, PressurePowerAndTemperatureFollowTheChosenUnits)
     AppState state = stateWithFluid(1000, 2);
     EXPECT_FLOAT_EQ(pressureToBase(state, 100.0f), 10.0f); // mbar
     EXPECT_FLOAT_EQ(pressureFromBase(state, 1.0f), 10.0f);
-    state.pressureUnitIndex = 3;
+    state.engine.pressureUnitIndex = 3;
     EXPECT_NEAR(pressureFromBase(state, 1.0f), 0.10197f, 0.000005f);
     EXPECT_FLOAT_EQ(powerToBase(state, 2.0f), 2000.0f);   // kW
-    state.temperatureUnitIndex = 1;
+    state.engine.temperatureUnitIndex = 1;
     EXPECT_FLOAT_EQ(temperatureDifferenceKelvin(state, 68.0f, 77.0f), 5.0f);
     EXPECT_EQ(temperatureUnitLabel(state), "F");
     EXPECT_EQ(flowUnitLabel(state), "l/s");

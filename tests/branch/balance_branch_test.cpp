@@ -85,8 +85,8 @@ TEST_F(BalanceBranch, WorkedExampleWithAPressureIndependentIndexCircuit)
 
 TEST_F(BalanceBranch, WorksInTheUnitsInForceAndLeavesTheStateAlone)
 {
-    state.pressureUnitIndex = 8; // mbar
-    state.flowUnitIndex = 6;     // m3/h
+    state.engine.pressureUnitIndex = 8; // mbar
+    state.engine.flowUnitIndex = 6;     // m3/h
     Branch branch;
     branch.circuits = {circuit("R1", 0.5f, 10, 4, Kind::FixedOrifice),
                        circuit("P3", 2.5f, 5, 2, Kind::PressureIndependent)};
@@ -136,8 +136,8 @@ TEST_F(BalanceBranch, WarnsPerCircuit)
     // AF-050 allows 15 kPa only; AN-020 opens fully at 2, but its curve
     // reaches presetting 4 (Kv 3.21 for 0.4 l/s at 20.06 kPa sits at 3.1).
     restart("UPDATE picv SET dp_max = 15; UPDATE vobv SET preset_apertura_totale = 2;");
-    state.flowUnitIndex = 2;
-    state.pressureUnitIndex = 0;
+    state.engine.flowUnitIndex = 2;
+    state.engine.pressureUnitIndex = 0;
     for (const WarningCase& c : cases) {
         SCOPED_TRACE(c.name);
         Branch branch;
@@ -161,8 +161,8 @@ TEST_F(BalanceBranch, InvariantsOnRandomBranches)
     const std::uint8_t flowUnits[] = {2, 6, 4};
     int staticFound = 0; // the comparison below must not pass for want of valves
     for (int trial = 0; trial < 60; ++trial) {
-        state.pressureUnitIndex = pressureUnits[trial % 4];
-        state.flowUnitIndex = flowUnits[trial % 3];
+        state.engine.pressureUnitIndex = pressureUnits[trial % 4];
+        state.engine.flowUnitIndex = flowUnits[trial % 3];
         Branch branch;
         branch.settings.limits.minimumStaticDp = 1.0f + loss(random) / 5.0f;
         const int count = 1 + trial % 12;

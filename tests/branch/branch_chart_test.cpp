@@ -49,8 +49,8 @@ TEST(BranchChart, ACircuitsBarIsItsRiserLossItsOwnLossAndItsValveUpToThePumpHead
 TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesAndShortensDesignations)
 {
     AppState state;
-    state.pressureUnits = pressureUnitTable();
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.pressureUnitIndex = 0;
     state.languageIndex = 3; // German
     Branch branch;
     branch.settings.name = "Strang <Nord>";

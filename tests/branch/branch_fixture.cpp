@@ -29,8 +29,8 @@ std::string branchCatalogue()
 void BranchTest::SetUp()
 {
     startWith(branchCatalogue());
-    state.flowUnitIndex = 2;     // l/s
-    state.pressureUnitIndex = 0; // kPa
+    state.engine.flowUnitIndex = 2;     // l/s
+    state.engine.pressureUnitIndex = 0; // kPa
 }
 
 BranchCircuit BranchTest::circuit(const char* designation, float flow, float circuitLoss, float riserLoss,

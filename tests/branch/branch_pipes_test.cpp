@@ -99,7 +99,7 @@ TEST_F(BranchPipes, EveryStaticValveIsInTheHeadOrTheResultIsIncomplete)
     Branch branch;
     branch.circuits = {circuit("C1", 0.5f, 12, 2, Kind::FixedOrifice), circuit("C2", 0.3f, 8, 3, Kind::FixedOrifice),
                        circuit("C3", 0.4f, 15, 4, Kind::FixedOrifice), circuit("C4", 0.2f, 5, 2, Kind::FixedOrifice)};
-    state.dpMin = 0.5f;
+    state.engine.dpMin = 0.5f;
     const BranchResult result = balanceBranch(state, db, branch);
     ASSERT_TRUE(result.complete);
     EXPECT_NEAR(result.pumpHead, 27.24f, 1e-4f);
@@ -112,7 +112,7 @@ TEST_F(BranchPipes, EveryStaticValveIsInTheHeadOrTheResultIsIncomplete)
     // C3 fully open: Kv 14.4 / sqrt(3.24) = 8, presetting 8.
     EXPECT_NEAR(result.circuits[2].valve.kvAtSetting, 8.0f, 1e-4f);
 
-    state.dpMin = 1.0f;
+    state.engine.dpMin = 1.0f;
     const BranchResult incomplete = balanceBranch(state, db, branch);
     EXPECT_FALSE(incomplete.complete);
     EXPECT_EQ(incomplete.gap, BranchGap::NoValveForFlow);
@@ -164,9 +164,9 @@ TEST_F(BranchPipes, PipeSectionsNeedWaterAtAKnownTemperature)
 {
     Branch branch;
     branch.circuits = {withPipe(circuit("C1", 0.5f, 10, 0, Kind::FixedOrifice), 20, 41.9f, 2)};
-    state.fluidIndex = 3; // a glycol mixture
+    state.engine.fluidIndex = 3; // a glycol mixture
     EXPECT_EQ(balanceBranch(state, db, branch).gap, BranchGap::PipeFluidUnknown);
-    state.fluidIndex = 0;
+    state.engine.fluidIndex = 0;
     branch.settings.limits.fluidTemperature = 120.0f;
     EXPECT_EQ(balanceBranch(state, db, branch).gap, BranchGap::PipeFluidUnknown);
     branch.settings.limits.fluidTemperature = 60.0f;

@@ -159,9 +159,9 @@ protected:
     bool calculate(const AppState& started, const Units& units, std::int32_t view, const Typed& typed)
     {
         state = started;
-        state.flowUnitIndex = units.flow;
-        state.pressureUnitIndex = units.pressure;
-        state.fluidIndex = units.fluid;
+        state.engine.flowUnitIndex = units.flow;
+        state.engine.pressureUnitIndex = units.pressure;
+        state.engine.fluidIndex = units.fluid;
         state.valveView = view;
         SelectionFields fields;
         fields.flowInput = typed.flow;
@@ -194,7 +194,7 @@ TEST_P(BrokenCatalogueTest, StartsAndCalculatesEveryViewWithoutSpoiledTexts)
     runStartup(state, db, messages, folder.path());
     EXPECT_EQ(messages.shown.size(), broken.openError ? 1u : 0u);
     EXPECT_EQ(state.languageIndex, 3) << "start-up went all the way";
-    ASSERT_EQ(state.flowUnits.size(), 10u);
+    ASSERT_EQ(state.engine.flowUnits.size(), 10u);
 
     calculateEverything();
     for (const char* label : broken.errorLabels)

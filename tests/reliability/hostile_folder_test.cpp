@@ -89,9 +89,9 @@ TEST_P(HostileFolderTest, StartsWithTheDefaultsAndSaysWhenTheDatabaseCannotBeOpe
     EXPECT_EQ(messages.shown,
               hostile.openError ? std::vector<std::u16string>{u"DataBase SQL: errore all'apertura!"}
                                 : std::vector<std::u16string>{});
-    EXPECT_EQ(state.fluids.size(), hostile.fluids);
+    EXPECT_EQ(state.engine.fluids.size(), hostile.fluids);
     EXPECT_EQ(state.languageIndex, 3);
-    EXPECT_EQ(state.flowUnits.size(), 10u);
+    EXPECT_EQ(state.engine.flowUnits.size(), 10u);
     if (hostile.openError) {
         EXPECT_NE(errors.str().find("SQL error Progetti_Query: "), std::string::npos) << errors.str();
     }

@@ -12,7 +12,7 @@ TEST_F(Commissioning, FixedOrificeFlowFromTheMeasuredPressure)
 {
     startWith("INSERT INTO fobv VALUES ('Arvelo Quarz', 1, 8, 0, 8, 0.1, 'DN 32', 'AQ-B', 16, 'mquarz');"
               "INSERT INTO fobv VALUES ('Arvelo Quarz', 1, 8, 0, 8, 0.1, 'DN 25', 'AQ-A', 10, 'mquarz');");
-    state.pressureUnitIndex = 0; // kPa
+    state.engine.pressureUnitIndex = 0; // kPa
     calculate(4, "", "25");
     EXPECT_EQ(state.fobvCommRows.size(), 2u) << "the list of all valves first";
     EXPECT_EQ(state.fobvCommFound, 0);
@@ -24,7 +24,7 @@ TEST_F(Commissioning, FixedOrificeFlowFromTheMeasuredPressure)
     EXPECT_EQ(shown().second, u"1,39");
     EXPECT_EQ(shown().status, u"Type series");
 
-    state.flowUnitIndex = 6; // m3/h
+    state.engine.flowUnitIndex = 6; // m3/h
     click(0);
     EXPECT_EQ(shown().second, u"5,00");
 
@@ -61,7 +61,7 @@ TEST_F(Commissioning, PressureIndependentValveCheck)
         {"at the start of the scale", 1, "1", "10,5", kPressureSufficient, u"OK", kTextBlack},
     };
     startWith(kFlumenValves);
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     calculate(9, "", "");
     ASSERT_EQ(shown().candidates.size(), 2u);
     for (const CheckCase& c : cases) {
@@ -89,7 +89,7 @@ TEST_F(Commissioning, PressureIndependentValveCheck)
 TEST_F(Commissioning, TheClickedValveIsCheckedWithoutReloadingTheList)
 {
     startWith(kFlumenValves);
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     calculate(9, "1,3", "30");
     EXPECT_EQ(state.picvCheckFound, 0);
     fixture::execute(folder.path() / "DB" / "mvd.db", "DELETE FROM picv;");

@@ -50,7 +50,7 @@ TEST_F(PicvSelection, MinimumPressureOnlyFromOneRowAndTheFirst28Positions)
     startWith(flumen("AF-1", "Arvelo Flumen-A", "1.0", "5.0"));
     for (const MinimumPressureCase& c : cases) {
         restart("DELETE FROM startup;" + c.startup);
-        state.pressureUnitIndex = 0; // kPa
+        state.engine.pressureUnitIndex = 0; // kPa
         calculate(8, c.flow, "");
         EXPECT_EQ(state.picvFound, 1) << c.name;
         EXPECT_EQ(state.picvDpMin, c.expected) << c.name;
@@ -64,7 +64,7 @@ TEST_F(PicvSelection, FlowRangeBoundsAreInclusiveAndThePreferredModelWins)
     calculate(8, "2", "");
     ASSERT_EQ(state.picvRows.size(), 2u);
     EXPECT_EQ(state.picvChosen, 1u) << "Flumen-A is preferred over the first row";
-    state.modelNames[2] = {"Arvelo Flumen-B", "Arvelo Flumen-A"};
+    state.engine.modelNames[2] = {"Arvelo Flumen-B", "Arvelo Flumen-A"};
     calculate(8, "2", "");
     EXPECT_EQ(state.picvChosen, 0u);
 }
@@ -72,7 +72,7 @@ TEST_F(PicvSelection, FlowRangeBoundsAreInclusiveAndThePreferredModelWins)
 TEST_F(PicvSelection, FlowAtThePresettingIsShownInTheChosenUnit)
 {
     startWith(flumen("AF-1", "Arvelo Flumen-A", "1.0", "5.0"));
-    state.flowUnitIndex = 6; // m3/h
+    state.engine.flowUnitIndex = 6; // m3/h
     calculate(8, "9", ""); // 2.5 l/s
     EXPECT_EQ(state.picvFlowAtSetting, 2.0f / 0.277777791f);
     EXPECT_EQ(shown().second, u"7,20");
@@ -83,11 +83,11 @@ TEST_F(PicvSelection, FlowAtThePresettingIsShownInTheChosenUnit)
 TEST_F(PicvSelection, ADensityOfZeroWithAMassUnitFindsNothing)
 {
     startWith(flumen("AF-1", "Arvelo Flumen-A", "1.0", "5.0") + "UPDATE fluidi SET densita = 0;");
-    state.flowUnitIndex = 0; // kg/s
+    state.engine.flowUnitIndex = 0; // kg/s
     calculate(8, "2,5", "");
     EXPECT_EQ(state.picvFound, 0);
     EXPECT_EQ(shown().status, u"No type series\u00A0/ nominal size available");
-    state.flowUnitIndex = 2; // a volume unit needs no density
+    state.engine.flowUnitIndex = 2; // a volume unit needs no density
     calculate(8, "2,5", "");
     EXPECT_EQ(state.picvFound, 1);
 }

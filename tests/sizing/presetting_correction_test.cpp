@@ -136,10 +136,10 @@ protected:
         const BuildResult built = buildCatalogue(folder.path() / "DB" / "mvd.db", defaultSourceDirectory());
         ASSERT_TRUE(built.written) << testing::PrintToString(built.messages);
         restart("");
-        state.pressureUnitIndex = 0; // kPa
+        state.engine.pressureUnitIndex = 0; // kPa
         // Every orifice reading counts, so that the valve itself is among the candidates.
-        state.dpMin = 1e-3f;
-        state.dpMax = 1e6f;
+        state.engine.dpMin = 1e-3f;
+        state.engine.dpMax = 1e6f;
     }
 
     struct Valve {

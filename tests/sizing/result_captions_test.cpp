@@ -11,10 +11,10 @@ AppState stateIn(std::uint8_t language, std::uint8_t flowUnit, std::uint8_t pres
 {
     AppState state{};
     state.languageIndex = language;
-    state.flowUnits = flowUnitTable();
-    state.pressureUnits = pressureUnitTable();
-    state.flowUnitIndex = flowUnit;
-    state.pressureUnitIndex = pressureUnit;
+    state.engine.flowUnits = flowUnitTable();
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.flowUnitIndex = flowUnit;
+    state.engine.pressureUnitIndex = pressureUnit;
     return state;
 }
 

@@ -13,9 +13,9 @@ AppState germanState()
 {
     AppState state{};
     state.languageIndex = 3;
-    state.flowUnits = flowUnitTable();
-    state.flowUnitIndex = 2;
-    state.fluids.push_back(FluidRow{1, 1.0f, 4182, 1000});
+    state.engine.flowUnits = flowUnitTable();
+    state.engine.flowUnitIndex = 2;
+    state.engine.fluids.push_back(FluidRow{1, 1.0f, 4182, 1000});
     return state;
 }
 
@@ -52,7 +52,7 @@ TEST(ResultsPanelTexts, ShowsTheFamilysFieldsInTheCurrentLanguage)
 TEST(ResultsPanelTexts, AnUnknownImageKeyKeepsThePictureAndShowsNoListImage)
 {
     AppState state = germanState();
-    state.flowUnitIndex = 0; // kg/s with 1000 kg/m3: the l/s figures unchanged
+    state.engine.flowUnitIndex = 0; // kg/s with 1000 kg/m3: the l/s figures unchanged
     ResultsPanelModel panel(state);
     const CandidateSummary known = summary("AF-1", "mflumen_bf");
     const CandidateSummary unknown = summary("AF-2", "mflumen_x");

@@ -108,7 +108,7 @@ TEST_F(RunSelection, StagesTheSelectionAsAValveListRow)
     fields.supplyTempInput = "70";
     fields.returnTempInput = "55,5";
     fields.powerInput = "12";
-    state.fluidIndex = 3;
+    state.engine.fluidIndex = 3;
     calculate(3, "0,5,3", "100"); // read as 0.5; the text stays as typed
     EXPECT_EQ(fields.flowInput, "0,5,3");
     const ProjectRow& row = state.pendingRow;
@@ -129,7 +129,7 @@ TEST_F(RunSelection, StagesTheSelectionAsAValveListRow)
     EXPECT_EQ(row.muTemp, "C");
 
     // Nothing found: only the unit labels follow.
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     calculate(3, "0,5", "0");
     EXPECT_EQ(row.muP, "kPa");
     EXPECT_EQ(row.dP, 100.0f);

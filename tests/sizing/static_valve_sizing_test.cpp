@@ -40,7 +40,7 @@ TEST_F(StaticValveSizing, TheOrificeMustReadBetweenTheBounds)
     EXPECT_EQ(state.fobvRows[0].technicalCode, "AQ-B");
     EXPECT_EQ(state.fobvRows[1].technicalCode, "AQ-C");
 
-    state.dpMin = 4.0f; // the upper bound falls to 9: only the small orifice stays
+    state.engine.dpMin = 4.0f; // the upper bound falls to 9: only the small orifice stays
     calculate(3, "0,5", "100");
     ASSERT_EQ(state.fobvRows.size(), 1u);
     EXPECT_EQ(state.fobvRows[0].technicalCode, "AQ-B");
@@ -88,7 +88,7 @@ TEST_F(StaticValveSizing, MassFlowOfAThousandKilogramsPerCubicMetreSizesLikeVolu
     startWith(kQuarzDn25 + "UPDATE fluidi SET densita = 1000 WHERE numero = 1;");
     const UnitCase cases[] = {{"kg/s", 0, "0,5"}, {"l/s", 2, "0,5"}, {"Kg/h", 1, "1800"}, {"l/h", 4, "1800"}};
     for (const UnitCase& c : cases) {
-        state.flowUnitIndex = c.flowUnit;
+        state.engine.flowUnitIndex = c.flowUnit;
         calculate(3, c.flow, "100");
         EXPECT_EQ(state.fobvFound, 1) << c.name;
         EXPECT_EQ(shown().first, u"3,70") << c.name;
@@ -113,7 +113,7 @@ TEST_F(StaticValveSizing, AnUnusableFluidFindsNothing)
     startWith(kQuarzDn25);
     for (const UnusableFluidCase& c : cases) {
         restart("DELETE FROM fluidi;" + fixture::sixFluids() + c.statements);
-        state.flowUnitIndex = c.flowUnit;
+        state.engine.flowUnitIndex = c.flowUnit;
         calculate(3, "0,5", "100");
         EXPECT_EQ(state.fobvFound, 0) << c.name;
         EXPECT_EQ(shown().first, u"---") << c.name;
@@ -141,7 +141,7 @@ TEST_F(StaticValveSizing, VariableOrificeMustCoverTheFlowWithItsRange)
     EXPECT_EQ(shown().second, u"5,68");
     EXPECT_EQ(shown().third, u"87,50");
     EXPECT_EQ(shown().pictureId, 206);
-    state.dpMin = 50.0f; // the bounds belong to the fixed orifice only
+    state.engine.dpMin = 50.0f; // the bounds belong to the fixed orifice only
     calculate(5, "0,5", "100");
     EXPECT_EQ(state.vobvFound, 1);
 }
@@ -162,7 +162,7 @@ TEST_F(StaticValveSizing, AWaterColumnSizesLikeTheEqualPressureInMbar)
               presetSql("AV-2", "Arvelo Nodo", {{29, 5.5}, {30, 5.68}, {31, 5.9}}));
     const PressureUnitCase cases[] = {{"mH2O", 3, "1"}, {"mbar", 8, "98,0665"}, {"kPa", 0, "9,80665"}};
     for (const PressureUnitCase& c : cases) {
-        state.pressureUnitIndex = c.pressureUnit;
+        state.engine.pressureUnitIndex = c.pressureUnit;
         calculate(3, "0,5", c.dp);
         EXPECT_EQ(state.fobvChosen, 0u) << c.name;
         EXPECT_EQ(shown().first, u"3,70") << c.name;

@@ -168,7 +168,7 @@ TEST_F(BalanceSystem, TheMainsPipesCarryTheBranchesBeyondThem)
     EXPECT_FALSE(has(result.branches[1].warnings, SystemWarning::MainVelocityAboveLimit));
     EXPECT_GT(result.branches[0].mainLoss, result.branches[1].mainLoss);
 
-    state.fluidIndex = 3; // a glycol mixture: no viscosity for the pipes
+    state.engine.fluidIndex = 3; // a glycol mixture: no viscosity for the pipes
     EXPECT_FALSE(balanceSystem(state, db, system).complete);
 }
 

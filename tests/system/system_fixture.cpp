@@ -12,8 +12,8 @@ std::string systemCatalogue()
 void SystemTest::SetUp()
 {
     startWith(systemCatalogue());
-    state.flowUnitIndex = 2;     // l/s
-    state.pressureUnitIndex = 0; // kPa
+    state.engine.flowUnitIndex = 2;     // l/s
+    state.engine.pressureUnitIndex = 0; // kPa
 }
 
 SystemBranch SystemTest::branchOf(std::vector<BranchCircuit> circuits, float mainLoss, FootDevice foot)

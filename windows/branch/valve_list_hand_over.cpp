@@ -41,7 +41,7 @@ void BranchWindow::addToValveList()
         row.numero_di_materiale = sized.valve.technicalCode;
         row.dP = sized.valveDp;
         row.portata = sized.flow;
-        row.fluido = state_.fluidIndex;
+        row.fluido = state_.engine.fluidIndex;
         // Without a heat load the temperatures are those the main window
         // shows when no flow was calculated from a power.
         const CircuitHeatLoad load = circuit.heatLoad.value_or(

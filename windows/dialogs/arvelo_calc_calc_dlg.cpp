@@ -40,7 +40,7 @@ std::u16string unitOf(const AppState& state, CaptionUnit unit)
 {
     if (unit == CaptionUnit::Power)
         return utf8ToUtf16(powerUnitLabel(state));
-    return std::u16string(temperatureSymbol(state.temperatureUnitIndex));
+    return std::u16string(temperatureSymbol(state.engine.temperatureUnitIndex));
 }
 
 } // namespace

@@ -45,8 +45,8 @@ CArveloCalcSetupPrefsDlg::CArveloCalcSetupPrefsDlg(AppState& state, std::u16stri
     : SettingsDialog(preferencesDialogTemplate(), std::move(title), state, kSaveButton, kCancelButton),
       state_(state),
       bounds_{{
-          {1079, 86, 1078, &AppState::dpMin, {}}, // "dPmin (%s)"
-          {1081, 87, 1080, &AppState::dpMax, {}}, // "dPmax (%s)"
+          {1079, 86, 1078, &EngineSettings::dpMin, {}}, // "dPmin (%s)"
+          {1081, 87, 1080, &EngineSettings::dpMax, {}}, // "dPmax (%s)"
       }}
 {
 }
@@ -62,7 +62,7 @@ void CArveloCalcSetupPrefsDlg::onOpen()
 
     setLabel(kFluidCaption, kFluidText, ControlFont::Bold);
     // Six fluids are offered whatever the catalogue holds.
-    fillDropDownList(controls()[kFluidList], texts(kFirstFluidText, kFluidEntryCount), state_.fluidIndex);
+    fillDropDownList(controls()[kFluidList], texts(kFirstFluidText, kFluidEntryCount), state_.engine.fluidIndex);
     showSaveAndCancel();
 }
 
@@ -99,7 +99,7 @@ void CArveloCalcSetupPrefsDlg::refillPreferenceLists()
     if (!kind)
         return;
     const int valveKind = static_cast<int>(*kind);
-    const ModelChoice& stored = state_.modelNames[*kind];
+    const ModelChoice& stored = state_.engine.modelNames[*kind];
     const std::vector<std::u16string> names = widened(modelNamesOfKind(valveKind));
     fillDropDownList(controls()[kPreferredList], names, modelPosition(valveKind, stored.preferred));
     fillDropDownList(controls()[kAlternativeList], names, modelPosition(valveKind, stored.alternative));
@@ -117,7 +117,7 @@ void CArveloCalcSetupPrefsDlg::refillBound(BoundField& field, const std::u16stri
     controls()[field.captionId].visible = false;
     ControlState& edit = controls()[field.fieldId];
     edit.visible = false;
-    const auto shown = fieldNumberText(pressureFromBase(state_, state_.*field.bound));
+    const auto shown = fieldNumberText(pressureFromBase(state_, state_.engine.*field.bound));
     field.keepStored = !shown;
     field.text = shown ? *shown : utf16ToUtf8(kNoNumberText);
     edit.text = utf8ToUtf16(field.text);
@@ -128,7 +128,7 @@ void CArveloCalcSetupPrefsDlg::save()
     if (const auto kind = pickedEntry(controls()[kValveTypeList])) {
         const int valveKind = static_cast<int>(*kind);
         const std::vector<std::string>& names = modelNamesOfKind(valveKind);
-        ModelChoice& stored = state_.modelNames[*kind];
+        ModelChoice& stored = state_.engine.modelNames[*kind];
         if (const auto preferred = pickedEntry(controls()[kPreferredList]))
             stored.preferred = names[*preferred];
         if (const auto alternative = pickedEntry(controls()[kAlternativeList]))
@@ -136,9 +136,9 @@ void CArveloCalcSetupPrefsDlg::save()
         if (valveKind == FixedOrificeKind)
             for (const BoundField& field : bounds_)
                 if (!field.keepStored)
-                    state_.*field.bound = pressureFactor(state_) * parseCommaDecimal(field.text);
+                    state_.engine.*field.bound = pressureFactor(state_) * parseCommaDecimal(field.text);
     }
     if (const auto fluid = pickedEntry(controls()[kFluidList]))
-        state_.fluidIndex = static_cast<std::uint8_t>(*fluid);
+        state_.engine.fluidIndex = static_cast<std::uint8_t>(*fluid);
     end(kResultOk);
 }

@@ -27,7 +27,7 @@ private:
         int captionId;
         int captionText;
         int fieldId;
-        float AppState::*bound;
+        float EngineSettings::*bound;
         std::string text;
         bool keepStored = false;
     };

@@ -20,9 +20,9 @@ std::vector<std::u16string> labelsOf(const std::vector<UnitEntry>& units)
     return labels;
 }
 
-std::vector<std::u16string> flowEntries(const AppState& state) { return labelsOf(state.flowUnits); }
-std::vector<std::u16string> pressureEntries(const AppState& state) { return labelsOf(state.pressureUnits); }
-std::vector<std::u16string> powerEntries(const AppState& state) { return labelsOf(state.powerUnits); }
+std::vector<std::u16string> flowEntries(const AppState& state) { return labelsOf(state.engine.flowUnits); }
+std::vector<std::u16string> pressureEntries(const AppState& state) { return labelsOf(state.engine.pressureUnits); }
+std::vector<std::u16string> powerEntries(const AppState& state) { return labelsOf(state.engine.powerUnits); }
 // Degree signs rather than the table's own "C" and "F".
 std::vector<std::u16string> temperatureEntries(const AppState&)
 {
@@ -36,15 +36,15 @@ struct UnitChoice {
     int captionText;
     int listId;
     std::vector<std::u16string> (*entries)(const AppState&);
-    std::uint8_t AppState::*index;
+    std::uint8_t EngineSettings::*index;
 };
 
 // In the order the dialog fills them and Save writes them.
 constexpr UnitChoice kUnitChoices[] = {
-    {1058, 75, 1059, flowEntries, &AppState::flowUnitIndex},                // "Flow rate (%s)"
-    {1060, 76, 1061, pressureEntries, &AppState::pressureUnitIndex},        // "Pressure (%s)"
-    {1064, 77, 1065, powerEntries, &AppState::powerUnitIndex},              // "Power(%s)"
-    {1066, 78, 1067, temperatureEntries, &AppState::temperatureUnitIndex},  // "Temperature (%s)"
+    {1058, 75, 1059, flowEntries, &EngineSettings::flowUnitIndex},                // "Flow rate (%s)"
+    {1060, 76, 1061, pressureEntries, &EngineSettings::pressureUnitIndex},        // "Pressure (%s)"
+    {1064, 77, 1065, powerEntries, &EngineSettings::powerUnitIndex},              // "Power(%s)"
+    {1066, 78, 1067, temperatureEntries, &EngineSettings::temperatureUnitIndex},  // "Temperature (%s)"
 };
 
 } // namespace
@@ -58,7 +58,7 @@ void CArveloCalcSetupUmDlg::onOpen()
 {
     for (const UnitChoice& choice : kUnitChoices) {
         std::vector<std::u16string> entries = choice.entries(state_);
-        const std::size_t index = state_.*choice.index;
+        const std::size_t index = state_.engine.*choice.index;
         const std::u16string unit = index < entries.size() ? entries[index] : std::u16string();
         setLabel(choice.captionId, formatText(text(choice.captionText), {unit}), ControlFont::Bold);
         fillDropDownList(controls()[choice.listId], std::move(entries), index);
@@ -70,6 +70,6 @@ void CArveloCalcSetupUmDlg::save()
 {
     for (const UnitChoice& choice : kUnitChoices)
         if (const auto picked = pickedEntry(controls()[choice.listId]))
-            state_.*choice.index = static_cast<std::uint8_t>(*picked);
+            state_.engine.*choice.index = static_cast<std::uint8_t>(*picked);
     end(kResultOk);
 }

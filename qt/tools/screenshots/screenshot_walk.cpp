@@ -81,8 +81,8 @@ public:
     void settle(int language, int flowUnit, int pressureUnit)
     {
         state_.languageIndex = static_cast<std::uint8_t>(language);
-        state_.flowUnitIndex = static_cast<std::uint8_t>(flowUnit);
-        state_.pressureUnitIndex = static_cast<std::uint8_t>(pressureUnit);
+        state_.engine.flowUnitIndex = static_cast<std::uint8_t>(flowUnit);
+        state_.engine.pressureUnitIndex = static_cast<std::uint8_t>(pressureUnit);
         state_.valveView = 0;
         program_.logic().setupCandidateList();
         program_.logic().setupValveListColumns();

@@ -44,7 +44,7 @@ protected:
     {
         MainWindowWidget::SetUp();
         state.languageIndex = 1;
-        state.pressureUnitIndex = 0; // kPa
+        state.engine.pressureUnitIndex = 0; // kPa
         shown = std::make_unique<ShownBranchWindow>(state, db, host());
     }
 

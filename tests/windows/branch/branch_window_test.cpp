@@ -344,7 +344,7 @@ TEST_F(BranchWindowTest, ARefusedSaveIsReportedOnce)
 
 TEST_F(BranchWindowTest, SettingsAreTypedInThePressureUnitInForce)
 {
-    state.pressureUnitIndex = 8; // mbar
+    state.engine.pressureUnitIndex = 8; // mbar
     openWindow();
     ControlModel& c = window->controls();
     EXPECT_EQ(c[kMinimumDpCaption].text, u"Minimum dP static valve (mbar)");

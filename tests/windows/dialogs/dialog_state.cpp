@@ -5,19 +5,19 @@
 AppState startupState(std::uint8_t language)
 {
     AppState state{};
-    state.modelNames = defaultModelNames();
-    state.dpMin = 1.0f;
-    state.dpMax = 6.0f;
-    state.fluids = {
+    state.engine.modelNames = defaultModelNames();
+    state.engine.dpMin = 1.0f;
+    state.engine.dpMax = 6.0f;
+    state.engine.fluids = {
         {1, 1.0f, 4000, 1050}, {2, 1.01f, 3900, 1014}, {3, 1.03f, 3800, 1028},
         {4, 1.04f, 3700, 1042}, {5, 1.06f, 3500, 1056}, {6, 1.07f, 3300, 1070},
     };
-    state.flowUnits = flowUnitTable();
-    state.pressureUnits = pressureUnitTable();
-    state.powerUnits = powerUnitTable();
-    state.temperatureUnits = temperatureUnitTable();
-    state.flowUnitIndex = 2;
-    state.pressureUnitIndex = 8;
+    state.engine.flowUnits = flowUnitTable();
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.powerUnits = powerUnitTable();
+    state.engine.temperatureUnits = temperatureUnitTable();
+    state.engine.flowUnitIndex = 2;
+    state.engine.pressureUnitIndex = 8;
     state.languageIndex = language;
     return state;
 }

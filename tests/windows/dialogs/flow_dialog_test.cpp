@@ -67,9 +67,9 @@ TEST(FlowDialog, OpeningShowsTheFlowOfThePassedInputsInTheChosenFlowUnit)
     for (const FlowCase& flowCase : kFlowCases) {
         SCOPED_TRACE(flowCase.name);
         AppState state = startupState();
-        state.fluids[0].density = flowCase.density;
-        state.flowUnitIndex = flowCase.flowUnit;
-        state.temperatureUnitIndex = flowCase.temperatureUnit;
+        state.engine.fluids[0].density = flowCase.density;
+        state.engine.flowUnitIndex = flowCase.flowUnit;
+        state.engine.temperatureUnitIndex = flowCase.temperatureUnit;
         const auto dialog = openFlowDialog(state, flowCase.inputs);
         EXPECT_EQ(dialog->flowText, flowCase.flow);
         EXPECT_EQ(shown(*dialog, kFlowField), utf8ToUtf16(flowCase.flow));
@@ -79,8 +79,8 @@ TEST(FlowDialog, OpeningShowsTheFlowOfThePassedInputsInTheChosenFlowUnit)
 TEST(FlowDialog, TheFlowFollowsTheChosenFluid)
 {
     AppState state = startupState();
-    state.fluidIndex = 1; // 3900 J/(kg K), 1014 kg/m3
-    state.flowUnitIndex = 4;
+    state.engine.fluidIndex = 1; // 3900 J/(kg K), 1014 kg/m3
+    state.engine.flowUnitIndex = 4;
     EXPECT_EQ(openFlowDialog(state)->flowText, "546,20");
 }
 
@@ -88,9 +88,9 @@ TEST(FlowDialog, CaptionsNameTheUnitsInForceInTheCurrentLanguage)
 {
     AppState state = startupState();
     state.languageIndex = kEnglish;
-    state.powerUnitIndex = 3;
-    state.temperatureUnitIndex = 1;
-    state.flowUnitIndex = 6;
+    state.engine.powerUnitIndex = 3;
+    state.engine.temperatureUnitIndex = 1;
+    state.engine.flowUnitIndex = 6;
     const auto dialog = openFlowDialog(state);
     EXPECT_EQ(dialog->caption(), u"Flow rate calculation");
     EXPECT_EQ(shown(*dialog, 1082), u"Power (Btu/h)");
@@ -113,7 +113,7 @@ TEST(FlowDialog, CaptionsNameTheUnitsInForceInTheCurrentLanguage)
 TEST(FlowDialog, EveryInputChangeRecomputesTheFlow)
 {
     AppState state = startupState();
-    state.flowUnitIndex = 4;
+    state.engine.flowUnitIndex = 4;
     const auto dialog = openFlowDialog(state);
     typeInto(*dialog, kPowerField, u"24");
     EXPECT_EQ(dialog->flowText, "1028,57");
@@ -157,7 +157,7 @@ TEST(FlowDialog, OnlyTheFirstFifteenCharactersOfAFieldCount)
 TEST(FlowDialog, SaveHandsBackExactlyTheShownFlowAndTheInputs)
 {
     AppState state = startupState();
-    state.flowUnitIndex = 4;
+    state.engine.flowUnitIndex = 4;
     const auto dialog = openFlowDialog(state);
     typeInto(*dialog, kPowerField, u"6");
     dialog->onClick(kSave);
@@ -189,7 +189,7 @@ TEST(FlowDialog, ReturnIsSwallowedWhileCancelEscapeAndTheCloseBoxEndWithZero)
 TEST(FlowDialog, AFlowTooLongForItsFieldShowsNoNumberAndCannotBeSaved)
 {
     AppState state = startupState();
-    state.flowUnitIndex = 4; // l/h
+    state.engine.flowUnitIndex = 4; // l/h
     const auto dialog = openFlowDialog(state, {"999999999999999", "0,0001", "0"});
     EXPECT_EQ(shown(*dialog, kFlowField), u"---");
     EXPECT_EQ(dialog->flowText, "");
@@ -207,14 +207,14 @@ TEST(FlowDialog, AFlowTooLongForItsFieldShowsNoNumberAndCannotBeSaved)
 TEST(FlowDialog, WithoutAUsableFluidRowNoFlowIsShownOrSaved)
 {
     AppState fewFluids = startupState();
-    fewFluids.fluids.resize(3);
-    fewFluids.fluidIndex = 5;
+    fewFluids.engine.fluids.resize(3);
+    fewFluids.engine.fluidIndex = 5;
     AppState noFluids = startupState();
-    noFluids.fluids.clear();
+    noFluids.engine.fluids.clear();
     AppState zeroDensity = startupState();
-    zeroDensity.fluids[0].density = 0;
+    zeroDensity.engine.fluids[0].density = 0;
     AppState zeroHeat = startupState();
-    zeroHeat.fluids[0].specificHeat = 0;
+    zeroHeat.engine.fluids[0].specificHeat = 0;
 
     for (const AppState* state : {&fewFluids, &noFluids, &zeroDensity, &zeroHeat}) {
         for (const Inputs& inputs : {Inputs{}, Inputs{"12", "60", "60"}}) {

@@ -28,7 +28,7 @@ std::unique_ptr<CArveloCalcSetupPrefsDlg> openPreferences(AppState& state)
 TEST(PreferencesDialog, OpensAtTheFixedOrificeValveWithItsPressureWindow)
 {
     AppState state = startupState(kEnglish);
-    state.fluidIndex = 2;
+    state.engine.fluidIndex = 2;
     const auto dialog = openPreferences(state);
     EXPECT_EQ(picked(*dialog, kValveTypeList), u"Static balancing valve: Arvelo Quarz");
     EXPECT_EQ(dialog->controls()[kValveTypeList].entries.size(), 4u);
@@ -66,14 +66,14 @@ TEST(PreferencesDialog, TheBoundsShowInThePressureUnitAndPassThroughTheirTextsOn
     for (const PressureCase& pressure : cases) {
         SCOPED_TRACE(pressure.unit);
         AppState state = startupState(kEnglish);
-        state.pressureUnitIndex = pressure.unit;
+        state.engine.pressureUnitIndex = pressure.unit;
         const auto dialog = openPreferences(state);
         EXPECT_EQ(shown(*dialog, kDpMinField), pressure.minText);
         EXPECT_EQ(shown(*dialog, kDpMaxField), pressure.maxText);
         dialog->onClick(kSave);
         EXPECT_EQ(dialog->result(), 1);
-        EXPECT_NEAR(state.dpMin, pressure.savedMin, 5e-5f);
-        EXPECT_NEAR(state.dpMax, pressure.savedMax, 5e-5f);
+        EXPECT_NEAR(state.engine.dpMin, pressure.savedMin, 5e-5f);
+        EXPECT_NEAR(state.engine.dpMax, pressure.savedMax, 5e-5f);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(PreferencesDialog, OtherKindsOfferTheirModelsWithTheStoredOnesSelectedAndHi
 TEST(PreferencesDialog, SaveWritesOnlyTheKindShownAndTheBoundsOnlyForTheFixedOrificeValve)
 {
     AppState state = startupState(kEnglish);
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     const auto dialog = openPreferences(state);
     typeInto(*dialog, kDpMinField, u"5");
     pick(*dialog, kValveTypeList, 1);
@@ -109,11 +109,11 @@ TEST(PreferencesDialog, SaveWritesOnlyTheKindShownAndTheBoundsOnlyForTheFixedOri
     ModelNames expected = defaultModelNames();
     expected[1].preferred = "Arvelo Tesa";
     for (int kind = 0; kind < kValveKindCount; ++kind) {
-        EXPECT_EQ(state.modelNames[kind].preferred, expected[kind].preferred);
-        EXPECT_EQ(state.modelNames[kind].alternative, expected[kind].alternative);
+        EXPECT_EQ(state.engine.modelNames[kind].preferred, expected[kind].preferred);
+        EXPECT_EQ(state.engine.modelNames[kind].alternative, expected[kind].alternative);
     }
-    EXPECT_EQ(state.dpMin, 1.0f);
-    EXPECT_EQ(state.dpMax, 6.0f);
+    EXPECT_EQ(state.engine.dpMin, 1.0f);
+    EXPECT_EQ(state.engine.dpMax, 6.0f);
 }
 
 TEST(PreferencesDialog, SaveWritesBothPickedModelsOfTheKindShown)
@@ -124,14 +124,14 @@ TEST(PreferencesDialog, SaveWritesBothPickedModelsOfTheKindShown)
     pick(*dialog, kPreferredList, 1);
     pick(*dialog, kAlternativeList, 0);
     dialog->onClick(kSave);
-    EXPECT_EQ(state.modelNames[2].preferred, "Arvelo Flumen-B");
-    EXPECT_EQ(state.modelNames[2].alternative, "Arvelo Flumen-A");
+    EXPECT_EQ(state.engine.modelNames[2].preferred, "Arvelo Flumen-B");
+    EXPECT_EQ(state.engine.modelNames[2].alternative, "Arvelo Flumen-A");
 }
 
 TEST(PreferencesDialog, SwitchingTheKindLosesUnsavedEdits)
 {
     AppState state = startupState(kEnglish);
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     const auto dialog = openPreferences(state);
     pick(*dialog, kValveTypeList, 1);
     pick(*dialog, kPreferredList, 3);
@@ -145,7 +145,7 @@ TEST(PreferencesDialog, SwitchingTheKindLosesUnsavedEdits)
     pick(*dialog, kValveTypeList, 0);
     EXPECT_EQ(shown(*dialog, kDpMinField), u"1,00");
     dialog->onClick(kSave);
-    EXPECT_EQ(state.dpMin, 1.0f);
+    EXPECT_EQ(state.engine.dpMin, 1.0f);
 }
 
 TEST(PreferencesDialog, TypedBoundsAreStoredInKilopascal)
@@ -155,8 +155,8 @@ TEST(PreferencesDialog, TypedBoundsAreStoredInKilopascal)
     typeInto(*dialog, kDpMinField, u"200");
     typeInto(*dialog, kDpMaxField, u"");
     dialog->onClick(kSave);
-    EXPECT_FLOAT_EQ(state.dpMin, 20.0f);
-    EXPECT_EQ(state.dpMax, 0.0f) << "an empty field reads as 0, no range check";
+    EXPECT_FLOAT_EQ(state.engine.dpMin, 20.0f);
+    EXPECT_EQ(state.engine.dpMax, 0.0f) << "an empty field reads as 0, no range check";
 }
 
 TEST(PreferencesDialog, ARejectedKeystrokeRestoresTheBoundField)
@@ -167,7 +167,7 @@ TEST(PreferencesDialog, ARejectedKeystrokeRestoresTheBoundField)
     EXPECT_EQ(shown(*dialog, kDpMaxField), u"60,00");
     EXPECT_EQ(dialog->controls().focusRequest, kDpMaxField);
     dialog->onClick(kSave);
-    EXPECT_FLOAT_EQ(state.dpMax, 6.0f);
+    EXPECT_FLOAT_EQ(state.engine.dpMax, 6.0f);
 }
 
 TEST(PreferencesDialog, TheFluidIsWrittenOnEverySaveAndCancelWritesNothing)
@@ -179,31 +179,31 @@ TEST(PreferencesDialog, TheFluidIsWrittenOnEverySaveAndCancelWritesNothing)
         pick(*dialog, kValveTypeList, kind);
         pick(*dialog, kFluidList, 4);
         dialog->onClick(kSave);
-        EXPECT_EQ(state.fluidIndex, 4);
+        EXPECT_EQ(state.engine.fluidIndex, 4);
     }
 
     AppState state = startupState(kEnglish);
-    state.pressureUnitIndex = 0;
+    state.engine.pressureUnitIndex = 0;
     const auto dialog = openPreferences(state);
     typeInto(*dialog, kDpMinField, u"3");
     pick(*dialog, kFluidList, 5);
     dialog->onClick(kCancel);
     EXPECT_EQ(dialog->result(), 0);
-    EXPECT_EQ(state.fluidIndex, 0);
-    EXPECT_EQ(state.dpMin, 1.0f);
+    EXPECT_EQ(state.engine.fluidIndex, 0);
+    EXPECT_EQ(state.engine.dpMin, 1.0f);
 }
 
 TEST(PreferencesDialog, AStoredNameThatIsNotOfferedIsShownUnselectedAndKept)
 {
     AppState state = startupState(kEnglish);
-    state.modelNames[1].preferred = "arvelo";
+    state.engine.modelNames[1].preferred = "arvelo";
     const auto dialog = openPreferences(state);
     pick(*dialog, kValveTypeList, 1);
     EXPECT_EQ(picked(*dialog, kPreferredList), u"") << "names compare exactly";
     pick(*dialog, kAlternativeList, 3);
     dialog->onClick(kSave);
-    EXPECT_EQ(state.modelNames[1].preferred, "arvelo");
-    EXPECT_EQ(state.modelNames[1].alternative, "Arvelo Nodo Tesa");
+    EXPECT_EQ(state.engine.modelNames[1].preferred, "arvelo");
+    EXPECT_EQ(state.engine.modelNames[1].alternative, "Arvelo Nodo Tesa");
 }
 
 TEST(PreferencesDialog, ModelNamesStayTheSameInEveryLanguage)
@@ -220,33 +220,33 @@ TEST(PreferencesDialog, ModelNamesStayTheSameInEveryLanguage)
 TEST(PreferencesDialog, ABoundTooLargeForItsFieldShowsNoNumberAndIsKeptUntilEdited)
 {
     AppState state = startupState(kEnglish);
-    state.pressureUnitIndex = 1; // daPa
-    state.dpMax = 1e17f;
+    state.engine.pressureUnitIndex = 1; // daPa
+    state.engine.dpMax = 1e17f;
     const auto dialog = openPreferences(state);
     EXPECT_EQ(shown(*dialog, kDpMaxField), u"---");
     dialog->onClick(kSave);
-    EXPECT_EQ(state.dpMax, 1e17f);
-    EXPECT_FLOAT_EQ(state.dpMin, 1.0f);
+    EXPECT_EQ(state.engine.dpMax, 1e17f);
+    EXPECT_FLOAT_EQ(state.engine.dpMin, 1.0f);
 
     const auto edited = openPreferences(state);
     typeInto(*edited, kDpMaxField, u"---5");
     EXPECT_EQ(shown(*edited, kDpMaxField), u"---") << "nothing may be typed behind the dashes";
     typeInto(*edited, kDpMaxField, u"5");
     edited->onClick(kSave);
-    EXPECT_FLOAT_EQ(state.dpMax, 0.05f);
+    EXPECT_FLOAT_EQ(state.engine.dpMax, 0.05f);
 }
 
 TEST(PreferencesDialog, OffersSixFluidsWhateverTheCatalogueHolds)
 {
     AppState state = startupState(kEnglish);
-    state.fluids.clear();
-    state.fluidIndex = 3;
+    state.engine.fluids.clear();
+    state.engine.fluidIndex = 3;
     const auto dialog = openPreferences(state);
     EXPECT_EQ(dialog->controls()[kFluidList].entries.size(), 6u);
     EXPECT_EQ(picked(*dialog, kFluidList), u"Water and glycol 30%");
     pick(*dialog, kFluidList, -1);
     dialog->onClick(kSave);
-    EXPECT_EQ(state.fluidIndex, 3) << "no picked entry keeps the fluid";
+    EXPECT_EQ(state.engine.fluidIndex, 3) << "no picked entry keeps the fluid";
 }
 
 } // namespace

@@ -51,10 +51,10 @@ TEST(UnitsDialog, SaveWritesTheFourPickedIndicesAndTheNextOpeningShowsThem)
     EXPECT_EQ(shown(dialog, kFlowCaption), u"Flow rate (l/s)") << "captions keep the units in force";
     dialog.onClick(kSave);
     EXPECT_EQ(dialog.result(), 1);
-    EXPECT_EQ(state.flowUnitIndex, 1);
-    EXPECT_EQ(state.pressureUnitIndex, 2);
-    EXPECT_EQ(state.powerUnitIndex, 1);
-    EXPECT_EQ(state.temperatureUnitIndex, 1);
+    EXPECT_EQ(state.engine.flowUnitIndex, 1);
+    EXPECT_EQ(state.engine.pressureUnitIndex, 2);
+    EXPECT_EQ(state.engine.powerUnitIndex, 1);
+    EXPECT_EQ(state.engine.temperatureUnitIndex, 1);
 
     CArveloCalcSetupUmDlg next(state, u"Unit of measurement");
     next.onOpen();
@@ -75,8 +75,8 @@ TEST(UnitsDialog, CancelWritesNoIndex)
     pick(dialog, kTemperatureList, 1);
     dialog.onClick(kCancel);
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(state.flowUnitIndex, 2);
-    EXPECT_EQ(state.temperatureUnitIndex, 0);
+    EXPECT_EQ(state.engine.flowUnitIndex, 2);
+    EXPECT_EQ(state.engine.temperatureUnitIndex, 0);
 }
 
 TEST(UnitsDialog, AListWithoutAPickedEntryKeepsItsUnit)
@@ -87,8 +87,8 @@ TEST(UnitsDialog, AListWithoutAPickedEntryKeepsItsUnit)
     pick(dialog, kPressureList, -1);
     pick(dialog, kPowerList, 3);
     dialog.onClick(kSave);
-    EXPECT_EQ(state.pressureUnitIndex, 8);
-    EXPECT_EQ(state.powerUnitIndex, 3);
+    EXPECT_EQ(state.engine.pressureUnitIndex, 8);
+    EXPECT_EQ(state.engine.powerUnitIndex, 3);
 }
 
 } // namespace

@@ -67,7 +67,7 @@ void MainWindowTest::goToPage(std::int32_t workMode, std::int32_t view)
 void MainWindowTest::useEnglishAndCubicMetresPerHour()
 {
     state.languageIndex = 1;
-    state.flowUnitIndex = 6; // m3/h
+    state.engine.flowUnitIndex = 6; // m3/h
     window.setupCandidateList();
     window.setupValveListColumns();
     state.valveView = 0;
