@@ -29,7 +29,7 @@ packages=(
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  help2man lld
+  help2man lld ninja-build
 )
 # The installation test validates the menu entry and metainfo and reads the
 # valve list of the working folder it prepares; the protocol test reads its
@@ -58,8 +58,19 @@ install_missing() {
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
+# A new build folder is built with Ninja, which keeps both cores busy across
+# the folders where make waits at each one's end; a folder made earlier
+# keeps the generator it was made with, as CMake requires.
+configure() {
+  local folder="$1"
+  shift
+  local generator=()
+  [ -f "$folder/CMakeCache.txt" ] || generator=(-G Ninja)
+  cmake -S "$repo" -B "$folder" "${generator[@]}" "$@"
+}
+
 build_all() {
-  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+  configure "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
   cmake --build "$build" -j "$(nproc)"
 }
 
@@ -68,8 +79,7 @@ package_build="$repo/build-package"
 fuzz_build="$repo/build-fuzz"
 
 build_asan() {
-  cmake -S "$repo" -B "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON -DREZU_TESTS_ONLY=ON \
-    "${launcher[@]}"
+  configure "$asan_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_SANITIZE=ON -DREZU_TESTS_ONLY=ON "${launcher[@]}"
   cmake --build "$asan_build" -j "$(nproc)"
 }
 
@@ -77,7 +87,7 @@ build_asan() {
 build_fuzz() {
   local targets=()
   for source in "$repo"/fuzz/*_fuzz.cpp; do targets+=(--target "$(basename "$source" .cpp)"); done
-  CXX=clang++ cmake -S "$repo" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_FUZZ=ON "${launcher[@]}"
+  CXX=clang++ configure "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREZU_FUZZ=ON "${launcher[@]}"
   cmake --build "$fuzz_build" -j "$(nproc)" "${targets[@]}"
 }
 
@@ -108,7 +118,7 @@ build_package() {
   export DEB_BUILD_MAINT_OPTIONS=hardening=+all
   cxxflags="$(cd "$repo" && dpkg-buildflags --get CPPFLAGS) $(cd "$repo" && dpkg-buildflags --get CXXFLAGS)"
   ldflags="$(dpkg-buildflags --get LDFLAGS)"
-  cmake -S "$repo" -B "$package_build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
+  configure "$package_build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
   cmake --build "$package_build" -j "$(nproc)" \
