@@ -54,8 +54,9 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# ccache where the machine has it; a clean machine builds without.
-launcher=()
+# ccache where the machine has it; a clean machine builds without, and a
+# folder configured while ccache was there forgets it once it is gone.
+launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=)
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # A new build folder is built with Ninja, which keeps both cores busy across
