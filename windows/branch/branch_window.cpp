@@ -4,7 +4,6 @@
 #include "branch/branch_design_text_ids.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "db/product_db.h"
@@ -12,9 +11,7 @@
 #include "system/system_text_ids.h"
 #include "windows/branch/branch_window_ids.h"
 #include "windows/branch/circuit_cells.h"
-#include "windows/common/numeric_field.h"
 
-#include <algorithm>
 #include <array>
 #include <iostream>
 
