@@ -32,7 +32,7 @@ TEST(PrintableText, EscapesWhatATerminalWouldObeyAndKeepsLetters)
         EXPECT_EQ(printableText(c.text), c.shown) << c.shown;
 }
 
-struct LocaleCase {
+struct PrintableLocaleCase {
     const char* lcAll;
     const char* lcMessages;
     const char* lang;
@@ -41,7 +41,7 @@ struct LocaleCase {
 
 TEST(LocaleLanguage, TheFirstSetVariableChoosesOneOfTheSevenElseEnglish)
 {
-    const LocaleCase cases[] = {
+    const PrintableLocaleCase cases[] = {
         {nullptr, nullptr, nullptr, 1},
         {"", "", "", 1},
         {nullptr, nullptr, "it_IT.UTF-8", 0},
@@ -56,7 +56,7 @@ TEST(LocaleLanguage, TheFirstSetVariableChoosesOneOfTheSevenElseEnglish)
         {nullptr, nullptr, "dex_DE", 1},
         {nullptr, nullptr, "C.UTF-8", 1},
     };
-    for (const LocaleCase& c : cases)
+    for (const PrintableLocaleCase& c : cases)
         EXPECT_EQ(localeLanguage(c.lcAll, c.lcMessages, c.lang), c.language)
             << (c.lcAll ? c.lcAll : "-") << " " << (c.lcMessages ? c.lcMessages : "-") << " " << (c.lang ? c.lang : "-");
 }

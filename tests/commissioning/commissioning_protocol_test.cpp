@@ -1,6 +1,7 @@
 #include "commissioning/commissioning_protocol.h"
 
 #include "commissioning/protocol_cells.h"
+#include "tests/support/languages.h"
 #include "tests/valve_list/valve_list_rows.h"
 #include "valve_list/valve_list_columns.h"
 
@@ -8,8 +9,6 @@
 
 namespace {
 
-constexpr int kGerman = 3;
-constexpr int kRussian = 6;
 constexpr std::size_t kListColumns = 14;
 
 MeasurementRow measurementOf(const ProjectRow& valve, float flow, MeasurementVerdict verdict)

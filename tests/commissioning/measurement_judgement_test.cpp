@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Case {
+struct JudgementCase {
     const char* name;
     float designFlow;
     const char* designUnit;
@@ -19,7 +19,7 @@ struct Case {
     const char16_t* cell;
 };
 
-const Case kCases[] = {
+const JudgementCase kCases[] = {
     {"within the tolerance", 0.5f, "l/s", 0.52f, "l/s", MeasurementVerdict::None, MeasurementMark::Passed, 4.0f,
      u"OK +4,00 %"},
     // 0,55 against 0,50 is 10,00 % as shown, whatever the binary digits say.
@@ -58,7 +58,7 @@ const Case kCases[] = {
 
 TEST(MeasurementJudgement, FlowAgainstDesignAndPressureVerdict)
 {
-    for (const Case& c : kCases) {
+    for (const JudgementCase& c : kCases) {
         ProjectRow design;
         design.portata = c.designFlow;
         design.muQ = c.designUnit;

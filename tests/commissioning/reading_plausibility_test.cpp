@@ -4,7 +4,7 @@
 
 namespace {
 
-struct Case {
+struct PlausibilityCase {
     const char* name;
     float dpKpa;
     float measuredFlow;
@@ -23,7 +23,7 @@ TEST(ReadingPlausibility, AskedAboutADpBeyondTheValveAndAFlowOverThreeTimesTheDe
     ProjectRow design;
     design.portata = 0.5f;
     design.muQ = "l/s";
-    const Case cases[] = {
+    const PlausibilityCase cases[] = {
         {"usual", 12.0f, 0.55f, "l/s", false, false},
         {"at the maximum", 250.0f, 0.55f, "l/s", false, false},
         {"above the maximum", 250.5f, 0.55f, "l/s", true, false},
@@ -33,7 +33,7 @@ TEST(ReadingPlausibility, AskedAboutADpBeyondTheValveAndAFlowOverThreeTimesTheDe
         {"both", 300.0f, 2.0f, "l/s", true, true},
         {"a dP that is no number", NAN, 0.55f, "l/s", true, false},
     };
-    for (const Case& c : cases) {
+    for (const PlausibilityCase& c : cases) {
         MeasurementRow reading;
         reading.flow = c.measuredFlow;
         reading.muQ = c.measuredUnit;

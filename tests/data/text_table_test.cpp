@@ -1,5 +1,6 @@
 #include "data/text_format.h"
 #include "data/text_table.h"
+#include "tests/support/languages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kItalian = 0;
-constexpr int kEnglish = 1;
-constexpr int kSpanish = 2;
-constexpr int kGerman = 3;
-constexpr int kFrench = 4;
-constexpr int kRussian = 6;
 
 const char* const kLanguageNames[TextTable::languageCount] = {
     "Italian", "English", "Spanish", "German", "French", "Swedish", "Russian",

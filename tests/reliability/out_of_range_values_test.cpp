@@ -8,13 +8,12 @@
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/languages.h"
 #include "valve_list/valve_list_export.h"
 
 using namespace MainWindowId;
 
 namespace {
-
-constexpr int kGerman = 3;
 
 struct StoredValueCase {
     const char* name;

@@ -11,6 +11,7 @@
 #include "tests/reliability/valve_list_check.h"
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/languages.h"
 #include "valve_list/valve_list_fault_texts.h"
 #include "valve_list/valve_list_record_texts.h"
 
@@ -23,8 +24,6 @@ using namespace MainWindowId;
 using namespace ValveListRecordText;
 
 namespace {
-
-constexpr int kGerman = 3;
 
 std::u16string german(int textId, std::initializer_list<std::u16string_view> arguments = {})
 {

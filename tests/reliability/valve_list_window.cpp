@@ -5,15 +5,10 @@
 #include "data/text_table.h"
 #include "tests/reliability/broken_catalogue.h"
 #include "tests/reliability/valve_list_check.h"
+#include "tests/support/languages.h"
 #include "windows/main/main_window_ids.h"
 
 using namespace MainWindowId;
-
-namespace {
-
-constexpr int kGerman = 3;
-
-} // namespace
 
 void ValveListWindowTest::SetUp()
 {

@@ -7,6 +7,7 @@
 #include "tests/reliability/valve_list_window.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/languages.h"
 #include "valve_list/valve_list_export.h"
 #include "valve_list/valve_list_fault_texts.h"
 
@@ -16,7 +17,6 @@ using namespace MainWindowId;
 
 namespace {
 
-constexpr int kGerman = 3;
 const std::string kEarlier = "an earlier export\r\n";
 
 struct ExportCase {

@@ -72,7 +72,7 @@ TEST_F(ValveListAdditionTest, NumbersAfterTheLastRowOfTheTable)
     }
 }
 
-struct DesignationCase {
+struct AddedDesignationCase {
     const char* typed;
     ValveListAdd outcome;
     const char* stored; // the designation the new row has, when added
@@ -80,7 +80,7 @@ struct DesignationCase {
 
 TEST_F(ValveListAdditionTest, TakesADesignationWithoutItsBlanksOnceOnly)
 {
-    const DesignationCase cases[] = {
+    const AddedDesignationCase cases[] = {
         {"HK 1.03 Flur", ValveListAdd::DesignationTaken, nullptr},
         {" HK 1.03 Flur  ", ValveListAdd::DesignationTaken, nullptr},
         {"hk 1.03 flur", ValveListAdd::Added, "hk 1.03 flur"},
@@ -89,7 +89,7 @@ TEST_F(ValveListAdditionTest, TakesADesignationWithoutItsBlanksOnceOnly)
         {"", ValveListAdd::NoDesignation, nullptr},
     };
     openWith(fixture::projectsSchema() + "INSERT INTO progetti (posizione, riferimento) VALUES (1, 'HK 1.03 Flur');");
-    for (const DesignationCase& c : cases) {
+    for (const AddedDesignationCase& c : cases) {
         std::vector<ProjectRow> projects;
         const std::size_t before = positions().size();
         EXPECT_EQ(addToValveList(db, valve(c.typed), projects).outcome, c.outcome) << '"' << c.typed << '"';

@@ -2,6 +2,7 @@
 
 #include "data/text_format.h"
 #include "data/text_table.h"
+#include "tests/support/languages.h"
 #include "tests/valve_list/valve_list_rows.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kEnglish = 1;
-constexpr int kRussian = 6;
 
 // gtest prints UTF-8 readably, UTF-16 as numbers.
 std::vector<std::string> utf8Cells(const ProjectRow& row, int language)

@@ -1,9 +1,10 @@
 #include "valve_list/valve_list_export.h"
 
 #include "data/text_format.h"
-#include "tests/support/file_bytes.h"
-#include "tests/valve_list/valve_list_rows.h"
 #include "files/export_failure_text.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/languages.h"
+#include "tests/valve_list/valve_list_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kEnglish = 1;
-constexpr int kGerman = 3;
-constexpr int kRussian = 6;
 
 std::string expectedFile(const std::string& name)
 {

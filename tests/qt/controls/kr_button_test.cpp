@@ -16,8 +16,6 @@ namespace {
 
 const QColor kBlue(51, 102, 153);
 const QColor kOrange(255, 105, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 200, 0);
 
 class KrButtonPaint : public testing::Test {
 protected:

@@ -7,9 +7,6 @@
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 200, 0);
-
 class KrPictureControlPaint : public testing::Test {
 protected:
     KrPictureControl& control(int width, int height, int imageId)

@@ -11,7 +11,6 @@
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(222, 12, 33);
 

@@ -7,6 +7,10 @@
 
 #include <ostream>
 
+// Colours the tests paint with and look for.
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kGreen(0, 200, 0);
+
 // Colours in failure messages as (r, g, b).
 inline void PrintTo(const QColor& color, std::ostream* out)
 {

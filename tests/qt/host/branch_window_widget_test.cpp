@@ -18,8 +18,6 @@
 
 #include <memory>
 
-using namespace BranchWindowId;
-
 namespace {
 
 // Keys as a user presses them: each to whatever has the focus then.
@@ -55,7 +53,7 @@ protected:
 // on its valve kind; the circuits table, or none.
 EditableTable* typeFirstCircuit(WindowHost& branchHost)
 {
-    auto* table = qobject_cast<EditableTable*>(branchHost.control(kCircuitTable));
+    auto* table = qobject_cast<EditableTable*>(branchHost.control(BranchWindowId::kCircuitTable));
     if (!table)
         return nullptr;
     table->setFocus();
@@ -97,9 +95,9 @@ TEST_F(BranchWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     EXPECT_EQ(table->rowCount(), 3) << "a row for the next circuit";
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0,30"));
 
-    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
-    EXPECT_EQ(window.controls()[kPumpHeadLabel].text.substr(0, 15), u"Pump head (kPa)");
-    auto* chart = qobject_cast<ChartControl*>(branchHost.control(kChart));
+    QTest::mouseClick(branchHost.control(BranchWindowId::kCalculateButton), Qt::LeftButton);
+    EXPECT_EQ(window.controls()[BranchWindowId::kPumpHeadLabel].text.substr(0, 15), u"Pump head (kPa)");
+    auto* chart = qobject_cast<ChartControl*>(branchHost.control(BranchWindowId::kChart));
     ASSERT_NE(chart, nullptr);
     const QImage drawn = chart->grab().toImage();
     EXPECT_GT(drawn.width(), 0);
@@ -108,12 +106,12 @@ TEST_F(BranchWindowWidget, BranchCircuitsAreTypedWithTabAndReturnAndCalculated)
     // A window larger than its template gives the circuits table and the
     // chart the room; the template's size is the least its content takes.
     const QRect tableBefore = table->geometry();
-    const QRect calculateBefore = branchHost.control(kCalculateButton)->geometry();
+    const QRect calculateBefore = branchHost.control(BranchWindowId::kCalculateButton)->geometry();
     const QSize least = branchHost.findChild<QScrollArea*>()->widget()->minimumSize();
     branchHost.resize(least.width() + 100, least.height() + 50);
     EXPECT_EQ(table->width(), tableBefore.width() + 100);
     EXPECT_EQ(table->height(), tableBefore.height());
-    EXPECT_EQ(branchHost.control(kCalculateButton)->x(), calculateBefore.x() + 100);
+    EXPECT_EQ(branchHost.control(BranchWindowId::kCalculateButton)->x(), calculateBefore.x() + 100);
     EXPECT_EQ(chart->height(), drawn.height() + 50);
 }
 
@@ -127,7 +125,7 @@ TEST_F(BranchWindowWidget, ChangingAKindAndClickingCalculateOnceCalculatesWithIt
     EditableTable* table = typeFirstCircuit(branchHost);
     ASSERT_NE(table, nullptr);
     press(Qt::Key_Tab); // the fixed-orifice valve kept
-    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
+    QTest::mouseClick(branchHost.control(BranchWindowId::kCalculateButton), Qt::LeftButton);
     QCoreApplication::processEvents();
     ASSERT_TRUE(window.result());
 
@@ -136,12 +134,12 @@ TEST_F(BranchWindowWidget, ChangingAKindAndClickingCalculateOnceCalculatesWithIt
     auto* kinds = qobject_cast<QComboBox*>(QApplication::focusWidget());
     ASSERT_NE(kinds, nullptr);
     kinds->setCurrentIndex(2); // Arvelo Flumen
-    QTest::mouseClick(branchHost.control(kCalculateButton), Qt::LeftButton);
+    QTest::mouseClick(branchHost.control(BranchWindowId::kCalculateButton), Qt::LeftButton);
     QCoreApplication::processEvents(); // whatever the click left queued
     EXPECT_EQ(window.branch().circuits.at(0).kind, BranchValveKind::PressureIndependent);
     ASSERT_TRUE(window.result()) << "one click calculates";
-    EXPECT_EQ(window.controls()[kResultList].rows[0].cells.at(2), u"Arvelo Flumen");
-    EXPECT_FALSE(window.controls()[kPumpHeadLabel].text.empty());
+    EXPECT_EQ(window.controls()[BranchWindowId::kResultList].rows[0].cells.at(2), u"Arvelo Flumen");
+    EXPECT_FALSE(window.controls()[BranchWindowId::kPumpHeadLabel].text.empty());
 }
 
 TEST(ControlAnchors, ControlsGrowOrMoveWithTheWindow)

@@ -9,8 +9,8 @@ namespace {
 
 constexpr int kLanguageLabel = 1052;
 constexpr int kLanguageList = 1055;
-constexpr int kSave = 1056;
-constexpr int kCancel = 1057;
+constexpr int kLanguageSave = 1056;
+constexpr int kLanguageCancel = 1057;
 
 TEST(LanguageDialog, OpensInTheLanguageInForceWithItSelected)
 {
@@ -20,9 +20,9 @@ TEST(LanguageDialog, OpensInTheLanguageInForceWithItSelected)
     EXPECT_EQ(dialog.caption(), u"Sprache");
     EXPECT_EQ(shown(dialog, kLanguageLabel), u"Deutsch");
     EXPECT_EQ(dialog.controls()[kLanguageLabel].font, ControlFont::Bold);
-    EXPECT_EQ(shown(dialog, kSave), u"Speichern");
-    EXPECT_EQ(shown(dialog, kCancel), u"Abbrechen");
-    EXPECT_EQ(dialog.controls()[kSave].font, ControlFont::Regular);
+    EXPECT_EQ(shown(dialog, kLanguageSave), u"Speichern");
+    EXPECT_EQ(shown(dialog, kLanguageCancel), u"Abbrechen");
+    EXPECT_EQ(dialog.controls()[kLanguageSave].font, ControlFont::Regular);
     EXPECT_EQ(dialog.controls()[kLanguageList].entries,
               (std::vector<std::u16string>{u"Italiano", u"English", u"Español", u"Deutsch", u"Français", u"Svenska",
                                            u"Pусский"}));
@@ -37,21 +37,21 @@ TEST(LanguageDialog, SaveTakesThePickedLanguageAndTheNextOpeningSpeaksIt)
     pick(dialog, kLanguageList, kEnglish);
     EXPECT_EQ(shown(dialog, kLanguageLabel), u"Deutsch") << "nothing changes before Save";
     EXPECT_EQ(state.languageIndex, 3);
-    dialog.onClick(kSave);
+    dialog.onClick(kLanguageSave);
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(state.languageIndex, kEnglish);
 
     CArveloCalcSetupLangDlg next(state, u"Language");
     next.onOpen();
     EXPECT_EQ(shown(next, kLanguageLabel), u"English");
-    EXPECT_EQ(shown(next, kSave), u"Save");
-    EXPECT_EQ(shown(next, kCancel), u"Cancel");
+    EXPECT_EQ(shown(next, kLanguageSave), u"Save");
+    EXPECT_EQ(shown(next, kLanguageCancel), u"Cancel");
 }
 
 TEST(LanguageDialog, LeavingWithoutSaveKeepsTheLanguage)
 {
     const std::function<void(CArveloCalcSetupLangDlg&)> leave[] = {
-        [](CArveloCalcSetupLangDlg& dialog) { dialog.onClick(kCancel); },
+        [](CArveloCalcSetupLangDlg& dialog) { dialog.onClick(kLanguageCancel); },
         [](CArveloCalcSetupLangDlg& dialog) { dialog.onKeyDown(WindowLogic::Key::Escape, kLanguageList); },
         [](CArveloCalcSetupLangDlg& dialog) { dialog.onCloseRequest(); },
     };
@@ -84,7 +84,7 @@ TEST(LanguageDialog, SaveWithoutAPickedEntryKeepsAValidLanguage)
     CArveloCalcSetupLangDlg dialog(state, u"Язык");
     dialog.onOpen();
     pick(dialog, kLanguageList, -1);
-    dialog.onClick(kSave);
+    dialog.onClick(kLanguageSave);
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(state.languageIndex, 6);
 }

@@ -15,8 +15,8 @@ constexpr int kDpMinField = 1078;
 constexpr int kDpMaxCaption = 1081;
 constexpr int kDpMaxField = 1080;
 constexpr int kFluidList = 1075;
-constexpr int kSave = 1076;
-constexpr int kCancel = 1077;
+constexpr int kPreferencesSave = 1076;
+constexpr int kPreferencesCancel = 1077;
 
 std::unique_ptr<CArveloCalcSetupPrefsDlg> openPreferences(AppState& state)
 {
@@ -70,7 +70,7 @@ TEST(PreferencesDialog, TheBoundsShowInThePressureUnitAndPassThroughTheirTextsOn
         const auto dialog = openPreferences(state);
         EXPECT_EQ(shown(*dialog, kDpMinField), pressure.minText);
         EXPECT_EQ(shown(*dialog, kDpMaxField), pressure.maxText);
-        dialog->onClick(kSave);
+        dialog->onClick(kPreferencesSave);
         EXPECT_EQ(dialog->result(), 1);
         EXPECT_NEAR(state.engine.dpMin, pressure.savedMin, 5e-5f);
         EXPECT_NEAR(state.engine.dpMax, pressure.savedMax, 5e-5f);
@@ -104,7 +104,7 @@ TEST(PreferencesDialog, SaveWritesOnlyTheKindShownAndTheBoundsOnlyForTheFixedOri
     typeInto(*dialog, kDpMinField, u"5");
     pick(*dialog, kValveTypeList, 1);
     pick(*dialog, kPreferredList, 2);
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
 
     ModelNames expected = defaultModelNames();
     expected[1].preferred = "Arvelo Tesa";
@@ -123,7 +123,7 @@ TEST(PreferencesDialog, SaveWritesBothPickedModelsOfTheKindShown)
     pick(*dialog, kValveTypeList, 2);
     pick(*dialog, kPreferredList, 1);
     pick(*dialog, kAlternativeList, 0);
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_EQ(state.engine.modelNames[2].preferred, "Arvelo Flumen-B");
     EXPECT_EQ(state.engine.modelNames[2].alternative, "Arvelo Flumen-A");
 }
@@ -144,7 +144,7 @@ TEST(PreferencesDialog, SwitchingTheKindLosesUnsavedEdits)
     pick(*dialog, kValveTypeList, 3);
     pick(*dialog, kValveTypeList, 0);
     EXPECT_EQ(shown(*dialog, kDpMinField), u"1,00");
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_EQ(state.engine.dpMin, 1.0f);
 }
 
@@ -154,7 +154,7 @@ TEST(PreferencesDialog, TypedBoundsAreStoredInKilopascal)
     const auto dialog = openPreferences(state);
     typeInto(*dialog, kDpMinField, u"200");
     typeInto(*dialog, kDpMaxField, u"");
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_FLOAT_EQ(state.engine.dpMin, 20.0f);
     EXPECT_EQ(state.engine.dpMax, 0.0f) << "an empty field reads as 0, no range check";
 }
@@ -166,7 +166,7 @@ TEST(PreferencesDialog, ARejectedKeystrokeRestoresTheBoundField)
     typeInto(*dialog, kDpMaxField, u"60,00x");
     EXPECT_EQ(shown(*dialog, kDpMaxField), u"60,00");
     EXPECT_EQ(dialog->controls().focusRequest, kDpMaxField);
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_FLOAT_EQ(state.engine.dpMax, 6.0f);
 }
 
@@ -178,7 +178,7 @@ TEST(PreferencesDialog, TheFluidIsWrittenOnEverySaveAndCancelWritesNothing)
         const auto dialog = openPreferences(state);
         pick(*dialog, kValveTypeList, kind);
         pick(*dialog, kFluidList, 4);
-        dialog->onClick(kSave);
+        dialog->onClick(kPreferencesSave);
         EXPECT_EQ(state.engine.fluidIndex, 4);
     }
 
@@ -187,7 +187,7 @@ TEST(PreferencesDialog, TheFluidIsWrittenOnEverySaveAndCancelWritesNothing)
     const auto dialog = openPreferences(state);
     typeInto(*dialog, kDpMinField, u"3");
     pick(*dialog, kFluidList, 5);
-    dialog->onClick(kCancel);
+    dialog->onClick(kPreferencesCancel);
     EXPECT_EQ(dialog->result(), 0);
     EXPECT_EQ(state.engine.fluidIndex, 0);
     EXPECT_EQ(state.engine.dpMin, 1.0f);
@@ -201,7 +201,7 @@ TEST(PreferencesDialog, AStoredNameThatIsNotOfferedIsShownUnselectedAndKept)
     pick(*dialog, kValveTypeList, 1);
     EXPECT_EQ(picked(*dialog, kPreferredList), u"") << "names compare exactly";
     pick(*dialog, kAlternativeList, 3);
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_EQ(state.engine.modelNames[1].preferred, "arvelo");
     EXPECT_EQ(state.engine.modelNames[1].alternative, "Arvelo Nodo Tesa");
 }
@@ -224,7 +224,7 @@ TEST(PreferencesDialog, ABoundTooLargeForItsFieldShowsNoNumberAndIsKeptUntilEdit
     state.engine.dpMax = 1e17f;
     const auto dialog = openPreferences(state);
     EXPECT_EQ(shown(*dialog, kDpMaxField), u"---");
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_EQ(state.engine.dpMax, 1e17f);
     EXPECT_FLOAT_EQ(state.engine.dpMin, 1.0f);
 
@@ -232,7 +232,7 @@ TEST(PreferencesDialog, ABoundTooLargeForItsFieldShowsNoNumberAndIsKeptUntilEdit
     typeInto(*edited, kDpMaxField, u"---5");
     EXPECT_EQ(shown(*edited, kDpMaxField), u"---") << "nothing may be typed behind the dashes";
     typeInto(*edited, kDpMaxField, u"5");
-    edited->onClick(kSave);
+    edited->onClick(kPreferencesSave);
     EXPECT_FLOAT_EQ(state.engine.dpMax, 0.05f);
 }
 
@@ -245,7 +245,7 @@ TEST(PreferencesDialog, OffersSixFluidsWhateverTheCatalogueHolds)
     EXPECT_EQ(dialog->controls()[kFluidList].entries.size(), 6u);
     EXPECT_EQ(picked(*dialog, kFluidList), u"Water and glycol 30%");
     pick(*dialog, kFluidList, -1);
-    dialog->onClick(kSave);
+    dialog->onClick(kPreferencesSave);
     EXPECT_EQ(state.engine.fluidIndex, 3) << "no picked entry keeps the fluid";
 }
 

@@ -13,8 +13,8 @@ constexpr int kPowerCaption = 1064;
 constexpr int kPowerList = 1065;
 constexpr int kTemperatureCaption = 1066;
 constexpr int kTemperatureList = 1067;
-constexpr int kSave = 1062;
-constexpr int kCancel = 1063;
+constexpr int kUnitsSave = 1062;
+constexpr int kUnitsCancel = 1063;
 
 TEST(UnitsDialog, OpensWithTheUnitsInForceNamedAndSelected)
 {
@@ -36,7 +36,7 @@ TEST(UnitsDialog, OpensWithTheUnitsInForceNamedAndSelected)
     EXPECT_EQ(dialog.controls()[kTemperatureList].entries, (std::vector<std::u16string>{u"\u2103", u"\u2109"}));
     EXPECT_EQ(dialog.controls()[kFlowList].entries[9], u"Ft3/min");
     EXPECT_EQ(dialog.controls()[kPressureList].entries[6], u"PSI");
-    EXPECT_EQ(shown(dialog, kSave), u"Save");
+    EXPECT_EQ(shown(dialog, kUnitsSave), u"Save");
 }
 
 TEST(UnitsDialog, SaveWritesTheFourPickedIndicesAndTheNextOpeningShowsThem)
@@ -49,7 +49,7 @@ TEST(UnitsDialog, SaveWritesTheFourPickedIndicesAndTheNextOpeningShowsThem)
     pick(dialog, kPowerList, 1);
     pick(dialog, kTemperatureList, 1);
     EXPECT_EQ(shown(dialog, kFlowCaption), u"Flow rate (l/s)") << "captions keep the units in force";
-    dialog.onClick(kSave);
+    dialog.onClick(kUnitsSave);
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(state.engine.flowUnitIndex, 1);
     EXPECT_EQ(state.engine.pressureUnitIndex, 2);
@@ -73,7 +73,7 @@ TEST(UnitsDialog, CancelWritesNoIndex)
     dialog.onOpen();
     pick(dialog, kFlowList, 6);
     pick(dialog, kTemperatureList, 1);
-    dialog.onClick(kCancel);
+    dialog.onClick(kUnitsCancel);
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(state.engine.flowUnitIndex, 2);
     EXPECT_EQ(state.engine.temperatureUnitIndex, 0);
@@ -86,7 +86,7 @@ TEST(UnitsDialog, AListWithoutAPickedEntryKeepsItsUnit)
     dialog.onOpen();
     pick(dialog, kPressureList, -1);
     pick(dialog, kPowerList, 3);
-    dialog.onClick(kSave);
+    dialog.onClick(kUnitsSave);
     EXPECT_EQ(state.engine.pressureUnitIndex, 8);
     EXPECT_EQ(state.engine.powerUnitIndex, 3);
 }
