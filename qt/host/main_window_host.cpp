@@ -73,15 +73,6 @@ MainWindowHost::MainWindowHost(CArveloCalcDlg& window, QWidget* parent)
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { scrollBy(*bar, action); });
         connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { followScrollBar(*bar); });
     }
-    // Typing goes to the field with the focus: wherever the focus moves (a
-    // page change, a click, a dialog closing), that field comes into view.
-    focusFollower_ =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { bringIntoView(now); });
-}
-
-MainWindowHost::~MainWindowHost()
-{
-    disconnect(focusFollower_);
 }
 
 void MainWindowHost::open()
@@ -98,10 +89,6 @@ void MainWindowHost::open()
     followVisibleArea();
     WindowHost::open();
     centreBanner();
-    // The first field takes the focus before the window is shown, when no
-    // focus change is announced.
-    shownPage_ = window_.page();
-    bringIntoView(focusWidget());
 }
 
 void MainWindowHost::attachScroller()
@@ -238,24 +225,19 @@ void MainWindowHost::bringIntoView(const QWidget* widget)
     moveContent();
 }
 
-void MainWindowHost::afterEvent()
-{
-    WindowHost::afterEvent();
-    // The page may have changed around a field that kept the focus while
-    // the user scrolled elsewhere.
-    if (window_.page() != shownPage_) {
-        shownPage_ = window_.page();
-        bringIntoView(focusWidget());
-    }
-}
-
 bool MainWindowHost::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        // Once the window has moved the focus on.
+        // The view follows the focus where the keyboard moves it, once the
+        // window has moved it on, and a field typed into out of view. A
+        // click, a page change or a dialog moves the focus but not the view,
+        // which stays where the user clicked.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
             QTimer::singleShot(0, this, [this] { bringIntoView(focusWidget()); });
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty() && typed.front().isPrint() && watched == focusWidget())
+            bringIntoView(focusWidget());
     }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         showAbout();

@@ -2,9 +2,6 @@
 
 #include "qt/host/window_host.h"
 
-#include <cstdint>
-#include <utility>
-
 class CArveloCalcDlg;
 class QAbstractScrollArea;
 class QPoint;
@@ -13,14 +10,14 @@ class QScrollBar;
 // The main window on screen: the generic host of template 102 inside a
 // scrolled area, with its icon, its own task-bar entry, minimise and
 // maximise boxes, the banner kept centred and the About box on F1 and in
-// the context menu (where a desktop has no window menu to put it in).
+// the context menu (where a desktop has no window menu to put it in). It
+// opens at its top-left corner; the view follows the focus where Tab moves
+// it and to a field typed into, never where a click moved it.
 class MainWindowHost : public WindowHost {
     Q_OBJECT
 
 public:
     explicit MainWindowHost(CArveloCalcDlg& window, QWidget* parent = nullptr);
-    // Stops following the focus before the widgets go, whose hiding moves it.
-    ~MainWindowHost() override;
 
     void open() override;
 
@@ -28,8 +25,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // A page change brings the field with the focus into view.
-    void afterEvent() override;
 
 private:
     void attachScroller();
@@ -51,6 +46,4 @@ private:
     int bannerTemplateLeft_ = 0;
     // The banner moves so far, which may add up to less than nothing.
     int bannerShift_ = 0;
-    std::pair<std::int32_t, std::int32_t> shownPage_{-1, -1};
-    QMetaObject::Connection focusFollower_;
 };

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -164,9 +165,30 @@ void WindowHost::fitToScreen()
 void WindowHost::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Once the window system has put its frame round the window.
+    // Once the window system has put its frame round the window; a window
+    // opens at its top-left corner, wherever its first field is.
     if (scrollArea_)
-        QTimer::singleShot(0, this, [this] { fitToScreen(); });
+        QTimer::singleShot(0, this, [this, first = !shownOnce_] {
+            fitToScreen();
+            if (first)
+                setScrollPosition({0, 0});
+        });
+    shownOnce_ = true;
+}
+
+QPoint WindowHost::scrollPosition() const
+{
+    if (!scrollArea_)
+        return {};
+    return {scrollArea_->horizontalScrollBar()->value(), scrollArea_->verticalScrollBar()->value()};
+}
+
+void WindowHost::setScrollPosition(QPoint position)
+{
+    if (!scrollArea_)
+        return;
+    scrollArea_->horizontalScrollBar()->setValue(position.x());
+    scrollArea_->verticalScrollBar()->setValue(position.y());
 }
 
 void WindowHost::open()
@@ -190,6 +212,10 @@ int WindowHost::exec()
 
 void WindowHost::showModel()
 {
+    // The view stays where the user clicked: a control hidden with the
+    // focus hands it on, and a focus the logic asks for moves it, and the
+    // scrolled area would follow either. Tab and typing move the view.
+    const QPoint scrolled = scrollPosition();
     showing_ = true;
     for (const auto& [id, state] : logic_.controls().all())
         showControl(id, state);
@@ -203,6 +229,7 @@ void WindowHost::showModel()
         }
         controls.focusRequest.reset();
     }
+    setScrollPosition(scrolled);
 }
 
 void WindowHost::showControl(int id, const ControlState& state)
@@ -240,6 +267,11 @@ bool WindowHost::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // Typing into a field out of view brings it into view.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (auto* typedInto = qobject_cast<QWidget*>(watched);
+            scrollArea_ && typedInto && typedInto->hasFocus() && !typed.isEmpty() && typed.front().isPrint())
+            scrollArea_->ensureWidgetVisible(typedInto);
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
             const auto which = key == Qt::Key_Escape ? WindowLogic::Key::Escape : WindowLogic::Key::Return;
             const bool consumed = logic_.onKeyDown(which, focusedControlId());

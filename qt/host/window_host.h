@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 #include "qt/host/control_kind.h"
@@ -62,6 +63,9 @@ private:
     // A change of a list's current row by the keyboard: a click on that row.
     void followCurrentRow(int id, int row);
     int controlIdOf(const QObject* object) const; // kNoControlId for none
+    // Where the scrolled area shows its content; (0, 0) without one.
+    QPoint scrollPosition() const;
+    void setScrollPosition(QPoint position);
     int focusedControlId() const;
 
     WindowLogic& eventLogic() override;
@@ -77,6 +81,7 @@ private:
     std::map<int, QWidget*> widgets_;
     std::map<int, const ControlKind*> kinds_;
     bool opened_ = false;
+    bool shownOnce_ = false;
     // Set while the model is drawn into the widgets, whose own signals then
     // are not the user's.
     bool showing_ = false;

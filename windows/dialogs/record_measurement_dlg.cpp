@@ -23,6 +23,13 @@ std::u16string titleOf(const AppState& state)
     return std::u16string(TextTable::text(state.languageIndex, MeasurementText::kRecordButton));
 }
 
+// The decimal comma of the window, for a presetting stored or typed with a point.
+std::u16string withDecimalComma(std::u16string text)
+{
+    std::replace(text.begin(), text.end(), u'.', u',');
+    return text;
+}
+
 void show(ControlState& control, bool visible)
 {
     control.visible = visible;
@@ -42,7 +49,7 @@ CArveloCalcRecordDlg::CArveloCalcRecordDlg(const AppState& state, bool askPreset
 void CArveloCalcRecordDlg::onOpen()
 {
     setLabel(kPresettingCaption, CorrectionText::kPresettingFound, ControlFont::Regular);
-    controls()[kPresettingField].text = presetting_;
+    controls()[kPresettingField].text = withDecimalComma(presetting_);
     show(controls()[kPresettingCaption], askPresetting_);
     show(controls()[kPresettingField], askPresetting_);
     ControlState& question = controls()[kQuestion];
@@ -58,8 +65,20 @@ bool CArveloCalcRecordDlg::acceptsTyping(int controlId, const std::u16string& te
 {
     if (controlId != kPresettingField)
         return true;
-    return text.size() <= kPresettingLength &&
-           std::all_of(text.begin(), text.end(), [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u','; });
+    return text.size() <= kPresettingLength && std::all_of(text.begin(), text.end(), [](char16_t c) {
+               return (c >= u'0' && c <= u'9') || c == u',' || c == u'.';
+           });
+}
+
+void CArveloCalcRecordDlg::onTextChanged(int controlId)
+{
+    if (controlId != kPresettingField)
+        return;
+    std::u16string& typed = controls()[controlId].text;
+    if (typed.find(u'.') == std::u16string::npos)
+        return;
+    typed = withDecimalComma(typed);
+    controls().focusRequest = controlId;
 }
 
 void CArveloCalcRecordDlg::save()

@@ -16,7 +16,10 @@ public:
                          std::u16string implausibleReason);
 
     void onOpen() override;
+    bool onKeyDown(Key key, int focusedControlId) override { return returnSaves(key, focusedControlId); }
     bool acceptsTyping(int controlId, const std::u16string& text) const override;
+    // A point typed in the presetting becomes the decimal comma.
+    void onTextChanged(int controlId) override;
 
     // The presetting as typed, once saved.
     const std::u16string& presetting() const { return presetting_; }

@@ -2,6 +2,7 @@
 
 #include "data/text_table.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -23,6 +24,21 @@ void SettingsDialog::onClick(int controlId)
         save();
     else if (controlId == cancelId_)
         cancel();
+}
+
+bool SettingsDialog::returnSaves(Key key, int focusedControlId)
+{
+    if (key == Key::Escape || focusedControlId == cancelId_) {
+        cancel();
+        return true;
+    }
+    const auto& all = dialogTemplate().controls;
+    const auto focused =
+        std::find_if(all.begin(), all.end(), [focusedControlId](const Control& c) { return c.id == focusedControlId; });
+    if (focused != all.end() && focused->has(kMultiLine))
+        return false;
+    save();
+    return true;
 }
 
 std::u16string SettingsDialog::text(int id) const

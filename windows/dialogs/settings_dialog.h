@@ -20,6 +20,12 @@ protected:
     // Takes the controls' values and ends the dialog.
     virtual void save() = 0;
 
+    // The keys of the program's own small windows, which answer to them as
+    // any dialog does: Return is Save (Cancel where Cancel has the focus, a
+    // new line in a field of several lines), Escape is Cancel. The settings
+    // dialogs swallow Return.
+    bool returnSaves(Key key, int focusedControlId);
+
     // A text of the table in the current language.
     std::u16string text(int id) const;
     // count consecutive texts of the table, from firstId on.

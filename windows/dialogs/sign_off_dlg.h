@@ -13,6 +13,7 @@ public:
     CArveloCalcSignOffDlg(const AppState& state, ProtocolSignOff& signOff);
 
     void onOpen() override;
+    bool onKeyDown(Key key, int focusedControlId) override { return returnSaves(key, focusedControlId); }
 
 private:
     void save() override;

@@ -69,8 +69,6 @@ public:
     // The About item of the window menu.
     void onSystemCommand(int command);
 
-    // The page shown: work mode and valve view.
-    std::pair<std::int32_t, std::int32_t> page() const { return {state_.workMode, state_.valveView}; }
     // Brings every control into the state of the current page.
     void refreshPage();
     void setupCandidateList();
