@@ -63,6 +63,8 @@ struct AppState {
     ChosenRow picvCheckRow;
     std::vector<PicvRow> picvAllRows;
     float picvCheckResult = 0.0f;
+    // The scale of the checked valve when the presetting lay off it.
+    std::optional<PresettingScale> picvCheckOffScale;
 
     // Differential pressure controller.
     std::int32_t dpcvFound = 0;

@@ -47,7 +47,7 @@ BranchValve picvAt(AppState& engine, ProductDb& db, float flow)
     valve.dpMin = engine.picvDpMin;
     valve.dpMaxKpa = row.fourthNumber;
     valve.outsideScale =
-        valve.presetting < row.presetStart || (row.seventhNumber > 0.0f && valve.presetting > row.seventhNumber);
+        valve.presetting < row.presetStart || (row.presetFull > 0.0f && valve.presetting > row.presetFull);
     return valve;
 }
 

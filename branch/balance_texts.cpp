@@ -2,13 +2,13 @@
 
 #include "app/unit_conversion.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
+#include "data/figure_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 
 std::u16string resultNumber(float value)
 {
-    return utf8ToUtf16(formatResultNumber(value));
+    return utf8ToUtf16(formatFigure(value));
 }
 
 std::string unitLabel(const AppState& state, UnitOf unit)
@@ -28,8 +28,10 @@ void fillDutyPoint(BalanceTexts& texts, const AppState& state, const DutyPointTe
     const int language = state.languageIndex;
     texts.pumpHeadCaption = captionWithUnit(language, branch_text::kPumpHead, pressureUnitLabel(state));
     texts.pumpHeadValue = resultNumber(duty.pumpHead);
+    texts.pumpHead = duty.pumpHead;
     texts.totalFlowCaption = captionWithUnit(language, branch_text::kTotalFlow, flowUnitLabel(state));
     texts.totalFlowValue = resultNumber(duty.totalFlow);
+    texts.totalFlow = duty.totalFlow;
     texts.indexCaption = std::u16string(TextTable::text(language, duty.indexCaptionId));
     texts.indexRow = duty.indexRow;
     if (duty.indexRow < rowNames.size())

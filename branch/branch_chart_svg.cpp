@@ -4,7 +4,7 @@
 #include "branch/branch_chart.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
+#include "data/figure_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "plot/stacked_bar_chart_svg.h"
@@ -50,6 +50,6 @@ std::string branchChartSvg(const AppState& state, const Branch& branch, const Br
     for (const BranchCircuit& circuit : branch.circuits)
         texts.names.push_back(circuit.designation);
     texts.indexId = "index-circuit";
-    texts.head = {"pump-head", 8.0, pressureCaption(state, kPumpHead) + " " + formatResultNumber(result.pumpHead)};
+    texts.head = {"pump-head", 8.0, pressureCaption(state, kPumpHead) + " " + formatFigure(result.pumpHead)};
     return stackedBarChartSvg(chart, texts);
 }

@@ -3,7 +3,6 @@
 #include "app/unit_conversion.h"
 #include "branch/branch_design_text_ids.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 
@@ -39,9 +38,17 @@ std::u16string warningsOf(const CellInput& in)
     return text;
 }
 
-std::u16string sectionNumber(const CellInput& in, float SectionResult::*field)
+using Figure = std::optional<float>;
+
+Figure sectionFigure(const CellInput& in, float SectionResult::*field)
 {
-    return in.result.section ? resultNumber(*in.result.section.*field) : u"";
+    return in.result.section ? Figure(*in.result.section.*field) : std::nullopt;
+}
+
+// Figures of the valve found, of a static valve or of the other kind.
+Figure valveFigure(const CellInput& in, bool staticOnly, float value)
+{
+    return in.result.valve.found && isStatic(in.circuit) == staticOnly ? Figure(value) : std::nullopt;
 }
 
 using Column = ResultColumn<CellInput>;
@@ -51,40 +58,34 @@ const std::array<Column, 20> kColumns{{
     {"designation", kDesignation, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.circuit.designation); }},
     {"kind", kValveType, UnitOf::None,
      [](const CellInput& in) { return valveKindName(in.state.languageIndex, in.circuit.kind); }},
-    {"flow", kFlowRate, UnitOf::Flow, [](const CellInput& in) { return resultNumber(in.result.flow); }},
-    {"riser_loss_to_take_off", kRiserLossToTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return resultNumber(in.result.riserUpTo); }},
-    {"section_flow", kSectionFlow, UnitOf::Flow,
-     [](const CellInput& in) { return sectionNumber(in, &SectionResult::flow); }},
-    {"velocity", kVelocity, UnitOf::Velocity,
-     [](const CellInput& in) { return sectionNumber(in, &SectionResult::velocity); }},
-    {"section_loss", kSectionLoss, UnitOf::Pressure,
-     [](const CellInput& in) { return in.result.section ? resultNumber(in.result.riserLoss) : u""; }},
-    {"circuit_loss", kCircuitLoss, UnitOf::Pressure, [](const CellInput& in) { return resultNumber(in.result.circuitLoss); }},
-    {"control_valve_dp", kDpControlValve, UnitOf::Pressure,
-     [](const CellInput& in) { return in.circuit.controlValveKvs ? resultNumber(in.result.controlValveDp) : u""; }},
-    {"authority", kAuthority, UnitOf::None,
-     [](const CellInput& in) { return in.result.authority ? resultNumber(*in.result.authority) : u""; }},
-    {"valve_dp", kDpValve, UnitOf::Pressure, [](const CellInput& in) { return resultNumber(in.result.valveDp); }},
+    {"flow", kFlowRate, UnitOf::Flow, nullptr, [](const CellInput& in) { return Figure(in.result.flow); }},
+    {"riser_loss_to_take_off", kRiserLossToTakeOff, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return Figure(in.result.riserUpTo); }},
+    {"section_flow", kSectionFlow, UnitOf::Flow, nullptr,
+     [](const CellInput& in) { return sectionFigure(in, &SectionResult::flow); }},
+    {"velocity", kVelocity, UnitOf::Velocity, nullptr,
+     [](const CellInput& in) { return sectionFigure(in, &SectionResult::velocity); }},
+    {"section_loss", kSectionLoss, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return in.result.section ? Figure(in.result.riserLoss) : std::nullopt; }},
+    {"circuit_loss", kCircuitLoss, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return Figure(in.result.circuitLoss); }},
+    {"control_valve_dp", kDpControlValve, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return in.circuit.controlValveKvs ? Figure(in.result.controlValveDp) : std::nullopt; }},
+    {"authority", kAuthority, UnitOf::None, nullptr, [](const CellInput& in) { return in.result.authority; }},
+    {"valve_dp", kDpValve, UnitOf::Pressure, nullptr, [](const CellInput& in) { return Figure(in.result.valveDp); }},
     {"model", kNameType, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(in.result.valve.model); }},
     {"nominal_size", kNominalSize, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.result.valve.nominalSize); }},
     {"material_number", kMaterialNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.result.valve.technicalCode); }},
-    {"presetting", kPresetting, UnitOf::None,
-     [](const CellInput& in) { return in.result.valve.found ? resultNumber(in.result.valve.presetting) : u""; }},
-    {"kv", kKvValue, UnitOf::None,
-     [](const CellInput& in) {
-         return in.result.valve.found && isStatic(in.circuit) ? resultNumber(in.result.valve.kvAtSetting) : u"";
-     }},
-    {"opening_percent", kOpening, UnitOf::None,
-     [](const CellInput& in) {
-         return in.result.valve.found && isStatic(in.circuit) ? resultNumber(in.result.valve.opening * 100.0f) : u"";
-     }},
-    {"dp_min", kDpMin, UnitOf::Pressure,
-     [](const CellInput& in) {
-         return in.result.valve.found && !isStatic(in.circuit) ? resultNumber(in.result.valve.dpMin) : u"";
-     }},
+    {"presetting", kPresetting, UnitOf::None, nullptr,
+     [](const CellInput& in) { return in.result.valve.found ? Figure(in.result.valve.presetting) : std::nullopt; }},
+    {"kv", kKvValue, UnitOf::None, nullptr,
+     [](const CellInput& in) { return valveFigure(in, true, in.result.valve.kvAtSetting); }},
+    {"opening_percent", kOpening, UnitOf::None, nullptr,
+     [](const CellInput& in) { return valveFigure(in, true, in.result.valve.opening * 100.0f); }},
+    {"dp_min", kDpMin, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return valveFigure(in, false, in.result.valve.dpMin); }},
     {"warnings", kWarnings, UnitOf::None, warningsOf},
 }};
 

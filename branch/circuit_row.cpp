@@ -174,6 +174,8 @@ std::vector<std::string> trimmedCells(const std::string& text)
 std::string headerColumns(const std::string& header, const std::vector<const char*>& required,
                           const std::vector<const char*>& optional, std::map<std::string, std::size_t>& columns)
 {
+    if (header.find(';') == std::string::npos && header.find('\t') != std::string::npos)
+        return "the header has no semicolon; the cells are separated by semicolons, not tabs";
     if (header.find(';') == std::string::npos && header.find(',') != std::string::npos)
         return "the header has no semicolon; the cells are separated by semicolons, not commas";
     const std::vector<std::string> names = trimmedCells(header);

@@ -2,8 +2,26 @@
 
 #include "data/argument_text.h"
 #include "data/bounded_line.h"
+#include "data/utf8_field.h"
 
 #include <map>
+
+namespace {
+
+const std::string kNotUtf8 = "the text is not UTF-8; save the file as UTF-8 (CSV UTF-8)";
+
+// What keeps a header line from being read as the UTF-8 it should be.
+std::string encodingProblem(const std::string& header)
+{
+    if (header.rfind("\xFF\xFE", 0) == 0 || header.rfind("\xFE\xFF", 0) == 0 ||
+        header.find('\0') != std::string::npos)
+        return "the file is UTF-16 (two bytes a letter); save it as UTF-8 (CSV UTF-8)";
+    if (!isUtf8(header))
+        return kNotUtf8;
+    return {};
+}
+
+} // namespace
 
 std::string readCsvLines(std::istream& in, const std::vector<const char*>& required,
                          const std::vector<const char*>& optional, const std::string& lineName,
@@ -18,6 +36,8 @@ std::string readCsvLines(std::istream& in, const std::vector<const char*>& requi
         return "line 1: " + tooLong;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.erase(0, 3);
+    if (std::string problem = encodingProblem(text); !problem.empty())
+        return "line 1: " + problem;
     std::map<std::string, std::size_t> columns;
     if (std::string error = headerColumns(text, required, optional, columns); !error.empty())
         return "line 1: " + error;
@@ -28,6 +48,8 @@ std::string readCsvLines(std::istream& in, const std::vector<const char*>& requi
         const std::string where = "line " + std::to_string(lineNumber) + ": ";
         if (read == LineRead::TooLong)
             return where + tooLong;
+        if (!isUtf8(text))
+            return where + kNotUtf8;
         if (trimmedText(text).empty())
             continue;
         std::vector<std::string> cells = trimmedCells(text);

@@ -36,6 +36,8 @@ int runBalanceCommand(const BalanceCommand& command, int argc, char** argv)
         return fail("cannot read the " + command.fileNoun + " " + file);
     if (std::string problem = command.read(in, state); !problem.empty())
         return fail(file + ": " + problem);
+    if (std::string problem = command.implausible(); !problem.empty())
+        return fail(file + ": " + problem);
     // Pipe sections need the fluid's viscosity, known for water only.
     if (command.hasPipes() && !pipeFluidOf(state, command.fluidTemperature()))
         return fail(file + ": pipe sections are computed for water (--fluid 0) only: no trustworthy viscosity of "
@@ -43,6 +45,8 @@ int runBalanceCommand(const BalanceCommand& command, int argc, char** argv)
                     command.pipesInstead + " instead");
 
     const BalancedOutputs outputs = command.balance(state, db);
+    if (!outputs.implausible.empty())
+        return fail(file + ": " + outputs.implausible);
     const bool table = !args.files.outFile.empty() || args.csv;
     const std::string bytes = args.json ? jsonLine(outputs.json()) + "\n"
                               : table   ? outputs.table()

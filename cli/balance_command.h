@@ -25,7 +25,8 @@ struct BalanceArguments {
 // A balanced result in each form a command writes it, each drawn only when
 // asked for.
 struct BalancedOutputs {
-    std::string incomplete; // why no pump head is given; empty when the result is complete
+    std::string implausible; // the figure of the result beyond belief; empty when there is none
+    std::string incomplete;  // why no pump head is given; empty when the result is complete
     std::function<nlohmann::ordered_json()> json;
     std::function<std::string()> table;   // semicolon-separated lines
     std::function<std::string()> aligned; // aligned tables for the terminal
@@ -45,6 +46,8 @@ struct BalanceCommand {
     std::function<std::string()> checkedSettings;
     // Reads the input into the command's record; empty or the message.
     std::function<std::string(std::istream& in, const AppState& state)> read;
+    // The figure of the record read beyond belief; empty when there is none.
+    std::function<std::string()> implausible;
     // Whether the record has a pipe section, and the water temperature it
     // is computed at.
     std::function<bool()> hasPipes;
@@ -53,7 +56,8 @@ struct BalanceCommand {
 };
 
 // Parses the line; checks the settings, then the files; opens the catalogue;
-// reads and balances the input; writes the results (JSON with --json, the
+// reads the input and refuses it, or the result, for a figure beyond
+// belief; balances the input; writes the results (JSON with --json, the
 // semicolon-separated lines with --out or --csv, else the aligned tables)
 // and, when the result is complete, the chart. A fault ends it with one line
 // "arvelo-size WORD: message", quoted safely. Returns the exit status.

@@ -2,6 +2,7 @@
 
 #include "branch/balance_branch.h"
 #include "branch/branch_chart_svg.h"
+#include "branch/branch_plausibility.h"
 #include "branch/branch_result_texts.h"
 #include "branch/circuits_file.h"
 #include "cli/balance_command.h"
@@ -69,7 +70,7 @@ BalancedOutputs balanced(const AppState& state, ProductDb& db, const Branch& bra
 {
     const auto result = std::make_shared<const BranchResult>(balanceBranch(state, db, branch));
     const auto texts = std::make_shared<const BranchResultTexts>(branchDesignTexts(state, branch, *result));
-    return {utf16ToUtf8(texts->incomplete),
+    return {implausibleBranchResult(state, branch, *result), utf16ToUtf8(texts->incomplete),
             [&state, &branch, result, texts] { return branchTableJson(state, branch, *result, *texts); },
             [texts] { return branchTableText(*texts); },
             [texts] { return branchAlignedText(*texts); },
@@ -86,6 +87,7 @@ int runBranchCommand(int argc, char** argv)
         "branch", "circuits file", "riser_loss", commandLine(args), args,
         [&] { return checkedBranchSettings(args.branch, branch.settings); },
         [&](std::istream& in, const AppState& state) { return readBranchCircuits(in, state, branch); },
+        [&] { return implausibleCircuits(branch); },
         [&] { return hasPipes(branch); },
         [&] { return branch.settings.limits.fluidTemperature; },
         [&](const AppState& state, ProductDb& db) { return balanced(state, db, branch); }};

@@ -1,20 +1,13 @@
 #include "cli/branch_tables.h"
 
 #include "app/unit_conversion.h"
-#include "cli/comma_number.h"
 #include "data/csv_cell.h"
 #include "data/text_format.h"
 
 #include <algorithm>
-#include <set>
-
-namespace {
-
-// The columns of a circuit whose cells are words, not numbers.
-const std::set<std::string> kWordColumns{"designation", "kind", "model", "nominal_size", "material_number",
-                                         "warnings"};
-
-} // namespace
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 std::string alignedRows(const AlignedTable& table)
 {
@@ -94,25 +87,30 @@ std::string semicolonLine(const std::vector<std::u16string>& cells)
     return line + '\n';
 }
 
-nlohmann::ordered_json jsonRow(const std::vector<std::string>& keys, const std::vector<std::u16string>& cells,
-                               const std::set<std::string>& words)
+nlohmann::ordered_json jsonRow(const BalanceTexts& texts, std::size_t row)
 {
-    nlohmann::ordered_json row;
+    nlohmann::ordered_json json;
     nlohmann::ordered_json shown;
-    for (std::size_t c = 0; c < keys.size(); ++c) {
-        const bool word = words.count(keys[c]) != 0;
-        row[keys[c]] = word ? nlohmann::ordered_json(utf16ToUtf8(cells[c])) : jsonNumber(cells[c]);
-        if (!word)
-            shown[keys[c]] = utf16ToUtf8(cells[c]);
+    const std::vector<std::u16string>& cells = texts.rows[row];
+    for (std::size_t c = 0; c < texts.keys.size(); ++c) {
+        if (!texts.figureColumns[c]) {
+            json[texts.keys[c]] = utf16ToUtf8(cells[c]);
+            continue;
+        }
+        json[texts.keys[c]] = jsonFigure(texts.figures[row][c]);
+        shown[texts.keys[c]] = utf16ToUtf8(cells[c]);
     }
-    row["texts"] = std::move(shown);
-    return row;
+    json["texts"] = std::move(shown);
+    return json;
 }
 
-nlohmann::ordered_json jsonNumber(const std::u16string& text)
+nlohmann::ordered_json jsonFigure(std::optional<float> value)
 {
-    const std::optional<double> value = commaNumber(utf16ToUtf8(text));
-    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    if (!value || !std::isfinite(*value))
+        return nullptr;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(*value));
+    return std::strtod(text, nullptr);
 }
 
 nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& branch, const BranchResult& result,
@@ -123,10 +121,10 @@ nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& bran
     json["flow_unit"] = flowUnitLabel(state);
     json["pressure_unit"] = pressureUnitLabel(state);
     json["complete"] = result.complete;
-    json["pump_head"] = result.complete ? jsonNumber(texts.pumpHeadValue) : nlohmann::ordered_json(nullptr);
+    json["pump_head"] = result.complete ? jsonFigure(texts.pumpHead) : nlohmann::ordered_json(nullptr);
     json["pump_head_text"] = result.complete ? utf16ToUtf8(texts.pumpHeadValue) : std::string();
     json["pump_head_caption"] = utf16ToUtf8(texts.pumpHeadCaption);
-    json["total_flow"] = jsonNumber(texts.totalFlowValue);
+    json["total_flow"] = jsonFigure(texts.totalFlow);
     json["total_flow_text"] = utf16ToUtf8(texts.totalFlowValue);
     json["total_flow_caption"] = utf16ToUtf8(texts.totalFlowCaption);
     json["index_circuit"] = result.complete ? nlohmann::ordered_json(result.indexCircuit + 1) : nullptr;
@@ -140,11 +138,11 @@ nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& bran
         json["headers"].push_back(utf16ToUtf8(header));
     json["circuits"] = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
-        nlohmann::ordered_json circuit = jsonRow(texts.keys, texts.rows[i], kWordColumns);
+        nlohmann::ordered_json circuit = jsonRow(texts, i);
         circuit["found"] = result.circuits[i].valve.found;
         circuit["kv_required"] = branch.circuits[i].kind == BranchValveKind::PressureIndependent
                                      ? nlohmann::ordered_json(nullptr)
-                                     : nlohmann::ordered_json(result.circuits[i].valve.requiredKv);
+                                     : jsonFigure(result.circuits[i].valve.requiredKv);
         circuit["index"] = result.complete && i == result.indexCircuit;
         circuit["warning_list"] = nlohmann::ordered_json::array();
         for (const BranchWarning warning : result.circuits[i].warnings)

@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -46,11 +45,11 @@ std::string semicolonLine(const std::vector<std::u16string>& cells);
 nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& branch, const BranchResult& result,
                                        const BranchResultTexts& texts);
 
-// A row of result texts under their keys: the words as texts, every other
-// cell as its number, with its text as shown under "texts".
-nlohmann::ordered_json jsonRow(const std::vector<std::string>& keys, const std::vector<std::u16string>& cells,
-                               const std::set<std::string>& words);
+// A row of a results table under its keys: the words as texts, each figure
+// as its number, with its text as shown under "texts".
+nlohmann::ordered_json jsonRow(const BalanceTexts& texts, std::size_t row);
 
-// A number as the reader wants it: the value of the shown text, null for an
-// empty cell.
-nlohmann::ordered_json jsonNumber(const std::u16string& text);
+// A figure as a program reading it wants it: the value computed, to six
+// significant digits rather than rounded as the text shows it; null for no
+// figure or one that is not a finite number.
+nlohmann::ordered_json jsonFigure(std::optional<float> value);

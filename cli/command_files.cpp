@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 #include <utility>
+#include <vector>
 
 std::string clashingOutput(const CommandFiles& files, const std::string& inputName)
 {
@@ -40,14 +41,22 @@ std::string checkedFiles(const CommandFiles& files, const std::string& inputName
 std::string writeOutputs(const CommandFiles& files, const std::string& results, const std::string& incomplete,
                          const std::function<std::string()>& chart)
 {
-    if (std::string problem = writeResults(files.outFile, results); !problem.empty())
-        return problem;
     // The chart draws every bar up to the pump head: without a valid head
     // there is nothing true to draw.
-    if (!incomplete.empty())
+    if (!incomplete.empty()) {
+        if (std::string problem = writeResults(files.outFile, results); !problem.empty())
+            return problem;
         return incomplete + (files.svgFile.empty() ? "" : " " + files.svgFile + " was not written");
+    }
+    // The files are written all or none; the standard output, which cannot
+    // be taken back, only once they are.
+    std::vector<FileContents> outputs;
+    if (!files.outFile.empty())
+        outputs.push_back({files.outFile, results});
+    const std::string svg = files.svgFile.empty() ? std::string() : chart();
     if (!files.svgFile.empty())
-        if (const auto failure = writeFileAtomically(files.svgFile, chart()))
-            return "cannot write " + files.svgFile + ": " + *failure;
-    return {};
+        outputs.push_back({files.svgFile, svg});
+    if (const auto failure = writeFilesAtomically(outputs))
+        return "cannot write " + failure->file.string() + ": " + failure->reason;
+    return files.outFile.empty() ? writeResults({}, results) : std::string();
 }

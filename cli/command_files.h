@@ -23,8 +23,9 @@ std::string clashingOutput(const CommandFiles& files, const std::string& inputNa
 // success, else the message.
 std::string writeResults(const std::string& outFile, const std::string& bytes);
 
-// The results, then the chart (drawn only then) when the result is complete
-// (incomplete is empty); else incomplete, naming the chart not written.
-// Empty on success, else the message.
+// The results and, when the result is complete (incomplete is empty), the
+// chart (drawn only then), the files all or none and the standard output
+// after them; else the results and incomplete, naming the chart not
+// written. Empty on success, else the message.
 std::string writeOutputs(const CommandFiles& files, const std::string& results, const std::string& incomplete,
                          const std::function<std::string()>& chart);

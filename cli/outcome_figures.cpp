@@ -11,6 +11,7 @@
 #include "sizing/hydraulic_factors.h"
 #include "sizing/result_kind.h"
 #include "sizing/scale_position.h"
+#include "sizing/valve_families.h"
 #include "data/fluid_name.h"
 
 #include <array>
@@ -181,12 +182,9 @@ std::string checkedMinimumText(const AppState& state, ProductDb& db, const Duty&
     if (!state.picvCheckRow || *state.picvCheckRow >= state.picvAllRows.size())
         return formatResultNumber(NAN);
     const PicvRow& valve = state.picvAllRows[*state.picvCheckRow];
-    const auto position =
-        scalePosition(parseCommaDecimal(duty.flowText), valve.presetStart, valve.presetStep, kStartupPositions);
-    std::vector<StartupRow> startup;
-    if (!position || db.queryStartup(startup, valve.technicalCode, valve.model) <= 0)
-        return formatResultNumber(NAN);
-    return formatResultNumber(pressureFromBase(state, startup.front().values[*position]));
+    const auto point = scalePoint(parseCommaDecimal(duty.flowText), picvScale(valve), kStartupPositions);
+    const auto minimum = point ? picvMinimumPressure(db, valve, *point) : std::nullopt;
+    return formatResultNumber(minimum ? pressureFromBase(state, *minimum) : NAN);
 }
 
 // Where a sized valve stands on its scale.

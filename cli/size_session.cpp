@@ -3,6 +3,8 @@
 #include "app/unit_conversion.h"
 #include "cli/outcome_figures.h"
 #include "cli/startup_state.h"
+#include "data/figure_text.h"
+#include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "data/valve_models.h"
@@ -105,6 +107,10 @@ std::string SizeSession::run(const Duty& duty, const RunSettings& settings, Size
                    (rows == 1 ? " row" : " rows") + (rows ? " (0 is the first)" : "");
         fields.candidateIndex = static_cast<std::int32_t>(*duty.pick);
         runSelection(state, db_, fields, panel);
+        if (const auto& scale = state.picvCheckOffScale)
+            return "presetting " + formatFigure(parseCommaDecimal(duty.flowText)) + " is off the scale of " +
+                   state.picvAllRows[*duty.pick].technicalCode + ", " + formatFigure(scale->start) + " to " +
+                   formatFigure(scale->full);
     }
     fillOutcome(state, panel.texts(), duty, outcome);
     addFigures(state, db_, duty, outcome);

@@ -13,10 +13,10 @@
 #include "system/balance_system.h"
 #include "system/system_chart_svg.h"
 #include "system/system_file.h"
+#include "system/system_plausibility.h"
 #include "system/system_result_texts.h"
 
 #include <memory>
-#include <set>
 
 namespace {
 
@@ -164,18 +164,16 @@ nlohmann::ordered_json productJson(const DpcvRow& row)
 nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& system, const SystemResult& result,
                                  const SystemResultTexts& texts)
 {
-    static const std::set<std::string> words{"branch", "foot_device", "model", "nominal_size", "material_number",
-                                             "warnings"};
     const bool complete = result.complete;
     nlohmann::ordered_json json;
     json["name"] = system.settings.name;
     json["flow_unit"] = flowUnitLabel(state);
     json["pressure_unit"] = pressureUnitLabel(state);
     json["complete"] = complete;
-    json["plant_loss"] = jsonNumber(texts.plantLossValue);
-    json["pump_head"] = complete ? jsonNumber(texts.pumpHeadValue) : nlohmann::ordered_json(nullptr);
+    json["plant_loss"] = jsonFigure(texts.plantLoss);
+    json["pump_head"] = complete ? jsonFigure(texts.pumpHead) : nlohmann::ordered_json(nullptr);
     json["pump_head_text"] = complete ? utf16ToUtf8(texts.pumpHeadValue) : std::string();
-    json["total_flow"] = jsonNumber(texts.totalFlowValue);
+    json["total_flow"] = jsonFigure(texts.totalFlow);
     json["total_flow_text"] = utf16ToUtf8(texts.totalFlowValue);
     json["index_branch"] = complete ? nlohmann::ordered_json(result.indexBranch + 1) : nullptr;
     json["incomplete"] = utf16ToUtf8(texts.incomplete);
@@ -185,7 +183,7 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
     json["branches"] = nlohmann::ordered_json::array();
     for (std::size_t j = 0; j < texts.rows.size(); ++j) {
         const SystemBranchResult& branch = result.branches[j];
-        nlohmann::ordered_json row = jsonRow(texts.keys, texts.rows[j], words);
+        nlohmann::ordered_json row = jsonRow(texts, j);
         row["surplus"] = branch.surplus;
         row["index"] = complete && j == result.indexBranch;
         row["reverse_return"] = !system.branches[j].returns.empty();
@@ -212,7 +210,7 @@ BalancedOutputs balanced(const AppState& state, ProductDb& db, const HydronicSys
 {
     const auto result = std::make_shared<const SystemResult>(balanceSystem(state, db, system));
     const auto texts = std::make_shared<const SystemResultTexts>(systemResultTexts(state, system, *result));
-    return {utf16ToUtf8(texts->incomplete),
+    return {implausibleSystemResult(state, system, *result), utf16ToUtf8(texts->incomplete),
             [&state, &system, result, texts] { return tableJson(state, system, *result, *texts); },
             [&state, &system, result, texts] { return tableText(state, system, *result, *texts); },
             [&state, &system, result, texts] { return alignedText(state, system, *result, *texts); },
@@ -230,6 +228,7 @@ int runSystemCommand(int argc, char** argv)
         "system", "system file", "riser_loss and return_loss", commandLine(args), args,
         [&] { return checkedSettings(args, branchSettings, system.settings); },
         [&](std::istream& in, const AppState& state) { return readSystem(in, state, branchSettings, system); },
+        [&] { return implausibleSystemInput(system); },
         [&] { return hasPipes(system); },
         [&] { return system.settings.limits.fluidTemperature; },
         [&](const AppState& state, ProductDb& db) { return balanced(state, db, system); }};

@@ -1,6 +1,6 @@
 #include "commissioning/measurement_judgement.h"
 
-#include "data/flow_figure.h"
+#include "data/figure_text.h"
 #include "data/units.h"
 
 #include <cmath>
@@ -26,9 +26,9 @@ std::optional<float> deviationPercent(const ProjectRow& design, const Measuremen
     // deviation: 0,0240 against 0,0300 l/s is -20,00 %. The measured flow is
     // printed in its own unit and converted from that figure.
     MeasurementRow printed = measured;
-    printed.flow = static_cast<float>(flowFigureValue(measured.flow));
+    printed.flow = static_cast<float>(figureValue(measured.flow));
     const auto flow = measuredFlowInDesignUnit(design, printed);
-    const double designFlow = flowFigureValue(design.portata);
+    const double designFlow = figureValue(design.portata);
     if (!flow || !std::isfinite(*flow) || !std::isfinite(designFlow) || !(designFlow > 0.0))
         return std::nullopt;
     // Judged as shown, to two decimals: 0,550 against 0,500 l/s is 10,00 %

@@ -3,7 +3,7 @@
 #include "commissioning/correction_texts.h"
 #include "commissioning/measurement_cell.h"
 #include "commissioning/valve_correction.h"
-#include "data/flow_figure.h"
+#include "data/figure_text.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
@@ -78,13 +78,12 @@ std::u16string resultCell(int languageIndex, const MeasurementJudgement& judgeme
 // A value that is no number shows "---" beside its unit, as the valve list shows it.
 std::u16string protocolFlow(float flow, const std::string& unit)
 {
-    return (std::isfinite(flow) ? utf8ToUtf16(formatFlowFigure(flow)) : kNoValue) + u" (" + utf8ToUtf16(unit) + u")";
+    return (std::isfinite(flow) ? utf8ToUtf16(formatFigure(flow)) : kNoValue) + u" (" + utf8ToUtf16(unit) + u")";
 }
 
 std::u16string protocolNumber(float value, const std::string& unit)
 {
-    return (std::isfinite(value) ? utf8ToUtf16(formatCommaDecimal(value)) : kNoValue) + u" (" + utf8ToUtf16(unit) +
-           u")";
+    return (std::isfinite(value) ? utf8ToUtf16(formatFigure(value)) : kNoValue) + u" (" + utf8ToUtf16(unit) + u")";
 }
 
 std::vector<std::u16string> siteCells(int languageIndex, const MeasurementJudgement& judgement,

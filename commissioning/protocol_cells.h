@@ -13,7 +13,7 @@
 // A flow with its unit as the protocol prints it: at least three
 // significant digits ("0,0240 (l/s)"), "---" when it is no number.
 std::u16string protocolFlow(float flow, const std::string& unit);
-// A number with its unit, as the flow unit's two decimals ("98,00 (mbar)").
+// Any other figure with its unit, likewise ("98,00 (mbar)", "0,0500 (bar)").
 std::u16string protocolNumber(float value, const std::string& unit);
 
 // What one valve's site columns say beside its design.

@@ -1,5 +1,7 @@
 #include "data/argument_text.h"
 
+#include "data/text_format.h"
+
 #include <charconv>
 
 bool isNumberText(std::string_view text)
@@ -50,4 +52,35 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
         if (lower(a[i]) != lower(b[i]))
             return false;
     return true;
+}
+
+namespace {
+
+// The small letter of a capital of the scripts caseKey folds.
+char16_t smallLetter(char16_t c)
+{
+    const auto pairs = [c](char16_t from, char16_t to, bool evenIsCapital) {
+        return c >= from && c <= to && ((c % 2 == 0) == evenIsCapital);
+    };
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+        (c >= 0x410 && c <= 0x42F))
+        return static_cast<char16_t>(c + 32);
+    if (c >= 0x400 && c <= 0x40F)
+        return static_cast<char16_t>(c + 80);
+    if (pairs(0x100, 0x137, true) || pairs(0x139, 0x148, false) || pairs(0x14A, 0x177, true) ||
+        pairs(0x179, 0x17E, false))
+        return static_cast<char16_t>(c + 1);
+    if (c == 0x178)
+        return 0xFF; // Ÿ
+    return c;
+}
+
+} // namespace
+
+std::string caseKey(std::string_view utf8)
+{
+    std::u16string text = utf8ToUtf16(utf8);
+    for (char16_t& c : text)
+        c = smallLetter(c);
+    return utf16ToUtf8(text);
 }

@@ -19,3 +19,9 @@ std::string trimmedText(std::string_view text);
 // Labels and names as typed by hand: "L/S" is "l/s", "View" is "view".
 // Only ASCII letters are folded; the labels have no others.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// A name by which names differing only in case are one: "Nord", "NORD" and
+// "nord", "Süd" and "SÜD", "Север" and "СЕВЕР" give the same key. The
+// letters of the program's seven languages (Latin, Latin-1, Latin
+// Extended-A, Greek, Cyrillic) are folded; other characters stay.
+std::string caseKey(std::string_view utf8);

@@ -59,7 +59,7 @@ double figureValue(float value)
     if (!std::isfinite(value))
         return NAN;
     const std::string text = pointText(value + 0.0f);
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    double printed = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), printed);
+    return printed;
 }

@@ -176,16 +176,22 @@ std::int64_t parseCInteger(std::string_view text)
 
 NumericEdit acceptNumericText(std::string& stored, std::string_view typed)
 {
-    const std::string candidate = truncateUtf8(typed, kNumericFieldLength);
-    if (candidate == stored)
+    const std::string entered = truncateUtf8(typed, kNumericFieldLength);
+    if (entered == stored)
         return {};
+    // Many keyboards put a point where the field keeps its comma: the point
+    // becomes the decimal comma rather than a rejected key.
+    std::string candidate = entered;
+    std::replace(candidate.begin(), candidate.end(), '.', ',');
+    const bool pointReplaced = candidate != entered;
     if (candidate.size() < stored.size()) {
         stored = candidate;
-        return {true, false};
+        return {true, pointReplaced};
     }
     const bool numeric = std::all_of(candidate.begin(), candidate.end(),
                                      [](char c) { return isDigit(c) || c == ','; });
+    const bool changed = numeric && candidate != stored;
     if (numeric)
         stored = candidate;
-    return {numeric, true};
+    return {changed, true};
 }

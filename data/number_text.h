@@ -50,8 +50,9 @@ struct NumericEdit {
 };
 
 // The numeric input filter. typed is the field's new text (UTF-8); only its
-// first 15 bytes count. Shorter texts are taken unchecked (deleting always
-// works); longer or equally long different texts are taken only when they
-// hold nothing but digits and commas, and in both of those cases the field
-// is re-set from stored.
+// first 15 bytes count, and every '.' in them is read as the decimal comma.
+// Shorter texts are taken unchecked (deleting always works); longer or
+// equally long different texts are taken only when they hold nothing but
+// digits and commas, and in both of those cases the field is re-set from
+// stored; so is a shorter text whose point became a comma.
 NumericEdit acceptNumericText(std::string& stored, std::string_view typed);

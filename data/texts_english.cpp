@@ -251,4 +251,5 @@ LanguageTexts kEnglishTexts = {
     /* 246 */ u"The system could not be saved.",
     /* 247 */ u"A section loss and a pipe section cannot both be given; keep one.",
     /* 248 */ u"Main section to branch %s: a pipe section needs its length and an inner diameter of more than twice its roughness.",
+    /* 249 */ u"Presetting outside the scale: %s to %s",
 };

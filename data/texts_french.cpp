@@ -252,4 +252,5 @@ LanguageTexts kFrenchTexts = {
     /* 246 */ u"L'installation n'a pas pu être enregistrée.",
     /* 247 */ u"Une perte du tronçon et un tronçon de tuyau ne peuvent être donnés ensemble ; n'en gardez qu'un.",
     /* 248 */ u"Tronçon principal vers la branche %s : un tronçon de tuyau demande sa longueur et un diamètre intérieur supérieur au double de sa rugosité.",
+    /* 249 */ u"Préréglage hors échelle : %s à %s",
 };

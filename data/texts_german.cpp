@@ -251,4 +251,5 @@ LanguageTexts kGermanTexts = {
     /* 246 */ u"Die Anlage konnte nicht gespeichert werden.",
     /* 247 */ u"Abschnittsverlust und Rohrabschnitt können nicht beide angegeben werden; behalten Sie einen.",
     /* 248 */ u"Hauptleitung zum Strang %s: ein Rohrabschnitt braucht seine Länge und einen Innendurchmesser über der doppelten Rauigkeit.",
+    /* 249 */ u"Voreinstellung außerhalb der Skala: %s bis %s",
 };

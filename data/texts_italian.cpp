@@ -251,4 +251,5 @@ LanguageTexts kItalianTexts = {
     /* 246 */ u"Non è stato possibile salvare l'impianto.",
     /* 247 */ u"Non si possono indicare sia una perdita del tratto sia un tratto di tubo; tenerne uno.",
     /* 248 */ u"Tratto principale verso il ramo %s: un tratto di tubo richiede la lunghezza e un diametro interno maggiore del doppio della rugosità.",
+    /* 249 */ u"Preregolazione fuori scala: da %s a %s",
 };

@@ -252,4 +252,5 @@ LanguageTexts kSpanishTexts = {
     /* 246 */ u"No se ha podido guardar la instalación.",
     /* 247 */ u"No se pueden indicar a la vez una pérdida del tramo y un tramo de tubería; conserve uno.",
     /* 248 */ u"Tramo principal hasta el ramal %s: un tramo de tubería necesita su longitud y un diámetro interior mayor que el doble de su rugosidad.",
+    /* 249 */ u"Preajuste fuera de escala: %s a %s",
 };

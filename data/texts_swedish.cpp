@@ -252,4 +252,5 @@ LanguageTexts kSwedishTexts = {
     /* 246 */ u"Anläggningen kunde inte sparas.",
     /* 247 */ u"Ett avsnittsfall och ett röravsnitt kan inte båda anges; behåll ett.",
     /* 248 */ u"Huvudledning till stammen %s: ett röravsnitt behöver sin längd och en innerdiameter större än två gånger dess råhet.",
+    /* 249 */ u"Förinställning utanför skalan: %s till %s",
 };

@@ -52,9 +52,16 @@ struct PicvRow {
     float fourthNumber = 0.0f;         // read, used by no calculation
     std::string nominalSize;
     float presetStart = 0.0f;
-    float seventhNumber = 0.0f;        // read, used by no calculation
+    float presetFull = 0.0f;           // presetting at full opening, the end of its scale
     float presetStep = 0.0f;
     std::string imageKey;
+};
+
+// A valve's presetting scale: from start to full in steps of step.
+struct PresettingScale {
+    float start = 0.0f;
+    float full = 0.0f; // not above start when the catalogue gives no end
+    float step = 0.0f;
 };
 
 struct DpcvRow {

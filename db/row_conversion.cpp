@@ -55,7 +55,7 @@ PicvRow readPicvRow(const RowReader& row)
     picv.fourthNumber = row.real(4);
     picv.nominalSize = row.text(5, kRowTextLength);
     picv.presetStart = row.real(6);
-    picv.seventhNumber = row.real(7);
+    picv.presetFull = row.real(7);
     picv.presetStep = row.real(8);
     picv.imageKey = row.text(9, kRowTextLength);
     return picv;

@@ -1,6 +1,7 @@
 #include "files/write_file_atomically.h"
 
 #include <cctype>
+#include <memory>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -149,6 +150,75 @@ int createTemporary(const fs::path& folder, std::string& name)
     }
 }
 
+// An existing file that is no regular file (a device, a named pipe, a
+// socket) is written into: replacing it would break what it stands for
+// (/dev/null run as root), and /dev/stdout must reach the standard output.
+bool isOtherThanRegularFile(const fs::path& file)
+{
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> writeInto(const fs::path& file, std::string_view bytes)
+{
+    const Descriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0 || !writeAll(fd.get(), bytes))
+        return systemReason(errno);
+    return std::nullopt;
+}
+
+// A file written under a temporary name and flushed, then given its name.
+class PendingFile {
+public:
+    std::optional<std::string> prepare(const fs::path& requested, std::string_view bytes)
+    {
+        int error = 0;
+        const std::optional<fs::path> file = linkTarget(requested, error);
+        if (!file)
+            return systemReason(error);
+        target_ = *file;
+        removeLeftTemporaries(target_.parent_path());
+        fd_ = std::make_unique<Descriptor>(createTemporary(target_.parent_path(), temporary_));
+        if (fd_->get() < 0) {
+            temporary_.clear();
+            return systemReason(errno);
+        }
+        if (auto failure = writeAndSync(*fd_, target_, bytes)) {
+            discard();
+            return failure;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> commit()
+    {
+        if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+            const std::string reason = systemReason(errno);
+            discard();
+            return reason;
+        }
+        temporary_.clear();
+        fd_.reset();
+        syncFolder(target_.parent_path());
+        return std::nullopt;
+    }
+
+    void discard()
+    {
+        if (!temporary_.empty())
+            ::unlink(temporary_.c_str());
+        temporary_.clear();
+        fd_.reset();
+    }
+
+    const fs::path& target() const { return target_; }
+
+private:
+    fs::path target_;
+    std::string temporary_;
+    std::unique_ptr<Descriptor> fd_; // holds the temporary file's lock until it has its name
+};
+
 } // namespace
 
 bool isAtomicWriteTemporary(std::string_view fileName)
@@ -165,23 +235,37 @@ bool isAtomicWriteTemporary(std::string_view fileName)
 
 std::optional<std::string> writeFileAtomically(const fs::path& requested, std::string_view bytes)
 {
-    int error = 0;
-    const std::optional<fs::path> file = linkTarget(requested, error);
-    if (!file)
-        return systemReason(error);
-    const fs::path folder = file->parent_path();
-    removeLeftTemporaries(folder);
-    std::string temporary;
-    Descriptor fd(createTemporary(folder, temporary));
-    if (fd.get() < 0)
-        return systemReason(errno);
-    std::optional<std::string> failure = writeAndSync(fd, *file, bytes);
-    if (!failure && std::rename(temporary.c_str(), file->c_str()) != 0)
-        failure = systemReason(errno);
-    if (failure) {
-        ::unlink(temporary.c_str());
-        return failure;
+    if (const auto failure = writeFilesAtomically({{requested, bytes}}))
+        return failure->reason;
+    return std::nullopt;
+}
+
+std::optional<FileWriteFailure> writeFilesAtomically(const std::vector<FileContents>& files)
+{
+    std::vector<PendingFile> pending;
+    std::vector<const FileContents*> devices;
+    const auto discard = [&pending](const fs::path& file, std::string reason) {
+        for (PendingFile& written : pending)
+            written.discard();
+        return FileWriteFailure{file, std::move(reason)};
+    };
+    for (const FileContents& output : files) {
+        if (isOtherThanRegularFile(output.file)) {
+            devices.push_back(&output);
+            continue;
+        }
+        pending.emplace_back();
+        if (auto failure = pending.back().prepare(output.file, output.bytes))
+            return discard(output.file, std::move(*failure));
     }
-    syncFolder(folder);
+    for (const FileContents* device : devices)
+        if (auto failure = writeInto(device->file, device->bytes))
+            return discard(device->file, std::move(*failure));
+    for (std::size_t i = 0; i < pending.size(); ++i)
+        if (auto failure = pending[i].commit()) {
+            for (std::size_t j = i + 1; j < pending.size(); ++j)
+                pending[j].discard();
+            return FileWriteFailure{pending[i].target(), std::move(*failure)};
+        }
     return std::nullopt;
 }

@@ -25,15 +25,19 @@ void checkFilter(const std::string& before, std::string_view typed)
     std::string stored = before;
     const NumericEdit edit = acceptNumericText(stored, typed);
     const std::string candidate = truncateUtf8(typed, kNumericFieldLength);
+    std::string commas = candidate;
+    std::replace(commas.begin(), commas.end(), '.', ',');
     FUZZ_CHECK(stored.size() <= kNumericFieldLength);
     if (candidate == before) {
         FUZZ_CHECK(!edit.storedChanged && !edit.resetField && stored == before);
     } else if (candidate.size() < before.size()) {
-        FUZZ_CHECK(edit.storedChanged && !edit.resetField && stored == candidate); // deleting always works
+        // Deleting always works; a point shown becomes the comma.
+        FUZZ_CHECK(edit.storedChanged && stored == commas && edit.resetField == (commas != candidate));
     } else {
+        const bool numeric = onlyDigitsAndCommas(commas);
         FUZZ_CHECK(edit.resetField);
-        FUZZ_CHECK(edit.storedChanged == onlyDigitsAndCommas(candidate));
-        FUZZ_CHECK(stored == (edit.storedChanged ? candidate : before));
+        FUZZ_CHECK(edit.storedChanged == (numeric && commas != before));
+        FUZZ_CHECK(stored == (numeric ? commas : before));
     }
     // Putting stored back into the field reports a change that ends there.
     std::string again = stored;

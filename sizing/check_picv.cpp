@@ -4,7 +4,6 @@
 
 #include "app/unit_conversion.h"
 #include "db/product_db.h"
-#include "sizing/scale_position.h"
 
 #include <cmath>
 #include <optional>
@@ -12,6 +11,7 @@
 void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked)
 {
     state.picvCheckFound = 0;
+    state.picvCheckOffScale.reset();
     if (!clicked || *clicked >= state.picvAllRows.size()) {
         state.picvCheckRow.reset();
         db.queryPicvAll(state.picvAllRows);
@@ -24,22 +24,23 @@ void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float pre
     }
     const PicvRow& valve = state.picvAllRows[*clicked];
     const float basePressure = pressureFactor(state) * measuredPressure;
-    std::vector<StartupRow> startup;
-    const int rows = db.queryStartup(startup, valve.technicalCode, valve.model);
-    const std::optional<std::size_t> position =
-        rows > 0 ? scalePosition(presetting, valve.presetStart, valve.presetStep, kStartupPositions) : std::nullopt;
+    // A presetting the valve does not have is refused with its scale; one
+    // between two positions takes the minimum interpolated between them.
+    const PresettingScale scale = picvScale(valve);
+    const std::optional<double> point = scalePoint(presetting, scale, kStartupPositions);
+    if (!point)
+        state.picvCheckOffScale = PresettingScale{scale.start, scaleEnd(scale, kStartupPositions), scale.step};
+    const std::optional<float> minimum = point ? picvMinimumPressure(db, valve, *point) : std::nullopt;
 
     state.picvCheckFound = 1;
-    if (!position) {
+    if (!minimum) {
         state.picvCheckResult = 0.0f;
         state.picvCheckRow.reset();
         state.picvCheckNoData = 1;
         return;
     }
-    // Several rows of data: the first one counts. Equal to the minimum is
-    // not enough.
-    const float minimum = startup.front().values[*position];
+    // Equal to the minimum is not enough.
     state.picvCheckNoData = 0;
     state.picvCheckRow = clicked;
-    state.picvCheckResult = basePressure > minimum ? kPressureSufficient : kPressureInsufficient;
+    state.picvCheckResult = basePressure > *minimum ? kPressureSufficient : kPressureInsufficient;
 }

@@ -15,6 +15,8 @@ constexpr int kTextTypeSeries = 32;
 constexpr int kTextNoTypeSeries = 33;
 constexpr int kTextValveDetails = 34;
 constexpr int kTextValveDetailsWithRange = 35;
+constexpr int kTextOffScale = 249; // "Presetting outside the scale: %s to %s"
+constexpr std::int32_t kPicvCheckView = 9;
 
 const std::u16string kNoValue = u"---"; // as formatResultNumber shows a number that cannot be shown
 // The minimum pressure is meaningless once the pressure is known to be short.
@@ -38,6 +40,9 @@ void ResultsPanelModel::showResultValues(int resultKind, bool noResult, const Re
 {
     texts_.status = text(noResult ? kTextNoTypeSeries : kTextTypeSeries);
     texts_.statusColour = noResult ? kTextRed : kTextBlack;
+    // A presetting checked against a scale the valve does not have.
+    if (const auto& scale = state_.picvCheckOffScale; noResult && scale && state_.valveView == kPicvCheckView)
+        texts_.status = formatText(text(kTextOffScale), {number(scale->start), number(scale->full)});
     if (resultKind == DpControllerResult)
         return; // the controller shows no numbers
     texts_.secondColour = kTextBlack;

@@ -1,9 +1,28 @@
 #include "sizing/scale_position.h"
 
-std::optional<std::size_t> scalePosition(float presetting, float start, float step, std::size_t positions)
+namespace {
+
+constexpr double kSnapToPosition = 1e-4; // of a step
+
+} // namespace
+
+std::optional<double> scalePoint(float presetting, const PresettingScale& scale, std::size_t positions)
 {
-    const float quotient = (presetting - start) / step;
-    if (!(quotient >= 0.0f) || !(quotient < static_cast<float>(positions)))
+    if (!(scale.step > 0.0f) || !std::isfinite(presetting) || positions == 0)
         return std::nullopt;
-    return static_cast<std::size_t>(quotient);
+    const double step = scale.step;
+    const double last = std::round((double(scaleEnd(scale, positions)) - scale.start) / step);
+    double point = (double(presetting) - scale.start) / step;
+    if (std::fabs(point - std::round(point)) < kSnapToPosition)
+        point = std::round(point);
+    if (!(point >= 0.0) || point > last)
+        return std::nullopt;
+    return point;
+}
+
+float scaleEnd(const PresettingScale& scale, std::size_t positions)
+{
+    if (scale.full > scale.start || positions == 0)
+        return scale.full;
+    return static_cast<float>(scale.start + double(scale.step) * double(positions - 1));
 }

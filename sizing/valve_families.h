@@ -23,7 +23,16 @@ void selectDpcv(AppState& state, ProductDb& db, float flow, float branchPressure
 void measureFixedOrifice(AppState& state, ProductDb& db, float measuredPressure, ChosenRow clicked);
 void checkPicv(AppState& state, ProductDb& db, float measuredPressure, float presetting, ChosenRow clicked);
 
+// The scale of a pressure-independent valve's presetting.
+PresettingScale picvScale(const PicvRow& valve);
+
+// The least differential pressure, in kPa, a pressure-independent valve
+// needs at a fractional position of its scale (scalePoint), interpolated
+// between the two positions around it; none without data for both.
+std::optional<float> picvMinimumPressure(ProductDb& db, const PicvRow& valve, double point);
+
 // The preset flow of a pressure-independent valve of picvAllRows at a
-// presetting found on it, in the current flow unit; none when the valve has
-// no preset curve or the presetting lies off its scale.
+// presetting found on it, in the current flow unit, interpolated between
+// the positions around it; none when the valve has no preset curve or the
+// presetting lies off its scale.
 std::optional<float> picvFlowAtPresetting(const AppState& state, ProductDb& db, std::size_t valve, float presetting);

@@ -3,7 +3,7 @@
 #include "app/unit_conversion.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
+#include "data/figure_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "plot/stacked_bar_chart_svg.h"
@@ -34,8 +34,8 @@ std::string caption(const AppState& state, int id, const std::string& unit)
 std::string dutyPoint(const AppState& state, const SystemResult& result)
 {
     return caption(state, branch_text::kPumpHead, pressureUnitLabel(state)) + " " +
-           formatResultNumber(result.pumpHead) + "    " +
-           caption(state, branch_text::kTotalFlow, flowUnitLabel(state)) + " " + formatResultNumber(result.totalFlow);
+           formatFigure(result.pumpHead) + "    " +
+           caption(state, branch_text::kTotalFlow, flowUnitLabel(state)) + " " + formatFigure(result.totalFlow);
 }
 
 } // namespace

@@ -51,6 +51,7 @@ constexpr std::array<CellWord<FootDevice>, 5> kFeet{{
 // A branch as its lines come: its main line (if read yet) and its circuits
 // with their return sections.
 struct PendingBranch {
+    std::string name; // as first spelled: names are one branch whatever their case
     std::optional<std::size_t> mainLine;
     MainSection main;
     FootDevice foot = FootDevice::None;
@@ -89,24 +90,26 @@ std::string lineOf(const CsvLine& line, std::size_t lineNumber, const AppState& 
                    std::map<std::string, PendingBranch>& branches, std::vector<std::string>& mainOrder,
                    std::size_t& circuits)
 {
-    const std::string name = line["branch"];
-    if (name.empty())
+    if (line["branch"].empty())
         return "the branch cell is empty; name the line's branch";
+    const std::string key = caseKey(line["branch"]);
+    PendingBranch& branch = branches[key];
+    if (branch.name.empty())
+        branch.name = line["branch"];
+    const std::string& name = branch.name;
     if (equalsIgnoringCase(line["kind"], "main")) {
-        PendingBranch& branch = branches[name];
         if (branch.mainLine)
             return "branch '" + name + "' has a main line already (line " + std::to_string(*branch.mainLine) + ")";
         if (mainOrder.size() == kMaxSystemBranches)
             return "more than " + std::to_string(kMaxSystemBranches) + " branches; split the system";
         branch.mainLine = lineNumber;
-        mainOrder.push_back(name);
+        mainOrder.push_back(key);
         return mainOf(line, state, branch);
     }
     if (!line["foot"].empty())
         return "foot '" + line["foot"] + "' belongs to the branch's main line";
     if (circuits == kMaxSystemCircuits)
         return "more than " + std::to_string(kMaxSystemCircuits) + " circuits; split the system";
-    PendingBranch& branch = branches[name];
     if (branch.circuits.size() == kMaxBranchCircuits)
         return "more than " + std::to_string(kMaxBranchCircuits) + " circuits in branch '" + name + "'; split it";
     BranchCircuit circuit;
@@ -127,7 +130,8 @@ std::string lineOf(const CsvLine& line, std::size_t lineNumber, const AppState& 
 std::string assembled(std::map<std::string, PendingBranch>& branches, const std::vector<std::string>& mainOrder,
                       const BranchSettings& settings, HydronicSystem& system)
 {
-    for (const auto& [name, branch] : branches) {
+    for (const auto& [key, branch] : branches) {
+        const std::string& name = branch.name;
         if (!branch.mainLine)
             return "branch '" + name + "' has no main line (kind main) giving its place on the main";
         if (branch.circuits.empty())
@@ -138,11 +142,11 @@ std::string assembled(std::map<std::string, PendingBranch>& branches, const std:
                 return "line " + std::to_string(branch.lines[i]) + ": branch '" + name +
                        "' is reverse return only if every circuit gives its return (return_loss or a return pipe)";
     }
-    for (const std::string& name : mainOrder) {
-        PendingBranch& pending = branches[name];
+    for (const std::string& key : mainOrder) {
+        PendingBranch& pending = branches[key];
         SystemBranch branch;
         branch.branch.settings = settings;
-        branch.branch.settings.name = name;
+        branch.branch.settings.name = pending.name;
         branch.branch.circuits = std::move(pending.circuits);
         branch.main = pending.main;
         branch.foot = pending.foot;

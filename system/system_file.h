@@ -23,8 +23,9 @@ inline constexpr std::size_t kMaxSystemCircuits = 100000;
 // none); the main lines give the branches' order. Every other line is a
 // circuit of its branch, in order from the branch's foot; a branch is
 // reverse return when its circuits give their return sections (each one
-// then, by return_loss or a return pipe). Every branch takes the settings
-// given, under its own name. Empty on success, else one line naming the
+// then, by return_loss or a return pipe). Names that differ only in case
+// (Nord, NORD) are one branch, named as first spelled. Every branch takes
+// the settings given, under its own name. Empty on success, else one line naming the
 // line of the file; then system holds nothing usable.
 std::string readSystem(std::istream& in, const AppState& state, const BranchSettings& settings,
                        HydronicSystem& system);

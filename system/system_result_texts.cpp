@@ -3,7 +3,6 @@
 #include "app/unit_conversion.h"
 #include "branch/branch_result_texts.h"
 #include "branch/branch_text_ids.h"
-#include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
 #include "system/system_text_ids.h"
@@ -58,19 +57,20 @@ Product productOf(const CellInput& in)
 }
 
 using Column = ResultColumn<CellInput>;
+using Figure = std::optional<float>;
 
 const std::array<Column, 14> kColumns{{
     {"number", branch_text::kNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(std::to_string(in.number)); }},
     {"branch", branch_text::kBranch, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(in.branch.branch.settings.name); }},
-    {"flow", branch_text::kFlowRate, UnitOf::Flow, [](const CellInput& in) { return resultNumber(in.result.flow); }},
-    {"main_loss_to_take_off", kMainLossToTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return resultNumber(in.result.mainUpTo); }},
-    {"available", kAvailableAtTakeOff, UnitOf::Pressure,
-     [](const CellInput& in) { return resultNumber(in.result.available); }},
-    {"requirement", kBranchRequirement, UnitOf::Pressure,
-     [](const CellInput& in) { return resultNumber(in.result.requirement); }},
+    {"flow", branch_text::kFlowRate, UnitOf::Flow, nullptr, [](const CellInput& in) { return Figure(in.result.flow); }},
+    {"main_loss_to_take_off", kMainLossToTakeOff, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return Figure(in.result.mainUpTo); }},
+    {"available", kAvailableAtTakeOff, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return Figure(in.result.available); }},
+    {"requirement", kBranchRequirement, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return Figure(in.result.requirement); }},
     {"foot_device", kFootDevice, UnitOf::None,
      [](const CellInput& in) { return footDeviceName(in.state.languageIndex, in.result.foot.device); }},
     {"model", branch_text::kNameType, UnitOf::None, [](const CellInput& in) { return utf8ToUtf16(productOf(in).model); }},
@@ -78,12 +78,12 @@ const std::array<Column, 14> kColumns{{
      [](const CellInput& in) { return utf8ToUtf16(productOf(in).nominalSize); }},
     {"material_number", branch_text::kMaterialNumber, UnitOf::None,
      [](const CellInput& in) { return utf8ToUtf16(productOf(in).code); }},
-    {"presetting", branch_text::kPresetting, UnitOf::None,
-     [](const CellInput& in) { return isStaticValve(in) ? resultNumber(in.result.foot.valve.presetting) : u""; }},
-    {"setpoint", kSetpoint, UnitOf::Pressure,
-     [](const CellInput& in) { return in.result.foot.controller ? resultNumber(in.result.foot.setpoint) : u""; }},
-    {"foot_dp", kDpFootDevice, UnitOf::Pressure,
-     [](const CellInput& in) { return hasDevice(in) ? resultNumber(in.result.foot.drop) : u""; }},
+    {"presetting", branch_text::kPresetting, UnitOf::None, nullptr,
+     [](const CellInput& in) { return isStaticValve(in) ? Figure(in.result.foot.valve.presetting) : std::nullopt; }},
+    {"setpoint", kSetpoint, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return in.result.foot.controller ? Figure(in.result.foot.setpoint) : std::nullopt; }},
+    {"foot_dp", kDpFootDevice, UnitOf::Pressure, nullptr,
+     [](const CellInput& in) { return hasDevice(in) ? Figure(in.result.foot.drop) : std::nullopt; }},
     {"warnings", branch_text::kWarnings, UnitOf::None, warningsOf},
 }};
 
@@ -154,5 +154,6 @@ SystemResultTexts systemResultTexts(const AppState& state, const HydronicSystem&
                   names);
     texts.plantLossCaption = captionWithUnit(state.languageIndex, kPlantLoss, pressureUnitLabel(state));
     texts.plantLossValue = resultNumber(result.plantLoss);
+    texts.plantLoss = result.plantLoss;
     return texts;
 }

@@ -14,6 +14,7 @@
 struct SystemResultTexts : BalanceTexts {
     std::u16string plantLossCaption;
     std::u16string plantLossValue;
+    float plantLoss = 0.0f;
 };
 
 SystemResultTexts systemResultTexts(const AppState& state, const HydronicSystem& system, const SystemResult& result);

@@ -1,7 +1,7 @@
 #include "valve_list/valve_list_export.h"
 
 #include "data/csv_cell.h"
-#include "data/flow_figure.h"
+#include "data/figure_text.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "data/text_table.h"
@@ -42,7 +42,7 @@ std::string withUnit(float value, std::string_view unit)
 // so that the two agree; a point, like every number of the file.
 std::string measuredFlow(float value, std::string_view unit)
 {
-    std::string figure = formatFlowFigure(value);
+    std::string figure = formatFigure(value);
     std::replace(figure.begin(), figure.end(), ',', '.');
     return figure + " (" + std::string(unit) + ")";
 }

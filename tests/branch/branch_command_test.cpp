@@ -60,10 +60,10 @@ TEST_F(BranchCommand, WritesTheResultsWithTheWindowsTexts)
               "No.;Designation;Valve type;Flow rate (l/s);Riser loss to take-off (kPa);Circuit loss (kPa);"
               "dP valve (kPa);Name/type;Nominal size;Material number;Presetting;KV value;Opening (%);dP Min (kPa);"
               "Warnings\n"
-              "1;R1;Arvelo Quarz;0,50;4,00;10,00;21,00;Arvelo Quarz;DN 25;AQ-025;3,30;3,89;41,25;;\n"
-              "2;R2;Arvelo / Arvelo Nodo;0,30;7,00;8,00;20,00;Arvelo;DN 20;AN-020;2,20;2,42;55,00;;\n"
+              "1;R1;Arvelo Quarz;0,500;4,00;10,00;21,00;Arvelo Quarz;DN 25;AQ-025;3,30;3,89;41,25;;\n"
+              "2;R2;Arvelo / Arvelo Nodo;0,300;7,00;8,00;20,00;Arvelo;DN 20;AN-020;2,20;2,42;55,00;;\n"
               "3;P3;Arvelo Flumen;2,50;9,00;5,00;21,00;Arvelo Flumen-A;DN 50;AF-050;1,40;;;21,00;\n"
-              "4;R4;Arvelo Quarz;0,50;14,00;12,00;9,00;Arvelo Quarz;DN 25;AQ-025;5,70;5,99;71,25;;\n"
+              "4;R4;Arvelo Quarz;0,500;14,00;12,00;9,00;Arvelo Quarz;DN 25;AQ-025;5,70;5,99;71,25;;\n"
               "Pump head (kPa);35,00\n"
               "Total flow (l/s);3,80\n"
               "Index circuit;3 P3\n");
@@ -80,16 +80,16 @@ TEST_F(BranchCommand, PrintsAnAlignedTableAndThePumpDutyPoint)
               "            Flow rate (l/s)  Riser loss to take-off (kPa)  Circuit loss (kPa)  Material number  KV value"
               "  Opening (%)  dP Min (kPa)\n"
               "  1    R1           Arvelo Quarz     DN 25         3,30        21,00                     Arvelo Quarz"
-              "          0,50             4,00                          10,00               AQ-025           3,89"
+              "          0,500            4,00                          10,00               AQ-025           3,89"
               "      41,25\n"
               "  2    R2           Arvelo           DN 20         2,20        20,00                     Arvelo / Arvelo"
-              " Nodo  0,30             7,00                          8,00                AN-020           2,42"
+              " Nodo  0,300            7,00                          8,00                AN-020           2,42"
               "      55,00\n"
               "* 3    P3           Arvelo Flumen-A  DN 50         1,40        21,00                     Arvelo Flumen"
               "         2,50             9,00                          5,00                AF-050"
               "                                  21,00\n"
               "  4    R4           Arvelo Quarz     DN 25         5,70        9,00                      Arvelo Quarz"
-              "          0,50             14,00                         12,00               AQ-025           5,99"
+              "          0,500            14,00                         12,00               AQ-025           5,99"
               "      71,25\n"
               "\n"
               "Total flow (l/s): 3,80\n"
@@ -136,17 +136,32 @@ TEST_F(BranchCommand, WritesTheChartOfTheBranch)
 
 TEST_F(BranchCommand, TakesTheFlowFromThePowerWhenNoFlowIsGiven)
 {
-    // 10,465 kW at 70/55 C through water (4186 J/(kg K), 1000 kg/m3): 0,1667 l/s.
+    // 10,465 kW at 70/55 C through the catalogue's water (4182 J/(kg K), 998
+    // kg/m3): 10465 / 15 / 4182 = 0,166826 kg/s = 0,167160 l/s, in JSON to
+    // six digits and printed with three.
     const CommandRun result = run("designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;power;supply;return\n"
                            "R1;;l/s;10;4;kPa;variable;10,465;70;55\n",
                            "--json --pressure-unit kPa");
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["circuits"][0]["flow"], 0.17);
+    EXPECT_NEAR(json["circuits"][0]["flow"].get<double>(), 0.167160, 1e-6);
+    EXPECT_EQ(json["circuits"][0]["texts"]["flow"], "0,167");
 }
 
 const std::string kPowerHeader =
     "designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;power;supply;return\n";
+const std::string kKvsHeader =
+    "designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;control_valve_kvs\n";
+
+// Text as a UTF-16 file holds it: little-endian with its byte-order mark.
+std::string utf16Bytes(const std::string& ascii)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
 const std::string kPipeHeader =
     "designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;pipe_length_m;pipe_inner_diameter_mm\n";
 
@@ -172,7 +187,8 @@ TEST_F(BranchCommand, ABadFileGivesOneLineAndNoResults)
          "line 1: the header lacks the column kind"},
         {"unknown column", "designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;colour\n",
          "line 1: unknown column 'colour' in the header"},
-        {"word for a number", header + "R1;0,5;l/s;ten;4;kPa;fixed\n", "line 2: circuit_loss 'ten' is not a number"},
+        {"word for a number", header + "R1;0,5;l/s;ten;4;kPa;fixed\n",
+         "line 2: circuit_loss 'ten' is not a number (digits with a decimal comma or point, as 12,5 or 1,5E+02)"},
         {"negative loss", header + "R1;0,5;l/s;-1;4;kPa;fixed\n", "line 2: circuit_loss '-1' must not be negative"},
         {"zero flow", header + "R1;0;l/s;10;4;kPa;fixed\n", "line 2: flow '0' must be more than 0"},
         {"negative flow", header + "R1;-10;l/s;10;4;kPa;fixed\n", "line 2: flow '-10' must be more than 0"},
@@ -180,6 +196,20 @@ TEST_F(BranchCommand, ABadFileGivesOneLineAndNoResults)
          "line 2: no flow from the power: supply '60' and return '60' must differ"},
         {"comma-separated", "designation,flow,flow_unit,circuit_loss,riser_loss,pressure_unit,kind\n",
          "line 1: the header has no semicolon; the cells are separated by semicolons, not commas"},
+        {"tab-separated", "designation\tflow\tflow_unit\tcircuit_loss\triser_loss\tpressure_unit\tkind\n",
+         "line 1: the header has no semicolon; the cells are separated by semicolons, not tabs"},
+        {"UTF-16", utf16Bytes(header), "line 1: the file is UTF-16 (two bytes a letter); save it as UTF-8 (CSV UTF-8)"},
+        {"Latin-1", header + "S\xFC" "d;0,5;l/s;10;4;kPa;fixed\n",
+         "line 2: the text is not UTF-8; save the file as UTF-8 (CSV UTF-8)"},
+        // Figures beyond any building's: a slip of a unit, a digit or a pipe.
+        {"circuit loss beyond belief", header + "R1;0,5;l/s;99999;4;kPa;fixed\n",
+         "circuit 1 (R1): circuit loss 99999,00 kPa is above 1000 kPa, beyond any building's water circuit"},
+        {"control valve Kvs beyond belief", kKvsHeader + "R1;0,5;l/s;10;4;kPa;fixed;0,0001\n",
+         "circuit 1 (R1): control valve Kvs 0,000100 m3/h is below 0,01 m3/h, beyond any building's water circuit"},
+        // 0,5 l/s in 0,5 mm: 0,0005 / (pi x 0,00025^2) = 2546,48 m/s; the
+        // head was 2 199 871 744 kPa, with only a velocity warning.
+        {"a pipe far too narrow", kPipeHeader + "R1;0,5;l/s;10;;kPa;fixed;10;0,5\n",
+         "circuit 1 (R1), riser section: velocity 2546,48 m/s is above 5 m/s, beyond any building's water circuit"},
         {"a cell beyond the header", header + "R1;0,5;l/s;10;4;kPa;fixed;5\n",
          "line 2: 8 cells, but the header names 7 columns"},
         {"a column twice", "designation;flow;flow_unit;circuit_loss;riser_loss;pressure_unit;kind;Flow\n",
@@ -243,6 +273,34 @@ TEST_F(BranchCommand, RefusesAnOutputThatIsTheInputOrTheOtherOutput)
     }
 }
 
+// An output that is a device or a named pipe is written into, never
+// replaced by a file (--out /dev/null run as root broke the machine); the
+// results and the chart are written both or neither.
+TEST_F(BranchCommand, WritesIntoDevicesAndBothOutputsOrNeither)
+{
+    const CommandRun toNull = run(kWorkedExample, "--out /dev/null");
+    EXPECT_EQ(toNull.status, 0) << toNull.err;
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+    const CommandRun toStdout = run(kWorkedExample, "--out /dev/stdout --pressure-unit kPa");
+    EXPECT_EQ(toStdout.status, 0) << toStdout.err;
+    EXPECT_NE(toStdout.out.find("Pump head (kPa);35,00\n"), std::string::npos) << toStdout.out;
+
+    writeFile(folder.path() / "branch.csv", kWorkedExample);
+    const CommandRun toPipe =
+        runIn(folder.path(), "mkfifo results.fifo && (cat results.fifo > copy.csv & LC_ALL=C '" ARVELO_SIZE_PATH
+                             "' branch branch.csv --out results.fifo --pressure-unit kPa; status=$?; wait; "
+                             "exit $status)");
+    EXPECT_EQ(toPipe.status, 0) << toPipe.err;
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path() / "results.fifo"));
+    EXPECT_NE(fileBytes(folder.path() / "copy.csv").find("Pump head (kPa);35,00\n"), std::string::npos);
+
+    const CommandRun noChart = run(kWorkedExample, "--out out.csv --svg missing/chart.svg");
+    EXPECT_EQ(noChart.status, 1);
+    EXPECT_EQ(noChart.err, "arvelo-size branch: cannot write missing/chart.svg: No such file or directory\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.csv")) << "the results without their chart";
+}
+
 TEST_F(BranchCommand, RefusesOptionsOutsideTheirRangeByName)
 {
     const struct {
@@ -251,7 +309,7 @@ TEST_F(BranchCommand, RefusesOptionsOutsideTheirRangeByName)
     } cases[] = {
         {"--min-dp 0", "--min-dp '0' must be more than 0"},
         {"--min-dp -10", "--min-dp '-10' must be more than 0"},
-        {"--min-dp drei", "--min-dp 'drei' is not a number"},
+        {"--min-dp drei", "--min-dp 'drei' is not a number (digits with a decimal comma or point, as 12,5 or 1,5E+02)"},
         {"--min-dp 30", "--min-dp 30 is above --noise-limit 25: every static valve would whistle"},
         {"--noise-limit 2", "--min-dp 3 is above --noise-limit 2: every static valve would whistle"},
         {"--fluid-temperature 120", "--fluid-temperature '120' is outside 0 to 100 C, the range of the water table"},
@@ -372,22 +430,29 @@ TEST_F(BranchCommand, ComputesTheRiserLossesFromThePipes)
     const nlohmann::json json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["complete"], true);
     EXPECT_EQ(json["total_flow"], 1.3);
+    // The figures worked by hand in branch_pipes_test.cpp, to the digits
+    // JSON carries, and as printed with three significant digits.
     const struct {
         double flow, velocity, loss, riserUpTo;
-    } expected[] = {{1.3, 0.94, 5.63, 5.63}, {0.8, 0.79, 2.34, 7.97}, {0.5, 0.85, 3.38, 11.35}};
+        const char* velocityText;
+    } expected[] = {{1.3, 0.9428, 5.6312, 5.6312, "0,943"},
+                    {0.8, 0.7860, 2.3420, 7.9732, "0,786"},
+                    {0.5, 0.8542, 3.3791, 11.3524, "0,854"}};
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(json["circuits"][i]["section_flow"], expected[i].flow);
-        EXPECT_EQ(json["circuits"][i]["velocity"], expected[i].velocity);
-        EXPECT_EQ(json["circuits"][i]["section_loss"], expected[i].loss);
-        EXPECT_EQ(json["circuits"][i]["riser_loss_to_take_off"], expected[i].riserUpTo);
+        const auto& circuit = json["circuits"][i];
+        EXPECT_NEAR(circuit["section_flow"].get<double>(), expected[i].flow, 1e-6);
+        EXPECT_NEAR(circuit["velocity"].get<double>(), expected[i].velocity, 1e-4);
+        EXPECT_NEAR(circuit["section_loss"].get<double>(), expected[i].loss, 2e-4);
+        EXPECT_NEAR(circuit["riser_loss_to_take_off"].get<double>(), expected[i].riserUpTo, 3e-4);
+        EXPECT_EQ(circuit["texts"]["velocity"], expected[i].velocityText);
     }
-    EXPECT_EQ(json["pump_head"], 28.41);
+    EXPECT_NEAR(json["pump_head"].get<double>(), 28.4149, 2e-3);
     EXPECT_EQ(json["index_circuit"], 3);
 
     // A warning at a lower velocity limit; glycol mixtures are refused.
     const CommandRun slow = run(file, "--pressure-unit kPa --velocity-limit 0,9 --csv");
-    EXPECT_NE(slow.out.find("Velocity above 0,90 m/s"), std::string::npos) << slow.out;
+    EXPECT_NE(slow.out.find("Velocity above 0,900 m/s"), std::string::npos) << slow.out;
     const CommandRun glycol = run(file, "--fluid 3");
     EXPECT_EQ(glycol.status, 1);
     EXPECT_EQ(glycol.err, "arvelo-size branch: branch.csv: pipe sections are computed for water (--fluid 0) only: "
@@ -403,9 +468,10 @@ TEST_F(BranchCommand, AddsTheControlValvesDropAndPrintsItsAuthority)
     const CommandRun result = run(file, "--pressure-unit kPa --json");
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["circuits"][0]["control_valve_dp"], 20.25);
-    EXPECT_EQ(json["circuits"][0]["authority"], 0.57);
-    EXPECT_EQ(json["pump_head"], 39.31);
+    EXPECT_NEAR(json["circuits"][0]["control_valve_dp"].get<double>(), 20.25, 1e-4);
+    EXPECT_NEAR(json["circuits"][0]["authority"].get<double>(), 20.25 / 35.3125, 1e-5);
+    EXPECT_EQ(json["circuits"][0]["texts"]["authority"], "0,573");
+    EXPECT_NEAR(json["pump_head"].get<double>(), 39.3125, 1e-4);
 }
 
 } // namespace

@@ -255,6 +255,26 @@ TEST(ArveloSize, ABatchRunNeverDestroysItsFiles)
     EXPECT_NE(fileBytes(folder.path() / "results.csv").find("\n2;fixed;1;0;Arvelo Quarz;AQ-025"), std::string::npos);
 }
 
+// A presetting the valve does not have is refused with its scale: AF-1's
+// runs from 0 to 5, and the empty columns beyond it read as 0 kPa, which
+// passed any measured pressure as sufficient.
+TEST(ArveloSize, PicvCheckRefusesAPresettingOffTheValvesScale)
+{
+    TempFolder folder;
+    writeCliCatalogue(folder.path());
+    for (const char* presetting : {"5,5", "5,05"}) {
+        const ProgramRun run = arveloSize(folder.path(), std::string("picv-check --flow ") + presetting +
+                                                             " --dp 250 --pick 0");
+        EXPECT_EQ(run.status, 1) << presetting;
+        EXPECT_EQ(run.out, "") << presetting;
+        EXPECT_EQ(run.err, "arvelo-size: presetting " + std::string(presetting == std::string("5,5") ? "5,50" : presetting) +
+                               " is off the scale of AF-1, 0,00 to 5,00\n");
+    }
+    const ProgramRun atTheEnd = arveloSize(folder.path(), "picv-check --flow 5 --dp 250 --pick 0 --language 1");
+    EXPECT_EQ(atTheEnd.status, 0) << atTheEnd.err;
+    EXPECT_NE(atTheEnd.out.find("No minimum dP is known for this presetting"), std::string::npos) << atTheEnd.out;
+}
+
 // Text read from a file or typed is shown with its control characters
 // escaped: a duty file cannot rewrite the terminal through a message.
 TEST(ArveloSize, MessagesShowControlCharactersEscaped)

@@ -153,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FilterCase{"digit_appended", "1", "15", "15", true, true},
                     FilterCase{"comma_appended", "1", "1,", "1,", true, true},
                     FilterCase{"letter_rejected", "12", "12a", "12", false, true},
-                    FilterCase{"point_rejected", "12", "12.", "12", false, true},
+                    FilterCase{"point_becomes_comma", "12", "12.", "12,", true, true},
+                    FilterCase{"pasted_point_number", "", "0.5", "0,5", true, true},
+                    FilterCase{"point_over_same_comma", "1,5", "1.5", "1,5", false, true},
+                    FilterCase{"point_in_shorter_text", "12,5", ".", ",", true, true},
                     FilterCase{"minus_rejected", "", "-", "", false, true},
                     FilterCase{"same_length_letter", "12", "1x", "12", false, true},
                     FilterCase{"same_length_digits", "12", "13", "13", true, true},
@@ -164,16 +167,19 @@ INSTANTIATE_TEST_SUITE_P(
                     FilterCase{"cut_to_fifteen", "", "1234567890123456", "123456789012345", true, true}),
     [](const testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
 
-TEST(AcceptNumericText, TypingOneCommaFiveCharacterByCharacter)
+// Typed key by key, as the field sees it: "0.5" was "05", a tenfold flow.
+TEST(AcceptNumericText, TypingKeyByKeyKeepsTheDecimalMark)
 {
-    std::string stored;
-    std::string field;
-    for (char key : std::string("1,5")) {
-        field.push_back(key);
-        acceptNumericText(stored, field);
-        field = stored; // the caller puts stored back into the field
+    for (const auto& [keys, kept] : {std::pair{"1,5", "1,5"}, std::pair{"0.5", "0,5"}, std::pair{"12.75", "12,75"}}) {
+        std::string stored;
+        std::string field;
+        for (char key : std::string(keys)) {
+            field.push_back(key);
+            acceptNumericText(stored, field);
+            field = stored; // the caller puts stored back into the field
+        }
+        EXPECT_EQ(stored, kept) << keys;
     }
-    EXPECT_EQ(stored, "1,5");
 }
 
 TEST(AcceptNumericText, ResetFieldPassesSecondTimeWithoutChange)

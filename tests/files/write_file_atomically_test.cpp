@@ -240,6 +240,49 @@ TEST_F(WriteFileAtomicallyTest, RemovesTemporaryFilesLeftByAKilledExportOnly)
     EXPECT_EQ(fileBytes(file()), "new");
 }
 
+// A device or a named pipe, named directly or through a link, is written
+// into: a file in its place would break what it stands for.
+TEST_F(WriteFileAtomicallyTest, WritesIntoADeviceOrANamedPipeInsteadOfReplacingIt)
+{
+    EXPECT_EQ(writeFileAtomically("/dev/null", "results"), std::nullopt);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    fs::create_symlink("/dev/null", file());
+    EXPECT_EQ(writeFileAtomically(file(), "results"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(file()));
+
+    const fs::path pipe = folder.path() / "results.fifo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const pid_t reader = ::fork();
+    ASSERT_GE(reader, 0);
+    if (reader == 0)
+        ::_exit(fileBytes(pipe) == "through the pipe" ? 0 : 1);
+    EXPECT_EQ(writeFileAtomically(pipe, "through the pipe"), std::nullopt);
+    int status = -1;
+    ASSERT_EQ(::waitpid(reader, &status, 0), reader);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the reader got other bytes";
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// Two files are written both or neither: a chart that cannot be written
+// leaves no results behind, and an earlier file of theirs as it was.
+TEST_F(WriteFileAtomicallyTest, WritesSeveralFilesAllOrNone)
+{
+    writeFile(file(), kEarlier);
+    const fs::path chart = folder.path() / "missing" / "chart.svg";
+    const auto failure = writeFilesAtomically({{file(), "new"}, {chart, "<svg/>"}});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->file, chart);
+    EXPECT_EQ(failure->reason, "No such file or directory");
+    EXPECT_EQ(fileBytes(file()), kEarlier);
+    EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file left";
+
+    const fs::path other = folder.path() / "chart.svg";
+    EXPECT_EQ(writeFilesAtomically({{file(), "new"}, {other, "<svg/>"}}), std::nullopt);
+    EXPECT_EQ(fileBytes(file()), "new");
+    EXPECT_EQ(fileBytes(other), "<svg/>");
+    EXPECT_EQ(entriesIn(folder.path()), 2u);
+}
+
 TEST(AtomicWriteTemporary, NamesOnlyTheWritersOwnPattern)
 {
     EXPECT_TRUE(isAtomicWriteTemporary(".arvelo-rezu-a1B2c3.tmp"));

@@ -59,7 +59,9 @@ TEST_F(SystemCommand, GivesTheDutyPointAndEveryFootDeviceInJson)
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["complete"], true);
-    EXPECT_EQ(json["pump_head"], 56.28);
+    // JSON carries the figures computed (six digits), not the texts' two
+    // decimals: 10 + 46,2846618 kPa of head (balance_system_test.cpp).
+    EXPECT_NEAR(json["pump_head"].get<double>(), 56.2846618, 1e-4);
     EXPECT_EQ(json["total_flow"], 1.9);
     EXPECT_EQ(json["plant_loss"], 10.0);
     EXPECT_EQ(json["index_branch"], 2);
@@ -71,29 +73,30 @@ TEST_F(SystemCommand, GivesTheDutyPointAndEveryFootDeviceInJson)
         double available, requirement;
         bool reverse;
         std::size_t circuits;
-    } expected[] = {{"A", "None", 42.28, 16.29, false, 2},
-                    {"B", "Arvelo Statra", 39.28, 30.96, false, 2},
-                    {"C", "Arvelo Quarz", 37.28, 16.34, true, 3}};
+    } expected[] = {{"A", "None", 42.2846618, 16.29, false, 2},
+                    {"B", "Arvelo Statra", 39.2846618, 30.96, false, 2},
+                    {"C", "Arvelo Quarz", 37.2846618, 16.34, true, 3}};
     for (std::size_t j = 0; j < 3; ++j) {
         SCOPED_TRACE(j);
         EXPECT_EQ(branches[j]["branch"], expected[j].name);
         EXPECT_EQ(branches[j]["foot_device"], expected[j].foot);
-        EXPECT_EQ(branches[j]["available"], expected[j].available);
-        EXPECT_EQ(branches[j]["requirement"], expected[j].requirement);
+        EXPECT_NEAR(branches[j]["available"].get<double>(), expected[j].available, 1e-4);
+        EXPECT_NEAR(branches[j]["requirement"].get<double>(), expected[j].requirement, 1e-4);
         EXPECT_EQ(branches[j]["reverse_return"], expected[j].reverse);
         EXPECT_EQ(branches[j]["circuits"].size(), expected[j].circuits);
     }
     EXPECT_EQ(branches[1]["material_number"], "AS-040-03");
-    EXPECT_EQ(branches[1]["setpoint"], 30.96);
-    EXPECT_EQ(branches[1]["foot_dp"], 8.32);
+    EXPECT_NEAR(branches[1]["setpoint"].get<double>(), 30.96, 1e-4);
+    EXPECT_NEAR(branches[1]["foot_dp"].get<double>(), 8.3246618, 1e-4);
+    EXPECT_EQ(branches[1]["texts"]["foot_dp"], "8,32");
     EXPECT_EQ(branches[2]["material_number"], "AQ-025");
     EXPECT_EQ(branches[2]["presetting"], 4.3);
-    EXPECT_EQ(branches[2]["foot_dp"], 20.94);
+    EXPECT_NEAR(branches[2]["foot_dp"].get<double>(), 20.9446618, 1e-4);
     ASSERT_FALSE(branches[0]["proposal"].is_null());
     EXPECT_EQ(branches[0]["proposal"]["controller"]["material_number"], "AS-040-01");
     EXPECT_EQ(branches[0]["warning_list"][0], "Controller proposed: Arvelo Statra-A DN 40 AS-040-01 at 16,29 kPa");
     // C's circuits behind the foot valve: S = 3,3, 3,6, 3,6.
-    EXPECT_EQ(branches[2]["circuits"][0]["riser_loss_to_take_off"], 3.3);
+    EXPECT_NEAR(branches[2]["circuits"][0]["riser_loss_to_take_off"].get<double>(), 3.3, 1e-5);
     EXPECT_EQ(branches[2]["circuits"][2]["index"], true);
 }
 
@@ -174,6 +177,19 @@ TEST_F(SystemCommand, RefusesAFaultyFileOrOutputWithOneLine)
         {"OutIsTheChart", header + "A;main;;;;;kPa;1;;\n" + circuitA, "--out r.csv --svg ./r.csv",
          "--out and --svg name the same file"},
         {"NegativePlantLoss", header + "A;main;;;;;kPa;1;;\n" + circuitA, "--plant-loss -1", "--plant-loss"},
+        // Figures beyond any building's: a slip of a unit or a digit.
+        {"PlantLossBeyondBelief", header + "A;main;;;;;kPa;1;;\n" + circuitA, "--plant-loss 2000",
+         "system.csv: system: plant loss 2000,00 kPa is above 1600 kPa"},
+        {"MainLossBeyondBelief", header + "A;main;;;;;bar;17;;\n" + circuitA, "",
+         "system.csv: branch 1 (A): main section loss 1700,00 kPa is above 1600 kPa"},
+        {"CircuitLossBeyondBelief", header + "A;main;;;;;kPa;1;;\nA;variable;A1;0,3;l/s;99999;kPa;1;;\n", "",
+         "system.csv: branch 1 (A), circuit 1 (A1): circuit loss 99999,00 kPa is above 1000 kPa"},
+        {"ReturnLossBeyondBelief", header + "A;main;;;;;kPa;1;;\nA;variable;A1;0,3;l/s;8;kPa;1;;2000\n", "",
+         "system.csv: branch 1 (A), return section 1: loss 2000,00 kPa is above 1600 kPa"},
+        // 800 kPa of riser and 900 of circuit loss, each within its limit,
+        // and the valve's least 7,29 need a head of 1707,29 kPa.
+        {"HeadBeyondBelief", header + "A;main;;;;;kPa;900;;\nA;variable;A1;0,3;l/s;900;kPa;800;;\n", "",
+         "system.csv: branch 1 (A): head 1707,29 kPa is above 1600 kPa"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -185,6 +201,25 @@ TEST_F(SystemCommand, RefusesAFaultyFileOrOutputWithOneLine)
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
         EXPECT_EQ(fileBytes(folder.path() / "system.csv"), c.lines);
     }
+}
+
+// Branch names that differ only in case are one branch, named as first
+// spelled: "Nord" and "NORD" were two, one of them without a main line.
+TEST_F(SystemCommand, BranchNamesDifferingInCaseAreOneBranch)
+{
+    const std::string lines = "branch;kind;designation;flow;flow_unit;circuit_loss;pressure_unit;riser_loss\n"
+                              "Nord;main;;;;;kPa;4\n"
+                              "NORD;variable;N1;0,3;l/s;8;kPa;1\n"
+                              "nord;variable;N2;0,2;l/s;10;kPa;2\n"
+                              "Süd;main;;;;;kPa;3\n"
+                              "SÜD;variable;S1;0,4;l/s;12;kPa;1,5\n";
+    const CommandRun result = run(lines, "--pressure-unit kPa --json");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const nlohmann::json json = nlohmann::json::parse(result.out);
+    ASSERT_EQ(json["branches"].size(), 2u);
+    EXPECT_EQ(json["branches"][0]["branch"], "Nord");
+    EXPECT_EQ(json["branches"][0]["circuits"].size(), 2u);
+    EXPECT_EQ(json["branches"][1]["branch"], "Süd");
 }
 
 } // namespace

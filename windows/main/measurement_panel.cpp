@@ -2,7 +2,7 @@
 
 #include "app/unit_conversion.h"
 #include "app/user_messages.h"
-#include "data/flow_figure.h"
+#include "data/figure_text.h"
 #include "data/number_text.h"
 #include "data/text_format.h"
 #include "commissioning/valve_facts.h"
@@ -64,8 +64,8 @@ std::u16string CArveloCalcDlg::implausibleReason(const ProjectRow& valve, const 
         if (!reason.empty())
             reason += u"; ";
         reason += formatText(text(CorrectionText::kFlowAboveThreeTimes),
-                             {withUnit(formatFlowFigure(reading.flow), reading.muQ),
-                              withUnit(formatFlowFigure(valve.portata), valve.muQ)});
+                             {withUnit(formatFigure(reading.flow), reading.muQ),
+                              withUnit(formatFigure(valve.portata), valve.muQ)});
     }
     return reason;
 }

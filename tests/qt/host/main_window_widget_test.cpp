@@ -178,6 +178,19 @@ TEST_F(MainWindowWidget, TabVisitsTheShownFieldsOnly)
     EXPECT_EQ(shown(kCustomerField), QStringLiteral("x"));
 }
 
+// A point typed as the decimal mark shows as the comma and sizes 0,5 l/s,
+// the worked example's 3,70; it was dropped and sized 5 l/s (DN 65).
+TEST_F(MainWindowWidget, TypedPointIsTheDecimalComma)
+{
+    click(kStaticGroupButton);
+    click(kFirstTypeButton);
+    typeInto(kFirstInput, QStringLiteral("0.5"));
+    typeInto(kSecondInput, QStringLiteral("100"));
+    QTest::keyClick(widget(kSecondInput), Qt::Key_Return);
+    EXPECT_EQ(shown(kFirstInput), QStringLiteral("0,5"));
+    EXPECT_EQ(shown(kFirstResult), QStringLiteral("3,70"));
+}
+
 // Tooltip of the calculated valve's picture: how to see its curve.
 TEST_F(MainWindowWidget, ValvePictureSaysADoubleClickShowsTheCurve)
 {

@@ -246,7 +246,7 @@ TEST_F(MainWindowWidget, FlowCalculationSavedPutsTheShownFlowIntoTheFlowField)
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control1088")), Qt::LeftButton);
     });
     click(kFlowCalculationButton);
-    EXPECT_EQ(shownFlow, QStringLiteral("0,14"));
+    EXPECT_EQ(shownFlow, QStringLiteral("0,144")); // 0,143760 l/s, with the decimal comma
     EXPECT_EQ(shown(kFirstInput), shownFlow);
     EXPECT_EQ(state.valveView, 3);
     EXPECT_NE(shown(kFirstResult), QStringLiteral("---"));

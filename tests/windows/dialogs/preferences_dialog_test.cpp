@@ -59,9 +59,11 @@ TEST(PreferencesDialog, TheBoundsShowInThePressureUnitAndPassThroughTheirTextsOn
     const PressureCase cases[] = {
         {8, u"10,00", u"60,00", 1.0f, 6.0f},         // mbar
         {0, u"1,00", u"6,00", 1.0f, 6.0f},           // kPa
-        {2, u"0,01", u"0,06", 1.0f, 6.0f},           // bar
+        {2, u"0,0100", u"0,0600", 1.0f, 6.0f},       // bar
         {1, u"100,00", u"600,00", 1.0f, 6.0f},       // daPa
-        {6, u"0,15", u"0,87", 1.0342f, 5.9983f},     // PSI: two decimals lose a little
+        // PSI: 1 kPa is 0,145038 PSI; three digits keep 0,145 x 6,89465 =
+        // 0,99972 kPa, where two decimals made 0,15 PSI = 1,0342 kPa.
+        {6, u"0,145", u"0,870", 0.99972f, 5.99835f},
     };
     for (const PressureCase& pressure : cases) {
         SCOPED_TRACE(pressure.unit);

@@ -188,8 +188,10 @@ TEST_F(MainWindowTest, FlowCalculationSavedFillsTheFlowAndCalculatesOnTheSamePag
     };
     click(kFlowCalculationButton);
     EXPECT_EQ(state.valveView, 3);
-    EXPECT_EQ(window.fields.flowInput, "0,14");
-    EXPECT_EQ(text(kFirstInput), u"0,14");
+    // 12000 W / 20 K / 4182 J/(kg K) = 0,143472 kg/s, / 0,998 kg/l = 0,143760
+    // l/s: three significant digits, where two decimals wrote 0,14.
+    EXPECT_EQ(window.fields.flowInput, "0,144");
+    EXPECT_EQ(text(kFirstInput), u"0,144");
     EXPECT_EQ(window.fields.powerInput, "12");
     EXPECT_EQ(window.fields.supplyTempInput, "70");
     EXPECT_EQ(window.fields.returnTempInput, "50");
@@ -203,7 +205,7 @@ TEST_F(MainWindowTest, FlowCalculationSavedFillsTheFlowAndCalculatesOnTheSamePag
     };
     click(kFlowCalculationButton);
     EXPECT_EQ(shownPower, "12");
-    EXPECT_EQ(window.fields.flowInput, "0,14");
+    EXPECT_EQ(window.fields.flowInput, "0,144");
 }
 
 TEST_F(MainWindowTest, CloseButtonEndsWithOkAndTheCloseBoxWithCancel)
