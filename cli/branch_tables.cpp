@@ -2,12 +2,11 @@
 
 #include "app/unit_conversion.h"
 #include "data/csv_cell.h"
+#include "data/figure_text.h"
 #include "data/text_format.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 std::string alignedRows(const AlignedTable& table)
 {
@@ -108,9 +107,7 @@ nlohmann::ordered_json jsonFigure(std::optional<float> value)
 {
     if (!value || !std::isfinite(*value))
         return nullptr;
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(*value));
-    return std::strtod(text, nullptr);
+    return sixDigitValue(*value);
 }
 
 nlohmann::ordered_json branchTableJson(const AppState& state, const Branch& branch, const BranchResult& result,

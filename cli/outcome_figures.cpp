@@ -12,6 +12,7 @@
 #include "sizing/result_kind.h"
 #include "sizing/scale_position.h"
 #include "sizing/valve_families.h"
+#include "data/figure_text.h"
 #include "data/fluid_name.h"
 
 #include <array>
@@ -120,14 +121,18 @@ public:
         return {};
     }
 
-    void addNumber(const std::string& name, const std::string& shown)
+    // A shown number carries the value computed (six digits), not its text.
+    void addNumber(const std::string& name, const std::string& shown, std::optional<float> computed = std::nullopt)
     {
-        outcome_.numbers.push_back({name, shown, commaNumber(shown), unitOf(name)});
+        std::optional<double> value = commaNumber(shown);
+        if (value && computed && std::isfinite(*computed))
+            value = sixDigitValue(*computed);
+        outcome_.numbers.push_back({name, shown, value, unitOf(name)});
     }
 
     // The shown result fields as numbers and as lines to read; the Kv with
     // its unit and the Kv the duty requires.
-    void addResults(const ViewFigures& figures, const std::string& requiredKv)
+    void addResults(const ViewFigures& figures, float requiredKvValue)
     {
         const std::array<const std::string*, 3> results{&outcome_.result1, &outcome_.result2, &outcome_.result3};
         std::size_t shown = 0;
@@ -135,9 +140,10 @@ public:
             if (!figures.results[i])
                 continue;
             const std::string name = figures.results[i];
-            addNumber(name, *results[i]);
+            const std::string requiredKv = formatResultNumber(requiredKvValue);
+            addNumber(name, *results[i], outcome_.resultValues[i]);
             if (name == "kv")
-                addNumber("kv_required", requiredKv);
+                addNumber("kv_required", requiredKv, requiredKvValue);
             if (shown >= outcome_.fields.size())
                 continue;
             SizeOutcome::Field line = outcome_.fields[shown++];
@@ -162,17 +168,16 @@ private:
     SizeOutcome& outcome_;
 };
 
-// The Kv the duty needs, as the sizing computes it; "---" when the units or
-// numbers give none.
-std::string requiredKvText(const AppState& state, const Duty& duty)
+// The Kv the duty needs, as the sizing computes it; not a number when the
+// units give none.
+float requiredKv(const AppState& state, const Duty& duty)
 {
     const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
     if (!factors)
-        return formatResultNumber(NAN);
-    const FlowCoefficient required =
-        requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, parseCommaDecimal(duty.flowText),
-                                factors->pressureFactor, parseCommaDecimal(duty.dpText));
-    return formatResultNumber(required.kv);
+        return NAN;
+    return requiredFlowCoefficient(factors->relativeDensity, factors->flowFactor, parseCommaDecimal(duty.flowText),
+                                   factors->pressureFactor, parseCommaDecimal(duty.dpText))
+        .kv;
 }
 
 // The minimum pressure the check compared the measured one with, in the
@@ -246,11 +251,12 @@ void addFigures(const AppState& state, ProductDb& db, const Duty& duty, SizeOutc
     FigureWriter writer(state, duty, outcome);
     writer.echoDuty(*figures);
     const bool sizesByKv = duty.view == 3 || duty.view == 5;
-    const std::string requiredKv = sizesByKv ? requiredKvText(state, duty) : std::string();
-    writer.addResults(*figures, requiredKv);
+    const float kvRequired = sizesByKv ? requiredKv(state, duty) : NAN;
+    const std::string requiredKvText = sizesByKv ? formatResultNumber(kvRequired) : std::string();
+    writer.addResults(*figures, kvRequired);
     if (duty.view == 9)
         writer.addMinimumPressure(checkedMinimumText(state, db, duty));
     outcome.verdict = writer.text(verdictText(state, duty, outcome));
     if (outcome.found)
-        outcome.warnings = scaleWarnings(scaleStanding(state, duty, requiredKv), state.languageIndex);
+        outcome.warnings = scaleWarnings(scaleStanding(state, duty, requiredKvText), state.languageIndex);
 }

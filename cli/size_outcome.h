@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,6 +30,8 @@ struct SizeOutcome {
     std::string result1;
     std::string result2;
     std::string result3;
+    // The figures behind result1 to result3, as computed.
+    std::array<float, 3> resultValues{};
     std::string details;
     std::vector<Field> fields; // the shown result fields, in display order
     std::string flowUnit;      // labels of the duty's units

@@ -48,7 +48,8 @@ void applySettings(AppState& state, const RunSettings& settings, const Duty& dut
     state.workMode = (duty.view == 4 || duty.view == 9) ? 1 : 0;
 }
 
-void fillOutcome(const AppState& state, const ResultsPanelTexts& panel, const Duty& duty, SizeOutcome& outcome)
+void fillOutcome(const AppState& state, const ResultsPanelTexts& panel, const ResultValues& computed, const Duty& duty,
+                 SizeOutcome& outcome)
 {
     outcome = SizeOutcome{};
     outcome.view = duty.viewName;
@@ -58,6 +59,7 @@ void fillOutcome(const AppState& state, const ResultsPanelTexts& panel, const Du
         outcome.candidates.push_back(
             {utf16ToUtf8(row.model), utf16ToUtf8(row.materialNumber), utf16ToUtf8(row.nominalSize)});
     outcome.status = utf16ToUtf8(panel.status);
+    outcome.resultValues = {computed.resultPresetting, computed.resultMain, computed.resultAux};
     const std::array<ResultCaption, 3> captions = resultCaptions(state, duty.view);
     const std::array<std::string*, 3> results{&outcome.result1, &outcome.result2, &outcome.result3};
     const std::array<const std::u16string*, 3> values{&panel.first, &panel.second, &panel.third};
@@ -112,7 +114,7 @@ std::string SizeSession::run(const Duty& duty, const RunSettings& settings, Size
                    state.picvAllRows[*duty.pick].technicalCode + ", " + formatFigure(scale->start) + " to " +
                    formatFigure(scale->full);
     }
-    fillOutcome(state, panel.texts(), duty, outcome);
+    fillOutcome(state, panel.texts(), fields.results, duty, outcome);
     addFigures(state, db_, duty, outcome);
     if (curveSvg) {
         const std::optional<PresettingCurve> curve = presettingCurve(state, db_, duty.view);

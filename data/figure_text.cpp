@@ -63,3 +63,14 @@ double figureValue(float value)
     std::from_chars(text.data(), text.data() + text.size(), printed);
     return printed;
 }
+
+double sixDigitValue(float value)
+{
+    char text[32];
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, double(value), std::chars_format::scientific, 5);
+    double rounded = 0.0;
+    if (error == std::errc())
+        std::from_chars(text, end, rounded);
+    return rounded;
+}

@@ -21,3 +21,8 @@ std::string formatFigure(float value);
 // the figures exactly as the reader sees them; not-a-number when nothing is
 // printed.
 double figureValue(float value);
+
+// A figure for a program that reads it (JSON): the value computed, to six
+// significant digits (single precision holds about seven), not the text's
+// rounding: 0.0119047621 -> 0.0119048.
+double sixDigitValue(float value);

@@ -124,6 +124,13 @@ TEST(ArveloSize, JsonGivesNumbersAsNumbersWithTheirUnits)
     EXPECT_EQ(result["details_lines"], nlohmann::json::parse(R"json(["Mat.-Nr.:","AF-1","Nennweite:","DN 20",
         "Durchflussbereich (l/s):","0,10 - 1,00"])json"));
 
+    // The figures as computed, not their texts: 0,5 l/s at 100 mbar needs
+    // Kv 36 x 0,5 / sqrt(10) = 5,692100 (the text says 5,69).
+    const ProgramRun fixed = arveloSize(folder.path(), "fixed --flow 0,5 --dp 100 --json");
+    ASSERT_EQ(fixed.status, 0) << fixed.err;
+    const auto sized = nlohmann::json::parse(fixed.out)["results"];
+    EXPECT_DOUBLE_EQ(sized["kv_required"]["value"].get<double>(), 5.69210);
+
     const ProgramRun none = arveloSize(folder.path(), "fixed --flow 0,5 --dp 0 --json");
     ASSERT_EQ(none.status, 0) << none.err;
     const auto nothing = nlohmann::json::parse(none.out);

@@ -68,3 +68,18 @@ TEST(FigureText, NoPrintedFlowStraysMoreThanHalfAPercentFromItsValue)
 }
 
 } // namespace
+
+namespace {
+
+// What JSON carries: the value to six significant digits, never the text's
+// rounding (0,0119 l/s printed, 0.0119048 read).
+TEST(SixDigitValue, RoundsToSixSignificantDigits)
+{
+    EXPECT_DOUBLE_EQ(sixDigitValue(0.0119047621f), 0.0119048);
+    EXPECT_DOUBLE_EQ(sixDigitValue(56.2846618f), 56.2847);
+    EXPECT_DOUBLE_EQ(sixDigitValue(1234567.0f), 1234570.0);
+    EXPECT_DOUBLE_EQ(sixDigitValue(-0.5f), -0.5);
+    EXPECT_DOUBLE_EQ(sixDigitValue(0.0f), 0.0);
+}
+
+} // namespace
