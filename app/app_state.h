@@ -2,6 +2,7 @@
 
 #include "app/engine_settings.h"
 #include "db/catalogue_rows.h"
+#include "db/db_failure.h"
 #include "db/project_row.h"
 
 #include <cstddef>
@@ -76,7 +77,7 @@ struct AppState {
     std::vector<ProjectRow> projects;
     // Why the valve list has not been read whole yet (the start-up read
     // failed, as under another program's lock); nothing once it has been.
-    std::optional<std::string> projectsNotRead;
+    std::optional<DbFailure> projectsNotRead;
 };
 
 // The chosen fluid, when the fluid table has an entry at fluidIndex.

@@ -91,7 +91,7 @@ WorkingFolders runStartup(AppState& state, ProductDb& db, UserMessages& messages
     if (!db.loadProjects(state.projects)) {
         // Never an empty list in its place: one click could then delete it.
         state.projects.clear();
-        state.projectsNotRead = db.lastFailure().reason;
+        state.projectsNotRead = db.lastFailure();
     }
     return folders;
 }

@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <ctime>
+#include <set>
 
 namespace {
 
@@ -100,15 +101,24 @@ std::vector<std::u16string> designCells(const ProjectRow& row, int languageIndex
     return cells;
 }
 
-// The fixed-orifice valves' method, then the pressure-independent ones',
-// each once when a valve of its kind was measured.
-std::vector<std::u16string> methodLines(int languageIndex, bool fixedOrifice, bool pressureIndependent)
+// How each kind's flow was obtained, in this order.
+struct KindMethod {
+    MeasuredKind kind;
+    int textId;
+};
+constexpr std::array<KindMethod, 3> kMethods{{
+    {MeasuredKind::FixedOrifice, CorrectionText::kMethodFixedOrifice},
+    {MeasuredKind::VariableOrifice, CorrectionText::kMethodVariableOrifice},
+    {MeasuredKind::PressureIndependent, CorrectionText::kMethodPicv},
+}};
+
+// The method of each kind of which a valve was measured, once.
+std::vector<std::u16string> methodLines(int languageIndex, const std::set<MeasuredKind>& measured)
 {
     std::vector<std::u16string> lines;
-    if (fixedOrifice)
-        lines.push_back(tableText(languageIndex, CorrectionText::kMethodFixedOrifice));
-    if (pressureIndependent)
-        lines.push_back(tableText(languageIndex, CorrectionText::kMethodPicv));
+    for (const KindMethod& method : kMethods)
+        if (measured.count(method.kind))
+            lines.push_back(tableText(languageIndex, method.textId));
     return lines;
 }
 
@@ -133,7 +143,7 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
     const ValveReadings readings(measurements);
     protocol.earlierReadings = earlierReadingsTable(languageIndex, projects, readings);
     protocol.fitterSettings = fitterTable(languageIndex);
-    std::array<bool, 2> kindsMeasured{}; // fixed orifice, pressure-independent
+    std::set<MeasuredKind> kindsMeasured;
     std::array<int, 3> counts{};         // passed, failed, measured
     for (const ProjectRow& row : projects) {
         SiteFacts site;
@@ -143,12 +153,11 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
         site.facts = found != facts.end() ? &found->second : nullptr;
         if (site.facts) {
             site.correction = valveCorrection(row, site.latest, *site.facts);
-            if (site.latest)
-                kindsMeasured[site.facts->kind == MeasuredKind::FixedOrifice ? 0 : 1] |=
-                    site.facts->kind != MeasuredKind::Unknown;
+            if (site.latest && site.facts->kind != MeasuredKind::Unknown)
+                kindsMeasured.insert(site.facts->kind);
         }
         if (site.correction)
-            addFitterRow(protocol.fitterSettings, row, *site.latest, *site.correction);
+            addFitterRow(protocol.fitterSettings, languageIndex, row, *site.latest, *site.correction);
         const MeasurementJudgement judgement = judgeMeasurement(row, site.latest);
         std::vector<std::u16string> cells = designCells(row, languageIndex);
         for (std::u16string& cell : siteCells(languageIndex, judgement, site))
@@ -159,7 +168,7 @@ CommissioningProtocol commissioningProtocol(std::u16string_view projectName, std
         counts[1] += judgement.mark == MeasurementMark::Failed;
         counts[2] += site.latest != nullptr;
     }
-    protocol.methodLines = methodLines(languageIndex, kindsMeasured[0], kindsMeasured[1]);
+    protocol.methodLines = methodLines(languageIndex, kindsMeasured);
     const auto count = [](std::size_t value) { return utf8ToUtf16(std::to_string(value)); };
     protocol.summaryLine =
         formatText(TextTable::text(languageIndex, kTextSummary),

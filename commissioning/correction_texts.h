@@ -20,5 +20,6 @@ inline constexpr int kReadingCount = 215;
 inline constexpr int kEarlierReadings = 216;
 inline constexpr int kValve = 217;
 inline constexpr int kPresettingOffScale = 218;
+inline constexpr int kMethodVariableOrifice = 259;
 
 } // namespace CorrectionText

@@ -36,14 +36,15 @@ void addLine(std::u16string& cell, const std::u16string& line)
 }
 
 // The Kvs of the orifice or the curve (by the valve's material number) the
-// flow was obtained with.
+// flow was obtained with: the method of the row, orifice or presetting.
 std::u16string sourceLine(int languageIndex, const ValveFacts* facts)
 {
     if (!facts)
         return {};
     if (facts->kind == MeasuredKind::FixedOrifice && std::isfinite(facts->kvs))
         return u"Kvs " + utf8ToUtf16(formatCommaDecimal(facts->kvs)); // the symbol reads alike in every language
-    if (facts->kind == MeasuredKind::PressureIndependent && facts->hasCurve)
+    if ((facts->kind == MeasuredKind::PressureIndependent || facts->kind == MeasuredKind::VariableOrifice) &&
+        facts->hasCurve)
         return formatted(languageIndex, CorrectionText::kCurveCell, utf8ToUtf16(facts->curve.technicalCode));
     return {};
 }
@@ -52,15 +53,7 @@ std::u16string sourceLine(int languageIndex, const ValveFacts* facts)
 // the pressure, the presetting to set and the mark of an implausible reading.
 std::u16string resultCell(int languageIndex, const MeasurementJudgement& judgement, const SiteFacts& site)
 {
-    std::u16string cell;
-    if (judgement.mark == MeasurementMark::Passed)
-        cell = tableText(languageIndex, kTextPassed);
-    else if (judgement.mark == MeasurementMark::Failed)
-        cell = tableText(languageIndex, kTextFailed);
-    const MeasurementVerdict verdict = site.latest->verdict;
-    if (verdict != MeasurementVerdict::None)
-        addLine(cell, tableText(languageIndex, verdict == MeasurementVerdict::Sufficient ? kTextPressureOk
-                                                                                          : kTextPressureInsufficient));
+    std::u16string cell = readingVerdict(languageIndex, judgement, site.latest->verdict);
     // The presetting under its caption; a valve that needs another size,
     // or whose presetting found lies off the scale, says so alone.
     if (site.correction && site.correction->outcome == CorrectionOutcome::Corrected)
@@ -74,6 +67,19 @@ std::u16string resultCell(int languageIndex, const MeasurementJudgement& judgeme
 }
 
 } // namespace
+
+std::u16string readingVerdict(int languageIndex, const MeasurementJudgement& judgement, MeasurementVerdict pressure)
+{
+    std::u16string cell;
+    if (judgement.mark == MeasurementMark::Passed)
+        cell = tableText(languageIndex, kTextPassed);
+    else if (judgement.mark == MeasurementMark::Failed)
+        cell = tableText(languageIndex, kTextFailed);
+    if (pressure != MeasurementVerdict::None)
+        addLine(cell, tableText(languageIndex, pressure == MeasurementVerdict::Sufficient ? kTextPressureOk
+                                                                                           : kTextPressureInsufficient));
+    return cell;
+}
 
 // A value that is no number shows "---" beside its unit, as the valve list shows it.
 std::u16string protocolFlow(float flow, const std::string& unit)

@@ -16,6 +16,10 @@ std::u16string protocolFlow(float flow, const std::string& unit);
 // Any other figure with its unit, likewise ("98,00 (mbar)", "0,0500 (bar)").
 std::u16string protocolNumber(float value, const std::string& unit);
 
+// A reading's pass or fail word and, for a pressure-independent valve, the
+// verdict on the pressure, a line each; empty when there is none.
+std::u16string readingVerdict(int languageIndex, const MeasurementJudgement& judgement, MeasurementVerdict pressure);
+
 // What one valve's site columns say beside its design.
 struct SiteFacts {
     const MeasurementRow* latest = nullptr;

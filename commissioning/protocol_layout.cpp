@@ -13,8 +13,8 @@ namespace {
 // the result holds the longest word of the presetting to set.
 constexpr std::array<double, 21> kColumnWeights{9, 14, 10, 16, 11, 14, 10, 11, 10, 10, 13,
                                                 9, 10, 21, 13, 12, 14, 12, 20, 15, 10};
-constexpr std::array<double, 6> kEarlierReadingsWeights{9, 60, 20, 25, 25, 20};
-constexpr std::array<double, 4> kFitterWeights{60, 60, 30, 30};
+constexpr std::array<double, 8> kEarlierReadingsWeights{9, 50, 20, 25, 20, 25, 20, 30};
+constexpr std::array<double, 4> kFitterWeights{60, 60, 30, 50};
 
 template <std::size_t N>
 std::vector<double> widthsOf(const std::array<double, N>& weights, double tableWidth)

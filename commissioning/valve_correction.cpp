@@ -12,7 +12,7 @@
 std::optional<PresettingCorrection> valveCorrection(const ProjectRow& design, const MeasurementRow* latest,
                                                     const ValveFacts& facts)
 {
-    if (!latest || facts.kind != MeasuredKind::FixedOrifice || !facts.hasCurve)
+    if (!latest || !isStaticKind(facts.kind) || !facts.hasCurve)
         return std::nullopt;
     const MeasurementJudgement judgement = judgeMeasurement(design, latest);
     if (judgement.mark != MeasurementMark::Failed || !judgement.deviationPercent)

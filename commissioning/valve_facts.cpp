@@ -1,6 +1,7 @@
 #include "commissioning/valve_facts.h"
 
 #include "db/product_db.h"
+#include "sizing/presetting_correction.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -53,6 +54,18 @@ ValveFactsByCode catalogueFacts(ProductDb& db, const std::vector<ProjectRow>& pr
         valve.presetStep = row.presetStep;
         readCurve(db, valve, row.technicalCode);
     }
+    std::vector<VobvRow> variable;
+    db.queryVobvAll(variable);
+    for (const VobvRow& row : variable) {
+        if (!listed.count(row.technicalCode) || facts.count(row.technicalCode))
+            continue;
+        ValveFacts& valve = facts[row.technicalCode];
+        valve.kind = MeasuredKind::VariableOrifice;
+        valve.dpMaximumKpa = staticValveDpMaximumKpa(row.nominalSize);
+        valve.presetStart = row.presetStart;
+        valve.presetStep = row.presetStep;
+        readCurve(db, valve, row.technicalCode);
+    }
     std::vector<PicvRow> independent;
     db.queryPicvAll(independent);
     for (const PicvRow& row : independent) {
@@ -66,4 +79,14 @@ ValveFactsByCode catalogueFacts(ProductDb& db, const std::vector<ProjectRow>& pr
         readCurve(db, valve, row.technicalCode);
     }
     return facts;
+}
+
+std::optional<float> variableOrificeFlow(const ValveFacts& facts, float presetting, float dpKpa, float sg)
+{
+    if (!facts.hasCurve || !(dpKpa >= 0.0f) || !(sg > 0.0f))
+        return std::nullopt;
+    const std::optional<float> kv = kvAtPresetting(facts.curve, facts.presetStart, facts.presetStep, presetting);
+    if (!kv)
+        return std::nullopt;
+    return static_cast<float>(double(*kv) * std::sqrt(double(dpKpa) / sg) / 36.0);
 }

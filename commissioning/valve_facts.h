@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class ProductDb;
 enum class MeasuredKind {
     Unknown,             // not in the catalogue's measurable families
     FixedOrifice,        // flow from the dP across its fixed orifice
+    VariableOrifice,     // flow from the dP across the valve and the Kv of the presetting found
     PressureIndependent, // the available dP checked against the presetting's minimum
 };
 
@@ -35,6 +37,19 @@ using ValveFactsByCode = std::map<std::string, ValveFacts>;
 
 // The facts of every material number in the list, each read once.
 ValveFactsByCode catalogueFacts(ProductDb& db, const std::vector<ProjectRow>& projects);
+
+// Whether the valve's flow follows from the dP measured and its presetting
+// (the two static kinds), so that a presetting can correct it.
+inline bool isStaticKind(MeasuredKind kind)
+{
+    return kind == MeasuredKind::FixedOrifice || kind == MeasuredKind::VariableOrifice;
+}
+
+// The flow through a variable-orifice valve, l/s, from the dP measured
+// across it (kPa) and the Kv of the presetting found (m3/h), of a fluid of
+// relative density sg: Q = Kv x sqrt(dp / sg) / 36. None off the curve or
+// for a dP below zero.
+std::optional<float> variableOrificeFlow(const ValveFacts& facts, float presetting, float dpKpa, float sg);
 
 // The largest dP across a static balancing valve, which its catalogue rows
 // do not give: about 250 kPa for threaded bodies (up to DN 50) and 350 kPa

@@ -9,7 +9,7 @@
 class TextTable {
 public:
     static constexpr int languageCount = 7;
-    static constexpr int textCount = 250;
+    static constexpr int textCount = 260;
 
     // Text id in a language. Out-of-range ids or languages give an empty text.
     static std::u16string_view text(int language, int id);

@@ -10,10 +10,6 @@ namespace {
 
 using Statement = SqliteStatement;
 
-std::string reasonOf(sqlite3* db)
-{
-    return db ? sqlite3_errmsg(db) : "no database connection";
-}
 
 Statement prepare(sqlite3* db, const char* text)
 {
@@ -31,12 +27,10 @@ void bindText(sqlite3_stmt* statement, int index, const std::string& text)
 }
 
 // Runs a statement that returns no rows.
-std::optional<std::string> run(sqlite3* db, const Statement& statement)
+std::optional<DbFailure> run(sqlite3* db, const Statement& statement)
 {
-    if (!statement)
-        return reasonOf(db);
-    if (sqlite3_step(statement.get()) != SQLITE_DONE)
-        return reasonOf(db);
+    if (!statement || sqlite3_step(statement.get()) != SQLITE_DONE)
+        return failureOf(db);
     return std::nullopt;
 }
 
@@ -67,28 +61,28 @@ MeasurementVerdict columnVerdict(sqlite3_stmt* statement, int column)
 
 } // namespace
 
-bool MeasurementStore::hasTable() const
+MeasurementStore::TableCheck MeasurementStore::checkTable() const
 {
     const Statement statement = prepare(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'misure'");
-    return statement && sqlite3_step(statement.get()) == SQLITE_ROW;
+    const int step = statement ? sqlite3_step(statement.get()) : SQLITE_ERROR;
+    if (step == SQLITE_ROW || step == SQLITE_DONE)
+        return {step == SQLITE_ROW, std::nullopt};
+    return {false, failureOf(db_)};
 }
 
-std::optional<std::string> MeasurementStore::record(const MeasurementRow& row)
+std::optional<DbFailure> MeasurementStore::record(const MeasurementRow& row)
 {
     if (!db_)
-        return reasonOf(db_);
+        return failureOf(db_);
     if (auto failure = migrateMeasurementTable(db_))
-        return failure;
-    char* message = nullptr;
-    if (sqlite3_exec(db_, kMeasurementTableSchema, nullptr, nullptr, &message) != SQLITE_OK) {
-        const SqliteText owned(message);
-        return owned ? std::string(owned.get()) : reasonOf(db_);
-    }
+        return DbFailure{*failure, false, sqlite3_errcode(db_) & 0xff};
+    if (sqlite3_exec(db_, kMeasurementTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return failureOf(db_);
     const Statement statement = prepare(
         db_, "INSERT INTO misure (posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data, "
              "confermata) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (!statement)
-        return reasonOf(db_);
+        return failureOf(db_);
     sqlite3_stmt* s = statement.get();
     sqlite3_bind_int64(s, 1, row.posizione);
     bindText(s, 2, row.riferimento);
@@ -106,47 +100,57 @@ std::optional<std::string> MeasurementStore::record(const MeasurementRow& row)
     return run(db_, statement);
 }
 
-std::optional<std::string> MeasurementStore::remove(std::int64_t posizione, const std::string& riferimento)
+std::optional<DbFailure> MeasurementStore::remove(std::int64_t posizione, const std::string& riferimento)
 {
-    if (!hasTable())
-        return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
-    if (auto failure = migrateMeasurementTable(db_))
-        return failure;
     const Statement statement = prepare(db_, "DELETE FROM misure WHERE posizione = ? AND riferimento = ?");
     if (statement) {
         sqlite3_bind_int64(statement.get(), 1, posizione);
         bindText(statement.get(), 2, riferimento);
     }
-    return run(db_, statement);
+    return changeTable(statement);
 }
 
-std::optional<std::string> MeasurementStore::removeAll()
+std::optional<DbFailure> MeasurementStore::removeAll()
 {
-    if (!hasTable())
-        return db_ ? std::nullopt : std::optional<std::string>(reasonOf(db_));
+    return changeTable(prepare(db_, "DELETE FROM misure"));
+}
+
+std::optional<DbFailure> MeasurementStore::removeOrphans()
+{
+    // A number as the list's insert stores it (text) or as another program
+    // may (an integer) is the same valve's.
+    return changeTable(prepare(db_, "DELETE FROM misure WHERE NOT EXISTS (SELECT 1 FROM progetti WHERE "
+                                    "CAST(progetti.posizione AS INTEGER) = misure.posizione AND "
+                                    "progetti.riferimento = misure.riferimento)"));
+}
+
+std::optional<DbFailure> MeasurementStore::changeTable(const SqliteStatement& statement)
+{
+    const TableCheck table = checkTable();
+    if (table.error || !table.exists)
+        return table.error; // a file without the table has nothing to forget
     if (auto failure = migrateMeasurementTable(db_))
-        return failure;
-    return run(db_, prepare(db_, "DELETE FROM misure"));
+        return DbFailure{*failure, false, sqlite3_errcode(db_) & 0xff};
+    return run(db_, statement);
 }
 
 MeasurementStore::Loaded MeasurementStore::load() const
 {
     Loaded loaded;
-    if (!db_) {
-        loaded.error = reasonOf(db_);
+    const TableCheck table = checkTable();
+    if (table.error || !table.exists) {
+        loaded.error = table.error;
         return loaded;
     }
-    if (!hasTable())
-        return loaded;
     if (auto failure = migrateMeasurementTable(db_)) {
-        loaded.error = std::move(failure);
+        loaded.error = DbFailure{*failure, false, sqlite3_errcode(db_) & 0xff};
         return loaded;
     }
     const Statement statement = prepare(
         db_, "SELECT posizione, riferimento, dP, muP, presetting, portata, muQ, esito, data, confermata, lettura "
              "FROM misure ORDER BY posizione, riferimento, lettura");
     if (!statement) {
-        loaded.error = reasonOf(db_);
+        loaded.error = failureOf(db_);
         return loaded;
     }
     sqlite3_stmt* s = statement.get();
@@ -168,7 +172,7 @@ MeasurementStore::Loaded MeasurementStore::load() const
     }
     if (step != SQLITE_DONE) {
         loaded.rows.clear();
-        loaded.error = reasonOf(db_);
+        loaded.error = failureOf(db_);
     }
     return loaded;
 }

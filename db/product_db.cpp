@@ -70,27 +70,32 @@ bool ProductDb::openWith(const std::filesystem::path& file, int flags)
 bool ProductDb::execute(const std::string& statement, const char* errorLabel, const RowHandler& onRow)
 {
     if (!db_)
-        return fail(errorLabel, {"no database connection"});
+        return fail(errorLabel, failureOf(nullptr));
     char* message = nullptr;
     const int result = sqlite3_exec(db_.get(), statement.c_str(), forwardRow,
                                     const_cast<RowHandler*>(&onRow), &message);
     SqliteText owned(message);
     if (result == SQLITE_OK)
         return true;
-    return fail(errorLabel, {owned ? owned.get() : sqlite3_errmsg(db_.get())});
+    DbFailure failure = failureOf(db_.get());
+    if (owned)
+        failure.reason = owned.get();
+    failure.code = result & 0xff;
+    return fail(errorLabel, std::move(failure));
 }
 
 bool ProductDb::fail(const char* errorLabel, DbFailure failure)
 {
     errors_ << "SQL error " << errorLabel << ": " << failure.reason << '\n';
     failure_ = std::move(failure);
+    ++failureCount_;
     return false;
 }
 
 bool ProductDb::followFile(const char* errorLabel, bool writing)
 {
     if (!db_)
-        return fail(errorLabel, {"no database connection"});
+        return fail(errorLabel, failureOf(nullptr));
     int moved = 0;
     sqlite3_file_control(db_.get(), "main", SQLITE_FCNTL_HAS_MOVED, &moved);
     if (moved) {
@@ -104,12 +109,13 @@ bool ProductDb::followFile(const char* errorLabel, bool writing)
         // seen the list the new file holds. Once told, the file at the path
         // is the valve list again.
         if (!told || fileLost_)
-            return fail(errorLabel, {"the database file was deleted or replaced while the program ran", true});
+            return fail(errorLabel,
+                        {"the database file was deleted or replaced while the program ran", true, SQLITE_NOTFOUND});
     }
     // A connection opened before the file was made read-only (or
     // immutable) could still write through its open descriptor.
     if (writing && !queryOnly_ && ::faccessat(AT_FDCWD, file_.c_str(), W_OK, AT_EACCESS) != 0)
-        return fail(errorLabel, {file_.filename().string() + ": " + std::strerror(errno)});
+        return fail(errorLabel, {file_.filename().string() + ": " + std::strerror(errno), false, SQLITE_READONLY});
     return true;
 }
 
@@ -129,8 +135,8 @@ bool ProductDb::checkFluidTable()
     return found;
 }
 
-void ProductDb::queryFluids(std::vector<FluidRow>& rows)
+bool ProductDb::queryFluids(std::vector<FluidRow>& rows)
 {
-    execute(sqlFormat("select * from %s", "fluidi"), "Fluidi_Query",
-            [&rows](const RowReader& row) { rows.push_back(readFluidRow(row)); });
+    return execute(sqlFormat("select * from %s", "fluidi"), "Fluidi_Query",
+                   [&rows](const RowReader& row) { rows.push_back(readFluidRow(row)); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "db/catalogue_rows.h"
+#include "db/db_failure.h"
+#include "db/measurement_row.h"
 #include "db/project_row.h"
 #include "db/sqlite_handle.h"
 
@@ -15,16 +17,11 @@
 
 class RowReader;
 
-// Why the last statement on the valve list failed: the database's (or the
-// system's) reason, or that the file the list was read from is no longer
-// the file at its path (deleted or replaced while the program runs).
-struct DbFailure {
-    std::string reason;
-    bool fileReplaced = false;
-};
-
 // How deleting the valve of a shown row ended.
 enum class ShownRowDeletion { Deleted, ChangedSinceShown, Failed };
+
+// How recording a reading of the valve of a shown row ended.
+enum class ShownRowRecording { Recorded, ChangedSinceShown, Failed };
 
 // How deleting the valves of a shown list ended: how many stored rows went,
 // and how many stay because the list never showed them or they changed
@@ -61,7 +58,8 @@ public:
     // True when the database has a table named fluidi.
     bool checkFluidTable();
 
-    void queryFluids(std::vector<FluidRow>& rows);
+    // False when the table could not be read (another program's lock).
+    bool queryFluids(std::vector<FluidRow>& rows);
 
     // Catalogue queries. Each empties its list and fills it in query order.
     // Flows are in l/s, flow coefficients in m3/h, pressures in kPa.
@@ -93,10 +91,17 @@ public:
     // row, every column alike, and no other row shares that number.
     ShownRowDeletion deleteShownProject(const ProjectRow& shown);
     // The same for every row of a list, in one write transaction; rows the
-    // list did not show, or that changed since, stay.
+    // list did not show, or that changed since, stay. Readings whose valve
+    // another program deleted go with them.
     ShownRowsDeletion deleteShownProjects(const std::vector<ProjectRow>& shown);
-    // The reason of the last valve list statement that failed.
+    // Records a reading of the valve a list showed as `shown`, in one write
+    // transaction, by the rule of deleteShownProject: a valve another
+    // program deleted or replaced since takes no reading. Readings whose
+    // valve is gone are forgotten in the same transaction.
+    ShownRowRecording recordShownMeasurement(const ProjectRow& shown, const MeasurementRow& reading);
+    // The reason of the last statement that failed, and how many have.
     const DbFailure& lastFailure() const { return failure_; }
+    std::size_t failureCount() const { return failureCount_; }
 
 private:
     SqliteHandle openHandle(const std::filesystem::path& file, int flags) const;
@@ -111,6 +116,7 @@ private:
     // Runs one statement; false after writing the error line.
     bool execute(const std::string& statement, const char* errorLabel, const RowHandler& onRow);
 
+
     std::ostream& errors_;
     SqliteHandle db_;
     std::filesystem::path file_;
@@ -118,4 +124,5 @@ private:
     bool fileLost_ = false; // deleted, and the user told so
     int busyTimeoutMs_ = kBusyTimeoutMs;
     DbFailure failure_;
+    std::size_t failureCount_ = 0;
 };

@@ -106,6 +106,7 @@ ShownRowsDeletion ProductDb::deleteShownProjects(const std::vector<ProjectRow>& 
         stored.push_back({row.integer(0), readProjectRow(row)});
     });
     std::vector<std::int64_t> deletedNumbers;
+    MeasurementStore readings(db_.get());
     for (auto valve = shown.begin(); done && valve != shown.end(); ++valve) {
         const std::optional<std::int64_t> number = numberToDelete(stored, *valve);
         if (!number || std::find(deletedNumbers.begin(), deletedNumbers.end(), *number) != deletedNumbers.end())
@@ -113,11 +114,12 @@ ShownRowsDeletion ProductDb::deleteShownProjects(const std::vector<ProjectRow>& 
         done = execute(sqlFormat("DELETE FROM %s WHERE posizione = '%lld'", "progetti", static_cast<long long>(*number)),
                        kLabel, none);
         // Readings of a deleted valve must not pass for a later valve's.
-        if (const auto failure = done ? MeasurementStore(db_.get()).remove(valve->posizione, valve->riferimento)
-                                      : std::nullopt)
-            done = fail(kLabel, {*failure});
+        if (const auto failure = done ? readings.remove(valve->posizione, valve->riferimento) : std::nullopt)
+            done = fail(kLabel, *failure);
         deletedNumbers.push_back(*number);
     }
+    if (const auto failure = done ? readings.removeOrphans() : std::nullopt)
+        done = fail(kLabel, *failure);
     if (done && execute("COMMIT", kLabel, none)) {
         outcome.failed = false;
         for (const StoredRow& row : stored) {
@@ -129,6 +131,28 @@ ShownRowsDeletion ProductDb::deleteShownProjects(const std::vector<ProjectRow>& 
     }
     sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     return outcome;
+}
+
+ShownRowRecording ProductDb::recordShownMeasurement(const ProjectRow& shown, const MeasurementRow& reading)
+{
+    constexpr const char* kLabel = "Misure_Insert";
+    const RowHandler none = [](const RowReader&) {};
+    if (!followFile(kLabel, true) || !execute("BEGIN IMMEDIATE", kLabel, none))
+        return ShownRowRecording::Failed;
+    std::vector<StoredRow> stored;
+    bool done = execute(sqlFormat("SELECT * FROM %s", "progetti"), kLabel, [&stored](const RowReader& row) {
+        stored.push_back({row.integer(0), readProjectRow(row)});
+    });
+    const bool shownStill = done && numberToDelete(stored, shown).has_value();
+    MeasurementStore readings(db_.get());
+    if (const auto failure = done && shownStill ? readings.removeOrphans() : std::nullopt)
+        done = fail(kLabel, *failure);
+    if (const auto failure = done && shownStill ? readings.record(reading) : std::nullopt)
+        done = fail(kLabel, *failure);
+    if (done && execute(shownStill ? "COMMIT" : "ROLLBACK", kLabel, none))
+        return shownStill ? ShownRowRecording::Recorded : ShownRowRecording::ChangedSinceShown;
+    sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    return ShownRowRecording::Failed;
 }
 
 ShownRowDeletion ProductDb::deleteShownProject(const ProjectRow& shown)

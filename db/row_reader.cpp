@@ -22,9 +22,7 @@ float RowReader::real(int column) const
 
 float RowReader::storedNumber(int column) const
 {
-    if (isNull(column))
-        return 0.0f;
-    return isWholeCDecimal(values_[column]) ? real(column) : NAN;
+    return !isNull(column) && isWholeCDecimal(values_[column]) ? real(column) : NAN;
 }
 
 std::int64_t RowReader::integer(int column) const

@@ -16,9 +16,9 @@ public:
     std::string text(int column, std::size_t maxBytes) const;
     // NULL, a missing column or a text without a number read as 0.
     float real(int column) const;
-    // A number column of the valve list: NULL or a missing column read as
-    // 0, a text that is not wholly a number (another program's "NaN",
-    // "Infinity", a word) as NaN, which no view shows as a number.
+    // A number column of the valve list: NULL, a missing column and a text
+    // that is not wholly a number (another program's "NaN", "Infinity", a
+    // word) read as NaN, which no view shows as a number: no value is not 0.
     float storedNumber(int column) const;
     std::int64_t integer(int column) const;
 

@@ -40,6 +40,14 @@ std::optional<float> kvAtPresetting(const PresetRow& curve, float start, float s
     return static_cast<float>(low + fraction * (double(points[below + 1].value) - low));
 }
 
+std::optional<PresettingRange> curvePresettingRange(const PresetRow& curve, float start, float step)
+{
+    const std::vector<CurvePoint> points = curvePoints(curve, step, start, 1.0f);
+    if (points.empty() || !(step > 0.0f))
+        return std::nullopt;
+    return PresettingRange{points.front().presetting, points.back().presetting};
+}
+
 PresettingCorrection correctPresetting(const PresetRow& curve, float start, float step, float presettingFound,
                                        float designFlow, float measuredFlow)
 {

@@ -31,6 +31,14 @@ struct PresettingCorrection {
 // turns continuously and the chart draws the curve so. None off the curve.
 std::optional<float> kvAtPresetting(const PresetRow& curve, float start, float step, float presetting);
 
+// The first and last presetting of a static valve's curve, the range
+// kvAtPresetting reads; none without a curve.
+struct PresettingRange {
+    float first = 0.0f;
+    float last = 0.0f;
+};
+std::optional<PresettingRange> curvePresettingRange(const PresetRow& curve, float start, float step);
+
 // With the differential pressure across the valve taken as unchanged (the
 // usual first correction; the next reading confirms it), the valve needs
 // Kv found x Q design / Q measured, and the presetting to set is the one the

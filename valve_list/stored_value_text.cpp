@@ -29,6 +29,24 @@ bool isNonFiniteWord(std::string_view text)
     return std::find(kNonFiniteWords.begin(), kNonFiniteWords.end(), word) != kNonFiniteWords.end();
 }
 
+// The words the program itself keeps in place of a number: the verdict of
+// a pressure check in the KV column.
+constexpr std::array<std::string_view, 2> kVerdictWords{"OK", "KO"};
+
+bool isVerdictWord(std::string_view text)
+{
+    return std::find(kVerdictWords.begin(), kVerdictWords.end(), text) != kVerdictWords.end();
+}
+
+// A number as the window stores one: the whole text, blanks aside, with a
+// decimal comma or point.
+bool isWholeNumberText(std::string_view text)
+{
+    std::string pointed(text);
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    return isWholeCDecimal(pointed);
+}
+
 } // namespace
 
 bool spellsUnshowableNumber(std::string_view stored)
@@ -38,10 +56,15 @@ bool spellsUnshowableNumber(std::string_view stored)
 
 float storedTextNumber(std::string_view stored)
 {
-    return spellsUnshowableNumber(stored) ? NAN : parseCommaDecimal(stored);
+    // The file has always read an empty text and the verdict words as 0.
+    if (stored.empty() || isVerdictWord(stored))
+        return 0.0f;
+    return isWholeNumberText(stored) && !spellsUnshowableNumber(stored) ? parseCommaDecimal(stored) : NAN;
 }
 
 std::string shownValueText(const std::string& stored)
 {
-    return stored != kNoNumber && spellsUnshowableNumber(stored) ? std::string(kNoNumber) : stored;
+    const bool shown = stored.empty() || stored == kNoNumber || isVerdictWord(stored) ||
+                       (isWholeNumberText(stored) && !spellsUnshowableNumber(stored));
+    return shown ? stored : std::string(kNoNumber);
 }

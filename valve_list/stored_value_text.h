@@ -11,9 +11,12 @@
 // number beyond single precision or too long for a field ("1e39", "1e30").
 bool spellsUnshowableNumber(std::string_view stored);
 
-// The number the text holds (decimal comma or point, 0 for none), or NaN
-// for such a number.
+// The number the whole text holds (decimal comma or point); NaN for such a
+// number and for another program's word ("zz"). An empty text and the
+// verdict words read as 0, as the export has always written them.
 float storedTextNumber(std::string_view stored);
 
-// The text as the views show it: as stored, or "---" for such a number.
+// The text as the views show it: as stored when it is a number a field can
+// show, empty, or the verdict the program stores; else "---" (another
+// program's word, such as "zz", or such a number).
 std::string shownValueText(const std::string& stored);

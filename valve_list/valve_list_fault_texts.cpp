@@ -6,10 +6,21 @@
 
 std::u16string databaseFailureText(int languageIndex, int textId, const DbFailure& failure)
 {
-    // The library words its own reasons; a file that was swapped under the
-    // program is our finding, told in the user's language.
-    const std::u16string reason = failure.fileReplaced
-                                      ? std::u16string(TextTable::text(languageIndex, ValveListFaultText::kFileReplaced))
-                                      : utf8ToUtf16(failure.reason);
-    return formatText(TextTable::text(languageIndex, textId), {reason});
+    // The reasons by the database's result code; a file swapped under the
+    // program is our own finding.
+    struct Reason {
+        int code;
+        int textId;
+    };
+    using namespace ValveListFaultText;
+    static constexpr Reason kReasons[] = {
+        {SQLITE_BUSY, kReasonBusy},         {SQLITE_LOCKED, kReasonBusy},    {SQLITE_READONLY, kReasonReadOnly},
+        {SQLITE_PERM, kReasonReadOnly},     {SQLITE_CANTOPEN, kReasonReadOnly}, {SQLITE_FULL, kReasonDiskFull},
+        {SQLITE_CORRUPT, kReasonDamaged},   {SQLITE_NOTADB, kReasonDamaged},
+    };
+    int reason = failure.fileReplaced ? kFileReplaced : kReasonOther;
+    for (const Reason& known : kReasons)
+        if (!failure.fileReplaced && known.code == failure.code)
+            reason = known.textId;
+    return formatText(TextTable::text(languageIndex, textId), {std::u16string(TextTable::text(languageIndex, reason))});
 }

@@ -21,6 +21,20 @@ ClosingPiece gap(double height)
     return {height, [](ProtocolPage&, double) {}};
 }
 
+// Pieces drawn one below the other as one, which a page break never parts.
+ClosingPiece together(std::vector<ClosingPiece> pieces)
+{
+    double height = 0.0;
+    for (const ClosingPiece& piece : pieces)
+        height += piece.height;
+    return {height, [pieces = std::move(pieces)](ProtocolPage& page, double top) {
+                for (const ClosingPiece& piece : pieces) {
+                    piece.draw(page, top);
+                    top += piece.height;
+                }
+            }};
+}
+
 // A text in lines of its own, each a piece.
 void addTextLines(std::vector<ClosingPiece>& pieces, ProtocolPage& page, const QString& text, const QFont& font,
                   double width)
@@ -132,10 +146,13 @@ std::vector<ClosingPiece> closingPieces(ProtocolPage& page, const CommissioningP
     for (const auto& [caption, value] : protocol.signOffFields)
         captionWidth = std::max(captionWidth, page.textWidthMm(printedText(caption) + QLatin1Char(':'), captionFont));
     captionWidth = std::min(captionWidth + 2.0, width / 3.0);
+    // The commissioning's facts stay together on one page.
     const std::size_t remarks = protocol.signOffFields.size() - 1;
+    std::vector<ClosingPiece> fields;
     for (std::size_t i = 0; i < remarks; ++i)
-        addField(pieces, page, printedText(protocol.signOffFields[i].first) + QLatin1Char(':'),
+        addField(fields, page, printedText(protocol.signOffFields[i].first) + QLatin1Char(':'),
                  printedText(protocol.signOffFields[i].second), captionWidth, width);
+    pieces.push_back(together(std::move(fields)));
 
     // The remarks under their caption, on lines across the page, at least
     // two of them to write on by hand.

@@ -62,12 +62,22 @@ struct Table {
     std::size_t markColumn = kNoColumn;
 };
 
+// A cell's text as printed. A line may break after a slash, and a narrow
+// cell printed "12345,00 (l/" above "h)": a word joiner (which no font
+// draws) after each slash keeps a unit whole, on the next line if need be.
+QString cellText(const std::u16string& cell)
+{
+    QString text = printedText(cell);
+    text.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
+    return text;
+}
+
 // The lines of the row's cell that wraps most.
 int mostLines(ProtocolPage& page, const std::vector<std::u16string>& cells, const Table& table, const QFont& font)
 {
     int most = 1;
     for (std::size_t i = 0; i < cells.size() && i < table.widths.size(); ++i)
-        most = std::max(most, page.lineCount(printedText(cells[i]), font, table.widths[i] - 2.0 * kPadding));
+        most = std::max(most, page.lineCount(cellText(cells[i]), font, table.widths[i] - 2.0 * kPadding));
     return most;
 }
 
@@ -130,7 +140,7 @@ void drawRow(ProtocolPage& page, const Table& table, const std::vector<std::u16s
         painter.setBrush(fill);
         painter.drawRect(page.rect(x, y, width, height));
         painter.setPen(!header && i == table.markColumn ? markColour(mark) : QColor(Qt::black));
-        const QString text = i < cells.size() ? printedText(cells[i]) : QString();
+        const QString text = i < cells.size() ? cellText(cells[i]) : QString();
         if (!text.isEmpty())
             painter.drawText(page.rect(x + kPadding, y + kPadding, width - 2.0 * kPadding, height - 2.0 * kPadding),
                              text, ProtocolPage::wrapping(Qt::AlignLeft | Qt::AlignVCenter,

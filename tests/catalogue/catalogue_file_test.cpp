@@ -138,7 +138,7 @@ TEST_F(CatalogueFile, ReadingsOfAnEarlierVersionSurviveARebuildUntilTheProgramMo
     ProductDb program(std::cerr);
     ASSERT_TRUE(program.open(target));
     const MeasurementStore::Loaded loaded = MeasurementStore(program.handle()).load();
-    ASSERT_FALSE(loaded.error) << *loaded.error;
+    ASSERT_FALSE(loaded.error) << loaded.error->reason;
     ASSERT_EQ(loaded.rows.size(), 1u);
     EXPECT_EQ(loaded.rows[0].riferimento, "Riser 4");
     EXPECT_EQ(loaded.rows[0].setting, "3,70");

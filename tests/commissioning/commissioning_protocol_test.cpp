@@ -135,16 +135,20 @@ TEST(CommissioningProtocol, AFailingStaticValveGetsItsPresettingToSetAndEveryRea
     EXPECT_EQ(protocol.rows[4][kListColumns + 2], u"3,00 (l/h)\nKennlinie AF-015");
     EXPECT_EQ(protocol.rows[4][kListColumns + 4], u"Bestanden\nOK");
 
+    // The method with its units and what the correction takes for granted.
     EXPECT_EQ(protocol.methodLines,
               (std::vector<std::u16string>{
                   u"Ventile mit fester Messblende: Volumenstrom aus dem an der festen Messblende des Ventils "
-                  u"gemessenen Differenzdruck, Q = Kvs x sqrt(dp).",
+                  u"gemessenen Differenzdruck, Q = Kvs x sqrt(dp / SG) / 36, mit Q in l/s, Kvs in m3/h, dp in kPa "
+                  u"und SG der relativen Dichte des Mediums. Die einzustellende Voreinstellung setzt voraus, dass der "
+                  u"Differenzdruck am Ventil bleibt wie gemessen; die nächste Messung bestätigt es.",
                   u"Druckunabhängige Ventile: Prüfung des verfügbaren Differenzdrucks gegen den Mindestwert der "
                   u"Voreinstellung."}));
     EXPECT_EQ(protocol.earlierReadings.title, u"Frühere Messungen");
+    // Each earlier reading with the presetting it was taken at and its verdict.
     EXPECT_EQ(protocol.earlierReadings.rows,
-              (std::vector<std::vector<std::u16string>>{
-                  {u"1", u"Heizkreis Süd", u"2026-12-09", u"12,50 (kPa)", u"0,620 (l/s)", u"+24,00"}}));
+              (std::vector<std::vector<std::u16string>>{{u"1", u"Heizkreis Süd", u"2026-12-09", u"12,50 (kPa)",
+                                                         u"3,70", u"0,620 (l/s)", u"+24,00", u"Nicht bestanden"}}));
     EXPECT_EQ(protocol.fitterSettings.title, u"Einstellungen für den Monteur");
     EXPECT_EQ(protocol.fitterSettings.headers,
               (std::vector<std::u16string>{u"Ventilbezeichnung", u"Ventil", u"Vorgefundene Voreinstellung",
@@ -154,7 +158,10 @@ TEST(CommissioningProtocol, AFailingStaticValveGetsItsPresettingToSetAndEveryRea
                   {u"Heizkreis Süd", u"Arvelo Quarz DN 15\nAQ-015", u"3,70", u"3,10"}}));
 }
 
-TEST(CommissioningProtocol, OnlyValvesWithAnotherPresettingGoToTheFitter)
+// The fitter's page: a presetting to set, or a valve to change for another
+// size; a valve that passed, or whose presetting found is off its scale, is
+// not the fitter's.
+TEST(CommissioningProtocol, OnlyValvesWithAnotherPresettingOrSizeGoToTheFitter)
 {
     const std::vector<ProjectRow> rows = rowsOfEachKind();
     struct Case {
@@ -162,19 +169,19 @@ TEST(CommissioningProtocol, OnlyValvesWithAnotherPresettingGoToTheFitter)
         const char* found;
         float measuredFlow;
         const char16_t* result;
-        bool toTheFitter;
+        const char16_t* toSet; // on the fitter's page: the presetting, or the note of another size
     };
     const Case cases[] = {
         // Within 10 %: nothing to correct.
-        {"passed", "3,70", 0.52f, u"Bestanden", false},
+        {"passed", "3,70", 0.52f, u"Bestanden", nullptr},
         // Found at 4,00 (Kv 7,2) passing 0,25: Kv 7,2 x 0,5 / 0,25 = 14,4 > 7,2.
-        {"too small a valve", "4,00", 0.25f, u"Nicht bestanden\nGrößeres Ventil nötig", false},
+        {"too small a valve", "4,00", 0.25f, u"Nicht bestanden\nGrößeres Ventil nötig", u"Größeres Ventil nötig"},
         // Found at 0,50 (Kv 0,2) passing 1,0: Kv 0,1 < 0,2.
-        {"too big a valve", "0,50", 1.0f, u"Nicht bestanden\nKleineres Ventil nötig", false},
-        {"off the scale", "9,00", 1.0f, u"Nicht bestanden\nVorgefundene Voreinstellung außerhalb der Skala", false},
+        {"too big a valve", "0,50", 1.0f, u"Nicht bestanden\nKleineres Ventil nötig", u"Kleineres Ventil nötig"},
+        {"off the scale", "9,00", 1.0f, u"Nicht bestanden\nVorgefundene Voreinstellung außerhalb der Skala", nullptr},
         // Found at 3,70 (Kv 6,6) passing 0,4: Kv 8,25 > 7,2, bigger; at 2,00
         // (Kv 3,2) passing 0,4: Kv 4,0 at 2,40.
-        {"corrected", "2,00", 0.4f, u"Nicht bestanden\nEinzustellende Voreinstellung: 2,40", true},
+        {"corrected", "2,00", 0.4f, u"Nicht bestanden\nEinzustellende Voreinstellung: 2,40", u"2,40"},
     };
     for (const Case& c : cases) {
         MeasurementRow measured = measurementOf(rows[0], c.measuredFlow, MeasurementVerdict::None);
@@ -182,7 +189,10 @@ TEST(CommissioningProtocol, OnlyValvesWithAnotherPresettingGoToTheFitter)
         const CommissioningProtocol protocol = commissioningProtocol(u"Schule", u"Stadt", kGerman, rows, {measured},
                                                                      u"2026-12-10", {}, catalogueOfTheList());
         EXPECT_EQ(protocol.rows[0][kListColumns + 4], c.result) << c.name;
-        EXPECT_EQ(protocol.fitterSettings.rows.size(), c.toTheFitter ? 1u : 0u) << c.name;
+        ASSERT_EQ(protocol.fitterSettings.rows.size(), c.toSet ? 1u : 0u) << c.name;
+        if (c.toSet) {
+            EXPECT_EQ(protocol.fitterSettings.rows[0][3], c.toSet) << c.name;
+        }
     }
 }
 

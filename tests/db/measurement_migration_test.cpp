@@ -44,7 +44,7 @@ const std::string kCurrentColumns =
 TEST_F(MeasurementMigration, TheOldRowsBecomeTheFirstReadingOfTheirValvesWithEveryField)
 {
     const auto loaded = MeasurementStore(db.handle()).load();
-    ASSERT_FALSE(loaded.error) << *loaded.error;
+    ASSERT_FALSE(loaded.error) << loaded.error->reason;
     EXPECT_EQ(layout(), kCurrentColumns);
     ASSERT_EQ(loaded.rows.size(), 2u);
     const MeasurementRow& first = loaded.rows[0];
@@ -70,7 +70,7 @@ TEST_F(MeasurementMigration, TheOldRowsBecomeTheFirstReadingOfTheirValvesWithEve
 
 struct FirstTouch {
     const char* name;
-    std::function<std::optional<std::string>(MeasurementStore&)> touch;
+    std::function<std::optional<DbFailure>(MeasurementStore&)> touch;
     std::vector<std::pair<std::string, float>> after;
 };
 
@@ -80,7 +80,7 @@ TEST_P(MigratedOnFirstTouch, ByEveryOperationOfTheStore)
 {
     MeasurementStore store(db.handle());
     const auto failure = GetParam().touch(store);
-    ASSERT_FALSE(failure) << *failure;
+    ASSERT_FALSE(failure) << failure->reason;
     EXPECT_EQ(layout(), kCurrentColumns);
     EXPECT_EQ(stored(), GetParam().after);
 }
@@ -112,7 +112,7 @@ TEST_F(MeasurementMigration, AFailedMoveLeavesTheFileAsItWas)
     ASSERT_TRUE(readOnly.openReadOnly(file()));
     const auto loaded = MeasurementStore(readOnly.handle()).load();
     ASSERT_TRUE(loaded.error);
-    EXPECT_NE(loaded.error->find("readonly"), std::string::npos) << *loaded.error;
+    EXPECT_NE(loaded.error->reason.find("readonly"), std::string::npos) << loaded.error->reason;
     EXPECT_TRUE(loaded.rows.empty());
     EXPECT_EQ(layout(), kEarlierColumns);
 

@@ -154,7 +154,8 @@ TEST_F(MeasurementStoreTest, FailuresAnswerWithTheDatabasesReason)
     MeasurementStore locked(readOnly.handle());
     const auto failure = locked.record(measured(2, "B", 0.5f));
     ASSERT_TRUE(failure);
-    EXPECT_NE(failure->find("readonly"), std::string::npos) << *failure;
+    EXPECT_NE(failure->reason.find("readonly"), std::string::npos) << failure->reason;
+    EXPECT_EQ(failure->code, SQLITE_READONLY);
     EXPECT_TRUE(locked.remove(1, "A"));
     EXPECT_EQ(locked.load().rows.size(), 1u);
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 
 namespace {
 
@@ -71,7 +73,7 @@ TEST_F(ProductDbTest, FitsOddValuesIntoTheRecord)
     EXPECT_EQ(rows[0].nome_tipo, "");              // NULL reads as empty
     EXPECT_EQ(rows[0].riferimento, std::string(127, 'x'));
     EXPECT_EQ(rows[0].muP, "abcdefghijklmn"); // 15 bytes would split the Å
-    EXPECT_FLOAT_EQ(rows[0].dP, 0.0f);
+    EXPECT_TRUE(std::isnan(rows[0].dP)) << "a NULL is no number, not 0";
 }
 
 TEST_F(ProductDbTest, AMissingTableWritesTheErrorLineAndLeavesTheListEmpty)

@@ -15,12 +15,15 @@
 
 namespace {
 
+// A row as the list reads it: the number columns the rows below leave
+// NULL read as no number.
 ProjectRow shownRow(std::uint16_t number, const char* designation, float flow = 0.0f)
 {
     ProjectRow row;
     row.posizione = number;
     row.riferimento = designation;
     row.portata = flow;
+    row.dP = row.t_mandata = row.t_ritorno = row.potenza = NAN;
     return row;
 }
 
@@ -101,10 +104,10 @@ TEST_F(ProductDbFixture, TwoConnectionsDeletingTheSameValve)
     std::ostringstream otherErrors;
     ProductDb other(otherErrors);
     ASSERT_TRUE(other.open(file()));
-    EXPECT_EQ(db.deleteShownProject(shownRow(2, "B")), ShownRowDeletion::Deleted);
-    EXPECT_EQ(other.deleteShownProject(shownRow(2, "B")), ShownRowDeletion::ChangedSinceShown);
-    EXPECT_EQ(other.deleteShownProject(shownRow(3, "C")), ShownRowDeletion::Deleted);
-    EXPECT_EQ(db.deleteShownProject(shownRow(3, "C")), ShownRowDeletion::ChangedSinceShown);
+    EXPECT_EQ(db.deleteShownProject(shownRow(2, "B", NAN)), ShownRowDeletion::Deleted);
+    EXPECT_EQ(other.deleteShownProject(shownRow(2, "B", NAN)), ShownRowDeletion::ChangedSinceShown);
+    EXPECT_EQ(other.deleteShownProject(shownRow(3, "C", NAN)), ShownRowDeletion::Deleted);
+    EXPECT_EQ(db.deleteShownProject(shownRow(3, "C", NAN)), ShownRowDeletion::ChangedSinceShown);
     std::vector<ProjectRow> rows;
     ASSERT_TRUE(db.loadProjects(rows));
     ASSERT_EQ(rows.size(), 1u);
@@ -117,13 +120,14 @@ TEST_F(ProductDbFixture, DeletesWithTheValveListStatementInsideOneTransaction)
 {
     openWith(fixture::projectsSchema() + "INSERT INTO progetti (posizione, riferimento) VALUES (1, 'A'), (2, 'B');");
     StatementLog log(db.handle());
-    EXPECT_EQ(db.deleteShownProject(shownRow(2, "B")), ShownRowDeletion::Deleted);
-    // The file has no readings: the look for their table finds none.
+    EXPECT_EQ(db.deleteShownProject(shownRow(2, "B", NAN)), ShownRowDeletion::Deleted);
+    // The file has no readings: the looks for their table, for the valve's
+    // and for those of valves gone, find none.
+    const std::string lookForReadings = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'misure'";
     EXPECT_EQ(log.statements(),
               (std::vector<std::string>{"BEGIN IMMEDIATE", "SELECT * FROM progetti",
-                                        "DELETE FROM progetti WHERE posizione = '2'",
-                                        "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'misure'",
-                                        "COMMIT"}));
+                                        "DELETE FROM progetti WHERE posizione = '2'", lookForReadings,
+                                        lookForReadings, "COMMIT"}));
 }
 
 // A delete that cannot take the write lock fails and keeps everything.

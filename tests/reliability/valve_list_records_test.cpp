@@ -219,9 +219,10 @@ protected:
 
 TEST_F(LockedAtStartTest, TheListSaysItWasNotReadInsteadOfShowingNoValves)
 {
-    ASSERT_EQ(state.projectsNotRead, std::optional<std::string>("database is locked"));
+    ASSERT_TRUE(state.projectsNotRead);
+    EXPECT_EQ(state.projectsNotRead->code, SQLITE_BUSY);
     ASSERT_EQ(rows().size(), 1u);
-    EXPECT_EQ(rows()[0].cells, std::vector<std::u16string>{german(kListNotReadYet, {u"database is locked"})});
+    EXPECT_EQ(rows()[0].cells, std::vector<std::u16string>{german(kListNotReadYet, {german(ValveListFaultText::kReasonBusy)})});
 }
 
 TEST_F(LockedAtStartTest, NoChangeOrExportUntilTheListHasBeenRead)
@@ -232,7 +233,7 @@ TEST_F(LockedAtStartTest, NoChangeOrExportUntilTheListHasBeenRead)
     window.onListClick(kValveList, 0); // the row that says why
     for (const int button : {kDeleteTableButton, kDeleteValveButton, kExportButton})
         window.onClick(button);
-    const std::u16string refused = german(kListNotReadYet, {u"database is locked"});
+    const std::u16string refused = german(kListNotReadYet, {german(ValveListFaultText::kReasonBusy)});
     EXPECT_EQ(messages.shown, std::vector<std::u16string>(3, refused));
     EXPECT_TRUE(messages.asked.empty());
     EXPECT_EQ(window.valveListIndex, -1);
@@ -241,6 +242,25 @@ TEST_F(LockedAtStartTest, NoChangeOrExportUntilTheListHasBeenRead)
     other->run("ROLLBACK");
     EXPECT_EQ(inspectValveList(database()).designations, (std::multiset<std::string>{"V1", "V2"}));
     EXPECT_EQ(other->readings(), 1u);
+}
+
+// Another program holds the file past the wait: a count of readings that
+// was not read asks nothing and deletes nothing (V1's reading and V1 went
+// without the question), and no reading is recorded.
+TEST_F(ValveListWindowTest, ALockIsNeverTakenForNoReadings)
+{
+    OtherProgram other(database());
+    other.record(1, "V1");
+    other.run("BEGIN EXCLUSIVE");
+    const std::u16string notRead = german(ValveListFaultText::kReadingsNotRead, {german(ValveListFaultText::kReasonBusy)});
+    clickRow(0);
+    click(kDeleteValveButton);
+    click(kDeleteTableButton);
+    EXPECT_EQ(messages.shown, (std::vector<std::u16string>{notRead, notRead}));
+    EXPECT_TRUE(messages.asked.empty());
+    other.run("ROLLBACK");
+    EXPECT_EQ(inspectValveList(database()).designations, (std::multiset<std::string>{"V1", "V2"}));
+    EXPECT_EQ(other.readings(), 1u);
 }
 
 struct FirstClickCase {

@@ -1,6 +1,7 @@
 // The value texts of the valve list as the views show them: another
-// program's word for no number, or a number no field can hold, is "---";
-// every text the window itself stores shows as stored.
+// program's word, or a number no field can hold, is "---"; every text the
+// window itself stores shows as stored. Only a number is a number: a stored
+// "zz" exported as 0.00.
 
 #include "valve_list/stored_value_text.h"
 
@@ -23,9 +24,12 @@ TEST(StoredValueText, ShowsWhatCanBeShownAndNoNumberElse)
         {"0,37", "0,37", 0.37f},
         {"OK", "OK", 0.0f}, // the check's verdict in the KV column
         {"KO", "KO", 0.0f},
-        {"Info", "Info", 0.0f}, // a word that only begins like "inf"
+        {"Info", "---", NAN}, // a word that only begins like "inf"
+        {"zz", "---", NAN},
+        {"3,7 mm", "---", NAN},
+        {" 2.50 ", " 2.50 ", 2.5f},
         {"", "", 0.0f},
-        {"---", "---", 0.0f},
+        {"---", "---", NAN},
         {"NaN", "---", NAN},
         {"nan", "---", NAN},
         {" -Infinity ", "---", NAN},

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -148,6 +150,25 @@ TEST(ValveListExport, FailureMessageNamesTheFileAndTheReason)
               "The file /home/anna/Export/Liste.csv could not be saved: Permission denied");
     EXPECT_EQ(utf16ToUtf8(exportFailureText(kRussian, "Export/Список.csv", "No space left on device")),
               "Не удалось сохранить файл Export/Список.csv: No space left on device");
+}
+
+} // namespace
+
+namespace {
+
+// What another program stored as no number, and a NULL, export as no
+// number: a presetting "zz" was 0.00, a NULL temperature "0.00 (C)".
+TEST(ValveListExport, ValuesThatAreNoNumberExportAsNoNumber)
+{
+    ProjectRow row = rowsOfEachKind().front();
+    row.presetting = "zz";
+    row.t_mandata = NAN; // the list reads a NULL so
+    const std::vector<std::vector<std::string>> lines =
+        records(valveListExport(u"Klinikum Nord", u"Müller GmbH", kEnglish, {row}, {}));
+    ASSERT_EQ(lines.size(), 6u);
+    const std::vector<std::string>& fields = lines[5];
+    EXPECT_EQ(fields[10], "--- (-)");
+    EXPECT_EQ(fields[7], "--- (" + row.muTemp + ")");
 }
 
 } // namespace

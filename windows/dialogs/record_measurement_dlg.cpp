@@ -39,10 +39,10 @@ void show(ControlState& control, bool visible)
 } // namespace
 
 CArveloCalcRecordDlg::CArveloCalcRecordDlg(const AppState& state, bool askPresetting, std::u16string presetting,
-                                           std::u16string implausibleReason)
+                                           std::u16string implausibleReason, std::u16string offScale)
     : SettingsDialog(recordDialogTemplate(), titleOf(state), state, kSaveButton, kCancelButton),
       askPresetting_(askPresetting), presetting_(std::move(presetting)),
-      implausibleReason_(std::move(implausibleReason))
+      implausibleReason_(std::move(implausibleReason)), offScale_(std::move(offScale))
 {
 }
 
@@ -53,11 +53,14 @@ void CArveloCalcRecordDlg::onOpen()
     show(controls()[kPresettingCaption], askPresetting_);
     show(controls()[kPresettingField], askPresetting_);
     ControlState& question = controls()[kQuestion];
-    question.text = implausibleReason_.empty()
-                        ? std::u16string()
-                        : formatText(text(CorrectionText::kImplausibleQuestion), {implausibleReason_});
+    question.text = offScale_;
+    if (!implausibleReason_.empty())
+        question.text += (offScale_.empty() ? u"" : u"\n\n") +
+                         formatText(text(CorrectionText::kImplausibleQuestion), {implausibleReason_});
     question.textColour = kTextRed;
-    show(question, !implausibleReason_.empty());
+    show(question, !question.text.empty());
+    if (!offScale_.empty())
+        controls().focusRequest = kPresettingField;
     showSaveAndCancel();
 }
 

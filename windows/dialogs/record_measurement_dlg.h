@@ -12,8 +12,10 @@ class CArveloCalcRecordDlg : public SettingsDialog {
 public:
     // An empty reason: the reading is plausible. askPresetting false: the
     // page took the presetting, the dialog only asks about the reading.
+    // offScale: why the presetting typed before was not taken (its scale),
+    // shown above the question; empty the first time.
     CArveloCalcRecordDlg(const AppState& state, bool askPresetting, std::u16string presetting,
-                         std::u16string implausibleReason);
+                         std::u16string implausibleReason, std::u16string offScale = {});
 
     void onOpen() override;
     bool onKeyDown(Key key, int focusedControlId) override { return returnSaves(key, focusedControlId); }
@@ -30,4 +32,5 @@ private:
     bool askPresetting_;
     std::u16string presetting_;
     std::u16string implausibleReason_;
+    std::u16string offScale_;
 };

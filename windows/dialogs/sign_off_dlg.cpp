@@ -31,8 +31,11 @@ constexpr std::array<SignOffField, 8> kFields{{
     {1215, 139, 1216, &ProtocolSignOff::client},
 }};
 
-// Long enough for any name or date, short enough for one line of the page.
-constexpr int kFieldLength = 120;
+// Long enough for any name, instrument or date, and short enough that the
+// sign-off, each field wrapped on its ruled lines, stays on one page. A
+// longer text is refused as typed or pasted, never cut.
+constexpr std::size_t kFieldLength = 300;
+constexpr int kRemarksField = 1212; // lines of their own, any number
 
 std::u16string titleOf(const AppState& state) { return std::u16string(TextTable::text(state.languageIndex, kTitle)); }
 
@@ -49,9 +52,13 @@ void CArveloCalcSignOffDlg::onOpen()
         setLabel(field.labelId, text(field.textId), ControlFont::Regular);
         ControlState& edit = controls()[field.fieldId];
         edit.text = signOff_.*field.value;
-        edit.maxLength = kFieldLength; // the remarks' box of several lines takes any length
     }
     showSaveAndCancel();
+}
+
+bool CArveloCalcSignOffDlg::acceptsTyping(int controlId, const std::u16string& text) const
+{
+    return controlId == kRemarksField || text.size() <= kFieldLength;
 }
 
 void CArveloCalcSignOffDlg::save()

@@ -14,6 +14,8 @@ public:
 
     void onOpen() override;
     bool onKeyDown(Key key, int focusedControlId) override { return returnSaves(key, focusedControlId); }
+    // A field's text longer than it can print whole is refused, not cut.
+    bool acceptsTyping(int controlId, const std::u16string& text) const override;
 
 private:
     void save() override;

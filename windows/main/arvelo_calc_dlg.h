@@ -90,6 +90,10 @@ private:
     void refreshTypePart();
     void writeField(int fieldId, const std::u16string& text);
     void showResultsPanel();
+    // On a commissioning page, the candidate of the valve clicked in the list.
+    void pickCandidateOf(const ProjectRow& valve);
+    // The panel and a message when the catalogue could not be read.
+    void showCatalogueNotRead(const DbFailure& failure);
 
     void chooseType(int buttonId);
     void settingsHandOver(WindowLogic& dialog);
@@ -118,8 +122,11 @@ private:
     // valve clicked in the valve list.
     void refreshMeasurementButton();
     void noteMeasuredValve();
-    void loadMeasurements();
+    std::optional<DbFailure> loadMeasurements();
     MeasurementRow measurementOnPage(const ProjectRow& valve);
+    // A variable-orifice valve's flow, in the flow unit in force, from the
+    // dP on the page and the Kv of the presetting found; NaN for none.
+    float flowByPresetting(const ValveFacts& facts, const std::string& presetting) const;
     void recordMeasurement();
     std::u16string implausibleReason(const ProjectRow& valve, const MeasurementRow& reading,
                                      const ValveFacts& facts) const;

@@ -1,6 +1,9 @@
 #include "windows/main/arvelo_calc_dlg.h"
 
+#include "app/user_messages.h"
+#include "db/product_db.h"
 #include "sizing/run_selection.h"
+#include "valve_list/valve_list_fault_texts.h"
 #include "windows/main/main_window_ids.h"
 
 #include <array>
@@ -44,12 +47,30 @@ void CArveloCalcDlg::calculate()
     shown.details = c.find(kValveDetails)->text;
     shown.pictureId = c.find(kValvePicture)->imageId;
 
+    // A start under another program's lock read no fluids: read them now.
+    const std::size_t failures = db_.failureCount();
+    if (state_.engine.fluids.empty())
+        db_.queryFluids(state_.engine.fluids);
     runSelection(state_, db_, fields, panel_);
+    if (db_.failureCount() != failures && isBusy(db_.lastFailure()))
+        showCatalogueNotRead(db_.lastFailure());
     // A clicked row the new list no longer has is no longer clicked.
     if (fields.candidateIndex >= static_cast<std::int32_t>(panel_.texts().candidates.size()))
         fields.candidateIndex = -1;
     showResultsPanel();
     noteMeasuredValve();
+}
+
+void CArveloCalcDlg::showCatalogueNotRead(const DbFailure& failure)
+{
+    // Not "no valve fits": the catalogue said nothing.
+    ResultsPanelTexts& shown = panel_.texts();
+    shown.status = text(ValveListFaultText::kCatalogueNotReadStatus);
+    shown.statusColour = kTextRed;
+    shown.first = shown.second = shown.third = u"---";
+    shown.candidates.clear();
+    services_.messages.showMessage(
+        databaseFailureText(state_.languageIndex, ValveListFaultText::kCatalogueNotRead, failure));
 }
 
 void CArveloCalcDlg::showResultsPanel()

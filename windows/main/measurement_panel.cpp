@@ -8,6 +8,8 @@
 #include "commissioning/valve_facts.h"
 #include "db/measurement_store.h"
 #include "db/product_db.h"
+#include "sizing/hydraulic_factors.h"
+#include "sizing/presetting_correction.h"
 #include "sizing/valve_families.h"
 #include "windows/dialogs/record_measurement_dlg.h"
 #include "windows/dialogs/sign_off_dlg.h"
@@ -17,6 +19,7 @@
 #include "commissioning/measurement_judgement.h"
 #include "commissioning/reading_plausibility.h"
 #include "commissioning/valve_correction.h"
+#include "valve_list/valve_list_fault_texts.h"
 #include "windows/main/main_window_ids.h"
 #include "commissioning/measurement_texts.h"
 
@@ -133,11 +136,49 @@ void CArveloCalcDlg::noteMeasuredValve()
         measuredValve_ = state_.picvAllRows[*state_.picvCheckRow].technicalCode;
 }
 
-void CArveloCalcDlg::loadMeasurements()
+namespace {
+
+constexpr int kTextOffScale = 249; // "Presetting outside the scale: %s to %s"
+
+} // namespace
+
+void CArveloCalcDlg::pickCandidateOf(const ProjectRow& valve)
+{
+    // On a commissioning page the valve clicked in the list is the one
+    // measured: its row of the candidates, found by material number.
+    if (!isMeasuringPage(state_.valveView))
+        return;
+    if (panel_.texts().candidates.empty()) {
+        fields.candidateIndex = -1;
+        calculate(); // lists every valve of the family
+    }
+    const std::vector<CandidateListRow>& candidates = panel_.texts().candidates;
+    const std::u16string code = utf8ToUtf16(valve.numero_di_materiale);
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (candidates[i].materialNumber == code) {
+            fields.candidateIndex = static_cast<std::int32_t>(i);
+            calculate();
+            return;
+        }
+}
+
+float CArveloCalcDlg::flowByPresetting(const ValveFacts& facts, const std::string& presetting) const
+{
+    const std::optional<HydraulicFactors> factors = hydraulicFactors(state_);
+    if (!factors)
+        return NAN;
+    const float dpKpa = factors->pressureFactor * parseCommaDecimal(fields.dpInput);
+    const std::optional<float> flow =
+        variableOrificeFlow(facts, parseCommaDecimal(presetting), dpKpa, factors->relativeDensity);
+    return flow ? *flow / factors->flowFactor : NAN;
+}
+
+std::optional<DbFailure> CArveloCalcDlg::loadMeasurements()
 {
     MeasurementStore::Loaded loaded = MeasurementStore(db_.handle()).load();
     if (!loaded.error)
         measurements_ = std::move(loaded.rows);
+    return loaded.error;
 }
 
 MeasurementRow CArveloCalcDlg::measurementOnPage(const ProjectRow& valve)
@@ -168,30 +209,57 @@ void CArveloCalcDlg::recordMeasurement()
         services_.messages.showMessage(text(MeasurementText::kClickMeasuredValve));
         return;
     }
-    if (!measuredValve_) {
+    const ProjectRow valve = state_.projects[static_cast<std::size_t>(valveListIndex)];
+    const ValveFactsByCode catalogue = catalogueFacts(db_, {valve});
+    const auto found = catalogue.find(valve.numero_di_materiale);
+    const ValveFacts facts = found != catalogue.end() ? found->second : ValveFacts{};
+    // A variable-orifice valve has no candidate of the page: its flow
+    // follows from the dP typed and the Kv of the presetting found on it.
+    const bool byPresetting =
+        state_.valveView == kFixedOrificeMeasurement && facts.kind == MeasuredKind::VariableOrifice;
+    if (!byPresetting && !measuredValve_) {
         services_.messages.showMessage(text(MeasurementText::kCalculateFirst));
         return;
     }
-    const ProjectRow valve = state_.projects[static_cast<std::size_t>(valveListIndex)];
-    if (*measuredValve_ != valve.numero_di_materiale) {
+    if (!byPresetting && *measuredValve_ != valve.numero_di_materiale) {
         services_.messages.showMessage(formatText(text(MeasurementText::kOtherValve),
                                                   {utf8ToUtf16(*measuredValve_), utf8ToUtf16(valve.numero_di_materiale)}));
         return;
     }
     MeasurementRow reading = measurementOnPage(valve);
-    const ValveFactsByCode catalogue = catalogueFacts(db_, {valve});
-    const auto found = catalogue.find(valve.numero_di_materiale);
-    const ValveFacts facts = found != catalogue.end() ? found->second : ValveFacts{};
+    // The fixed-orifice page asks for the presetting found, offering the one
+    // found last (the design's before a first reading).
+    const bool askPresetting = state_.valveView == kFixedOrificeMeasurement;
+    if (const MeasurementRow* earlier = findMeasurement(measurements_, valve.posizione, valve.riferimento);
+        askPresetting && earlier)
+        reading.setting = earlier->setting;
+    if (byPresetting)
+        reading.flow = flowByPresetting(facts, reading.setting);
     const std::u16string reason = implausibleReason(valve, reading, facts);
     // The page's own presetting field serves the pressure-independent
-    // valve; the fixed-orifice page asks for the presetting found.
-    const bool askPresetting = state_.valveView == kFixedOrificeMeasurement;
+    // valve. A presetting off the valve's scale is asked again, as typed.
     if (askPresetting || !reason.empty()) {
-        CArveloCalcRecordDlg dialog(state_, askPresetting, utf8ToUtf16(reading.setting), reason);
-        if (services_.windows.runModal(dialog) != kResultOk)
-            return;
-        if (askPresetting)
+        std::u16string offered = utf8ToUtf16(reading.setting);
+        std::u16string offScale;
+        for (;;) {
+            CArveloCalcRecordDlg dialog(state_, askPresetting, offered, reason, offScale);
+            if (services_.windows.runModal(dialog) != kResultOk)
+                return;
+            if (!askPresetting)
+                break;
             reading.setting = utf16ToUtf8(dialog.presetting());
+            const auto range = facts.hasCurve
+                                   ? curvePresettingRange(facts.curve, facts.presetStart, facts.presetStep)
+                                   : std::nullopt;
+            if (!range ||
+                kvAtPresetting(facts.curve, facts.presetStart, facts.presetStep, parseCommaDecimal(reading.setting)))
+                break;
+            offered = dialog.presetting();
+            offScale = formatText(text(kTextOffScale), {utf8ToUtf16(formatCommaDecimal(range->first)),
+                                                        utf8ToUtf16(formatCommaDecimal(range->last))});
+        }
+        if (byPresetting)
+            reading.flow = flowByPresetting(facts, reading.setting);
         reading.implausibleConfirmed = !reason.empty();
     }
     // A presetting the handwheel cannot show is a slip of the finger: no
@@ -201,8 +269,18 @@ void CArveloCalcDlg::recordMeasurement()
         services_.messages.showMessage(text(CorrectionText::kPresettingOffScale));
         return;
     }
-    if (const auto failure = MeasurementStore(db_.handle()).record(reading)) {
-        services_.messages.showMessage(formatText(text(MeasurementText::kNotRecorded), {utf8ToUtf16(*failure)}));
+    // The valve as the list shows it, or no reading: another program may
+    // have deleted or replaced it since.
+    const ShownRowRecording recorded = db_.recordShownMeasurement(valve, reading);
+    if (recorded == ShownRowRecording::Failed) {
+        services_.messages.showMessage(
+            databaseFailureText(state_.languageIndex, MeasurementText::kNotRecorded, db_.lastFailure()));
+        return;
+    }
+    if (recorded == ShownRowRecording::ChangedSinceShown) {
+        services_.messages.showMessage(text(ValveListFaultText::kNotRecordedChangedSinceShown));
+        reloadValveList();
+        valveListIndex = -1;
         return;
     }
     loadMeasurements();

@@ -87,7 +87,7 @@ void CArveloCalcDlg::fillValveList()
     list.rows.clear();
     if (state_.projectsNotRead) {
         // In the list's place, never an empty list: one row, one cell.
-        list.rows.push_back({-1, {formatText(text(kListNotReadYet), {utf8ToUtf16(*state_.projectsNotRead)})}});
+        list.rows.push_back({-1, {databaseFailureText(state_.languageIndex, kListNotReadYet, *state_.projectsNotRead)}});
         list.selectedRow = -1;
         return;
     }
@@ -130,7 +130,7 @@ bool CArveloCalcDlg::retryUnreadValveList()
         state_.projectsNotRead.reset();
         loadMeasurements();
     } else {
-        state_.projectsNotRead = db_.lastFailure().reason;
+        state_.projectsNotRead = db_.lastFailure();
     }
     valveListIndex = -1;
     fillValveList();
@@ -141,15 +141,19 @@ bool CArveloCalcDlg::refuseUnreadValveList()
 {
     if (!state_.projectsNotRead)
         return false;
-    services_.messages.showMessage(formatText(text(kListNotReadYet), {utf8ToUtf16(*state_.projectsNotRead)}));
+    services_.messages.showMessage(databaseFailureText(state_.languageIndex, kListNotReadYet, *state_.projectsNotRead));
     return true;
 }
 
 void CArveloCalcDlg::onValveListClick(int row)
 {
     valveListIndex = row < 0 ? -1 : row;
-    if (row < 0)
+    if (row < 0) {
         services_.messages.showMessage(text(kTextSelectValve));
+        return;
+    }
+    if (static_cast<std::size_t>(row) < state_.projects.size())
+        pickCandidateOf(state_.projects[static_cast<std::size_t>(row)]);
 }
 
 void CArveloCalcDlg::keepDesignationFitting()
@@ -190,7 +194,12 @@ void CArveloCalcDlg::deleteTable()
         reloadValveList(); // nothing shown, nothing to delete
         return;
     }
-    loadMeasurements(); // the readings as stored now, another program's too
+    // The readings as stored now, another program's too; a count that was
+    // not read asks no question and deletes nothing.
+    if (const auto failure = loadMeasurements()) {
+        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kReadingsNotRead, *failure));
+        return;
+    }
     const std::size_t readings = ValveReadings(measurements_).count(valveKeys(state_.projects));
     if (!services_.messages.askYesNo(
             formatText(text(kAskDeleteTable), {countText(state_.projects.size()), countText(readings)})))
@@ -217,7 +226,10 @@ void CArveloCalcDlg::deleteValve()
         return;
     }
     const auto clicked = static_cast<std::size_t>(valveListIndex);
-    loadMeasurements();
+    if (const auto failure = loadMeasurements()) {
+        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kReadingsNotRead, *failure));
+        return;
+    }
     if (clicked < state_.projects.size()) {
         const ProjectRow& valve = state_.projects[clicked];
         const std::size_t readings = ValveReadings(measurements_).count(valve.posizione, valve.riferimento);
@@ -269,7 +281,7 @@ void CArveloCalcDlg::exportValveList()
     }
     const MeasurementStore::Loaded measured = MeasurementStore(db_.handle()).load();
     if (measured.error) {
-        services_.messages.showMessage(formatText(text(kExportNotRead), {utf8ToUtf16(*measured.error)}));
+        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kExportNotRead, *measured.error));
         return;
     }
     std::optional<std::string> bytes;

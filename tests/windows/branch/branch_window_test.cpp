@@ -238,7 +238,7 @@ TEST_F(BranchWindowTest, AddedValvesNeverInheritAReadingAndARefusalIsTold)
     messages.shown.clear();
     window->onClick(kAddButton);
     EXPECT_EQ(messages.shown,
-              (std::vector<std::u16string>{u"The valve could not be added to the valve list: no such table: progetti\n"
+              (std::vector<std::u16string>{u"The valve could not be added to the valve list: the database reported an error\n"
                                            u"0 valves added to the valve list."}));
 }
 

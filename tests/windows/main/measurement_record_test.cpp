@@ -219,18 +219,37 @@ TEST_F(MeasurementRecord, AValveThatNeedsAnotherSizeSaysSoInsteadOfAPresetting)
     EXPECT_EQ(text(kThirdResult), u"---");
 }
 
-TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsNotRecorded)
+// A presetting off the valve's scale is asked for again, the reading and
+// the presetting as typed, with the scale; it threw the reading away.
+TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsAskedForAgain)
 {
     // The threaded valves' scale runs from 0,5 to 4,0 turns.
     listFixedOrifice(u"0,5", u"V1");
     measureFixedOrifice(state.projects.at(0).numero_di_materiale, u"100");
     window.onListClick(kValveList, 0);
     for (const char16_t* found : {u"4,50", u"0,40", u"12"}) {
-        presettingFound = found;
+        SCOPED_TRACE(utf16ToUtf8(found));
+        int asks = 0;
+        std::u16string offeredAgain;
+        std::u16string told;
+        windows.answer = [&](WindowLogic& dialog) {
+            if (++asks == 1) {
+                dialog.controls()[kRecordPresetting].text = found;
+                dialog.onClick(kRecordSave);
+            } else {
+                offeredAgain = dialog.controls().find(kRecordPresetting)->text;
+                told = dialog.controls().find(kRecordQuestion)->text;
+                dialog.onClick(kRecordCancel);
+            }
+            return dialog.result().value_or(0);
+        };
         click(kRecordMeasurementButton);
-        EXPECT_EQ(lastMessage(), u"Vorgefundene Voreinstellung außerhalb der Skala") << std::string(utf16ToUtf8(found));
+        EXPECT_EQ(asks, 2);
+        EXPECT_EQ(offeredAgain, found);
+        EXPECT_EQ(told, u"Voreinstellung außerhalb der Skala: 0,50 bis 4,00");
     }
     EXPECT_TRUE(stored().empty());
+    windows.answer = [this](WindowLogic& dialog) { return answerRecordDialog(dialog); };
     presettingFound = u"4,00";
     click(kRecordMeasurementButton);
     ASSERT_EQ(stored().size(), 1u);
@@ -269,7 +288,7 @@ TEST_F(MeasurementRecord, AnImplausibleReadingIsRecordedOnlyWhenTheEngineerKeeps
     EXPECT_EQ(asked.back(), u"");
 }
 
-TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValve)
+TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValveAndAListClickPicksTheValve)
 {
     listFixedOrifice(u"0,3", u"V1");
     listFixedOrifice(u"0,8", u"V2");
@@ -281,7 +300,12 @@ TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValve)
     click(kRecordMeasurementButton);
     EXPECT_EQ(lastMessage(), u"Klicken Sie in der Ventilliste auf das gemessene Ventil.");
 
+    // A click in the list picks the clicked valve's candidate; another
+    // candidate clicked after it is another valve.
     window.onListClick(kValveList, 1);
+    ASSERT_TRUE(state.fobvCommChosen);
+    EXPECT_EQ(state.fobvCommRows.at(*state.fobvCommChosen).technicalCode, second.numero_di_materiale);
+    clickCandidate(state.fobvCommRows, first.numero_di_materiale);
     click(kRecordMeasurementButton);
     EXPECT_EQ(lastMessage(), u"Das berechnete Ventil (" + utf8ToUtf16(first.numero_di_materiale) +
                                  u") ist nicht das in der Ventilliste angeklickte Ventil (" +
@@ -292,13 +316,17 @@ TEST_F(MeasurementRecord, RefusedWithoutAValveAResultOrForAnotherValve)
     click(kRecordMeasurementButton);
     EXPECT_EQ(lastMessage(), u"Bitte zuerst berechnen: Für die eingegebenen Werte gibt es kein Ergebnis.");
 
-    // A page opened anew has no result yet, even for the same valve.
+    EXPECT_TRUE(stored().empty());
+
+    // On a page opened anew, the click in the list calculates the valve
+    // clicked: the engineer need not find it among the candidates.
     window.calculate();
     goToPage(1, 4);
+    type(kSecondInput, u"100");
     window.onListClick(kValveList, 0);
     click(kRecordMeasurementButton);
-    EXPECT_EQ(lastMessage(), u"Bitte zuerst berechnen: Für die eingegebenen Werte gibt es kein Ergebnis.");
-    EXPECT_TRUE(stored().empty());
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].riferimento, "V1");
 }
 
 TEST_F(MeasurementRecord, APicvCheckStoresThePresettingItsFlowAndTheVerdict)
@@ -428,7 +456,7 @@ TEST_F(MeasurementRecord, ANewValveNeverInheritsAReadingLeftUnderItsNumber)
     type(kDesignationField, u"V2");
     click(kAddButton);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find(u"no such table: progetti"), std::u16string::npos);
+    EXPECT_NE(messages.shown[0].find(u"die Datenbank meldet einen Fehler"), std::u16string::npos) << "in the user's words";
 }
 
 } // namespace
