@@ -31,6 +31,8 @@ std::u16string german(int textId, std::initializer_list<std::u16string_view> arg
 }
 
 // Another program's connection to the file.
+constexpr int kTextTypeSeries = 32; // "Type series": a valve was found
+
 class OtherProgram {
 public:
     explicit OtherProgram(const fs::path& database) { sqlite3_open(database.c_str(), &db_); }
@@ -261,6 +263,31 @@ TEST_F(ValveListWindowTest, ALockIsNeverTakenForNoReadings)
     other.run("ROLLBACK");
     EXPECT_EQ(inspectValveList(database()).designations, (std::multiset<std::string>{"V1", "V2"}));
     EXPECT_EQ(other.readings(), 1u);
+}
+
+// Started under the lock, the program read no fluids, and sizing said that
+// no valve fits until it was started again. The page says now that the
+// catalogue was not read, and the first calculation after the lock reads it.
+TEST_F(LockedAtStartTest, SizingSaysTheCatalogueWasNotReadAndReadsItOnceFree)
+{
+    EXPECT_TRUE(state.engine.fluids.empty());
+    for (const int button : {kSizingButton, kStaticGroupButton, kFirstTypeButton})
+        window.onClick(button);
+    window.controls()[kFirstInput].text = u"0,5";
+    window.onTextChanged(kFirstInput);
+    messages.shown.clear();
+    window.calculate();
+    EXPECT_EQ(window.controls().find(kTypeSeriesLabel)->text, german(ValveListFaultText::kCatalogueNotReadStatus));
+    EXPECT_EQ(messages.shown, std::vector<std::u16string>{german(ValveListFaultText::kCatalogueNotRead,
+                                                                 {german(ValveListFaultText::kReasonBusy)})});
+
+    other->run("ROLLBACK");
+    messages.shown.clear();
+    window.calculate();
+    EXPECT_FALSE(state.engine.fluids.empty());
+    EXPECT_EQ(window.controls().find(kTypeSeriesLabel)->text, german(kTextTypeSeries));
+    EXPECT_NE(window.controls().find(kValvePicture)->imageId, -1);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 struct FirstClickCase {

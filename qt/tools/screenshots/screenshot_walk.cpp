@@ -1,11 +1,16 @@
 #include "qt/tools/screenshots/screenshot_walk.h"
 
 #include "app/app_state.h"
+#include "commissioning/correction_texts.h"
+#include "data/text_format.h"
+#include "data/text_table.h"
 #include "db/product_db.h"
 #include "windows/dialogs/arvelo_calc_calc_dlg.h"
 #include "windows/dialogs/arvelo_calc_setup_lang_dlg.h"
 #include "windows/dialogs/arvelo_calc_setup_prefs_dlg.h"
 #include "windows/dialogs/arvelo_calc_setup_um_dlg.h"
+#include "windows/dialogs/record_measurement_dlg.h"
+#include "windows/dialogs/sign_off_dlg.h"
 #include "windows/dialogs/about_dlg.h"
 #include "windows/main/main_window_ids.h"
 #include "qt/host/program_window.h"
@@ -159,6 +164,18 @@ bool dialogs(Walk& walk, const char* language)
     flowDialog.supplyTempText = "70";
     flowDialog.returnTempText = "50";
     saved = walk.saveDialog(flowDialog, ("dialog-flow" + suffix).c_str()) && saved;
+    // The record window asking again for a presetting off the scale, of a
+    // reading beyond what the valve carries.
+    const int shown = state.languageIndex;
+    const std::u16string reason = formatText(TextTable::text(shown, CorrectionText::kDpAboveMaximum),
+                                             {u"300,00 kPa", u"250,00 kPa"});
+    CArveloCalcRecordDlg recordDialog(state, true, u"4,50", reason,
+                                      formatText(TextTable::text(shown, 249), {u"0,50", u"4,00"}));
+    saved = walk.saveDialog(recordDialog, ("dialog-record" + suffix).c_str()) && saved;
+    ProtocolSignOff signOff;
+    signOff.instrument = u"Fluke 922 Micromanometer, Seriennummer 4471-2209-17, kalibriert nach DKD-R 6-1";
+    CArveloCalcSignOffDlg signOffDialog(state, signOff);
+    saved = walk.saveDialog(signOffDialog, ("dialog-sign-off" + suffix).c_str()) && saved;
     return saved;
 }
 

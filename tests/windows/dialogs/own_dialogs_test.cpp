@@ -73,3 +73,28 @@ TEST(SignOffDialog, ReturnSavesExceptInTheRemarksWhereItStartsANewLine)
 }
 
 } // namespace
+
+namespace {
+
+// A sign-off field takes what prints whole on its ruled lines: a 153
+// characters' instrument text was cut at 120 without a word; one longer
+// than the limit is refused as typed, the field kept as it was.
+TEST(SignOffDialog, AFieldIsNeverCutOnlyRefusedBeyondWhatPrintsWhole)
+{
+    const AppState state = startupState();
+    ProtocolSignOff signOff;
+    CArveloCalcSignOffDlg dialog(state, signOff);
+    dialog.onOpen();
+    constexpr int kInstrumentField = 1208;
+    const std::u16string instrument = u"Fluke 922 Micromanometer, Seriennummer 4471-2209-17, kalibriert durch "
+                                      u"Prüflabor Nord nach DKD-R 6-1, Zertifikat 2026-0815 vom 14.03.2026";
+    ASSERT_GT(instrument.size(), 120u);
+    EXPECT_TRUE(dialog.acceptsTyping(kInstrumentField, instrument));
+    typeInto(dialog, kInstrumentField, instrument);
+    dialog.onClick(1217); // Save
+    EXPECT_EQ(signOff.instrument, instrument);
+    EXPECT_FALSE(dialog.acceptsTyping(kInstrumentField, std::u16string(301, u'x')));
+    EXPECT_TRUE(dialog.acceptsTyping(kRemarksField, std::u16string(2000, u'x'))) << "lines of their own";
+}
+
+} // namespace

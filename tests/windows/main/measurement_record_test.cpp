@@ -10,6 +10,7 @@
 #include "data/text_format.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 using namespace MainWindowId;
@@ -254,6 +255,45 @@ TEST_F(MeasurementRecord, APresettingFoundOffTheValvesScaleIsAskedForAgain)
     click(kRecordMeasurementButton);
     ASSERT_EQ(stored().size(), 1u);
     EXPECT_EQ(stored()[0].setting, "4,00");
+}
+
+// A variable-orifice valve of the list is measured on the commissioning
+// page by its presetting: Q = Kv(presetting found) x sqrt(dp / SG) / 36;
+// recording one said that the calculated valve was not the one clicked.
+// The next reading offers the presetting found last.
+TEST_F(MeasurementRecord, AVariableOrificeValveIsMeasuredByThePresettingFound)
+{
+    goToPage(0, 5);
+    type(kFirstInput, u"0,2");
+    type(kSecondInput, u"100");
+    window.calculate();
+    type(kDesignationField, u"R1");
+    click(kAddButton);
+    ASSERT_EQ(state.projects.size(), 1u);
+    const ProjectRow valve = state.projects[0];
+
+    goToPage(1, 4);
+    type(kSecondInput, u"100"); // mbar: 10 kPa
+    window.onListClick(kValveList, 0);
+    presettingFound = u"2,00";
+    click(kRecordMeasurementButton);
+    ASSERT_EQ(stored().size(), 1u) << utf16ToUtf8(lastMessage());
+    EXPECT_EQ(offeredPresetting, utf8ToUtf16(valve.presetting)) << "the design's before a first reading";
+    EXPECT_EQ(stored()[0].setting, "2,00");
+    std::vector<PresetRow> curve;
+    ASSERT_EQ(db.queryPreset(curve, valve.numero_di_materiale), 1);
+    std::vector<VobvRow> rows;
+    db.queryVobvAll(rows);
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const VobvRow& r) { return r.technicalCode == valve.numero_di_materiale; });
+    ASSERT_NE(row, rows.end());
+    const auto kv = kvAtPresetting(curve[0], row->presetStart, row->presetStep, 2.0f);
+    ASSERT_TRUE(kv);
+    EXPECT_NEAR(stored()[0].flow, *kv * std::sqrt(10.0f) / 36.0f, 1e-5f); // water, SG 1,000
+
+    presettingFound.clear();
+    click(kRecordMeasurementButton);
+    EXPECT_EQ(offeredPresetting, u"2,00") << "the presetting found last";
 }
 
 TEST_F(MeasurementRecord, AnImplausibleReadingIsRecordedOnlyWhenTheEngineerKeepsIt)
