@@ -9,7 +9,7 @@
 #include "data/text_table.h"
 #include "plot/stacked_bar_chart_svg.h"
 
-#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -20,12 +20,12 @@ struct Segment {
     const char* colour;
     int captionId;
 };
-// In the order of a circuit's bar.
-const Segment kSegments[] = {
-    {"riser", "#9aa9b8", kRiserLoss},
-    {"circuit", "#1f5fa8", kCircuitLoss},
-    {"valve", "#e0a030", kDpValve},
-};
+// In the order of a circuit's bar; the control valve's only where the
+// branch has control valves.
+const Segment kRiserSegment{"riser", "#9aa9b8", kRiserLoss};
+const Segment kCircuitSegment{"circuit", "#1f5fa8", kCircuitLoss};
+const Segment kControlValveSegment{"control-valve", "#7a4fb0", kDpControlValve};
+const Segment kValveSegment{"valve", "#e0a030", kDpValve};
 
 std::string pressureCaption(const AppState& state, int id)
 {
@@ -42,10 +42,16 @@ std::string branchChartSvg(const AppState& state, const Branch& branch, const Br
     if (!branch.settings.name.empty())
         texts.title += " – " + branch.settings.name;
     texts.titleBaseline = 30.0;
-    for (const Segment& segment : kSegments)
+    std::vector<Segment> segments{kRiserSegment, kCircuitSegment};
+    if (hasControlValves(result))
+        segments.push_back(kControlValveSegment);
+    segments.push_back(kValveSegment);
+    for (const Segment& segment : segments)
         texts.series.push_back({segment.id, segment.colour, pressureCaption(state, segment.captionId)});
-    // One line above the bars, from their left edge.
-    texts.legend = {chart.area.left, 48.0, std::size(kSegments), 190.0};
+    // Above the bars, from their left edge: one line, or two of two when a
+    // control valve's entry makes four.
+    texts.legend = segments.size() > 3 ? LegendPlacement{chart.area.left, 48.0, 2, 300.0}
+                                       : LegendPlacement{chart.area.left, 48.0, segments.size(), 190.0};
     texts.axisCaption = pressureUnitLabel(state);
     for (const BranchCircuit& circuit : branch.circuits)
         texts.names.push_back(circuit.designation);

@@ -46,6 +46,38 @@ TEST(BranchChart, ACircuitsBarIsItsRiserLossItsOwnLossAndItsValveUpToThePumpHead
     EXPECT_DOUBLE_EQ(chart.headX, stackedBarX(chart, 35.0));
 }
 
+// The index circuit W-4OG-a takes 11,29 kPa in its valves: 8,29 in its
+// control valve and 3,00 in its balancing valve. Its bar drew all of it as
+// the balancing valve's; each is a segment of its own.
+TEST(BranchChart, AControlValvesDropIsASegmentOfItsOwn)
+{
+    BranchResult result = workedExample();
+    result.circuits[2].controlValveDp = 8.29f;
+    result.circuits[2].valveDp = 3.0f;
+    result.pumpHead = 9.0f + 5.0f + 8.29f + 3.0f; // 25,29
+    const StackedBarChart chart = branchChart(result);
+    const std::vector<BarSegment>& segments = chart.bars[2].segments;
+    ASSERT_EQ(segments.size(), 4u);
+    const double ends[] = {9.0, 14.0, 22.29, 25.29};
+    for (std::size_t s = 0; s < 4; ++s)
+        EXPECT_NEAR(segments[s].left + segments[s].width, stackedBarX(chart, ends[s]), 1e-3) << s;
+    EXPECT_NEAR(segments[3].width, stackedBarX(chart, 25.29) - stackedBarX(chart, 22.29), 1e-3) << "3,00 kPa";
+
+    AppState state;
+    state.engine.pressureUnits = pressureUnitTable();
+    state.engine.pressureUnitIndex = 0;
+    state.languageIndex = 1; // English
+    Branch branch;
+    for (const char* designation : {"R1", "R2", "W-4OG-a", "R4"})
+        branch.circuits.push_back({designation, 0.5f, 1.0f, 1.0f, BranchValveKind::FixedOrifice, std::nullopt,
+                                   std::nullopt, std::nullopt});
+    const std::string svg = branchChartSvg(state, branch, result);
+    EXPECT_NE(svg.find("id=\"bar-3-control-valve\""), std::string::npos);
+    EXPECT_NE(svg.find("dP control valve (kPa)"), std::string::npos);
+    EXPECT_EQ(branchChartSvg(state, branch, workedExample()).find("control-valve"), std::string::npos)
+        << "no control valves, no such segment";
+}
+
 TEST(BranchChartSvg, NamesTheBarsMarksTheIndexAndEscapesAndShortensDesignations)
 {
     AppState state;
