@@ -159,6 +159,58 @@ nlohmann::ordered_json productJson(const DpcvRow& row)
     return {{"model", row.model}, {"nominal_size", row.nominalSize}, {"material_number", row.technicalCode}};
 }
 
+// A section of pipe or typed loss: the flow it carries, the loss, and from
+// a pipe its velocity, its figures and its Reynolds number and friction
+// factor; flows and losses in the units in force.
+nlohmann::ordered_json sectionJson(float flow, float loss, const std::optional<PipeSection>& pipe,
+                                   const std::optional<SectionResult>& computed)
+{
+    nlohmann::ordered_json json{{"flow", jsonFigure(flow)}, {"loss", jsonFigure(loss)}, {"velocity", nullptr},
+                                {"pipe", nullptr}};
+    if (pipe && computed) {
+        json["velocity"] = jsonFigure(computed->velocity);
+        json["pipe"] = {{"length_m", jsonFigure(pipe->lengthM)},
+                        {"inner_diameter_mm", jsonFigure(pipe->innerDiameterMm)},
+                        {"roughness_mm", jsonFigure(pipe->roughnessMm)},
+                        {"zeta", jsonFigure(pipe->zeta)},
+                        {"reynolds", jsonFigure(computed->reynolds)},
+                        {"friction_factor", jsonFigure(computed->frictionFactor)}};
+    }
+    return json;
+}
+
+// The main's sections from the pump, each to its branch's take-off and
+// carrying the flow of the branches beyond it.
+nlohmann::ordered_json mainSectionsJson(const HydronicSystem& system, const SystemResult& result)
+{
+    nlohmann::ordered_json sections = nlohmann::ordered_json::array();
+    float beyond = 0.0f;
+    std::vector<float> flows(result.branches.size());
+    for (std::size_t j = result.branches.size(); j-- > 0;)
+        flows[j] = beyond += result.branches[j].flow;
+    for (std::size_t j = 0; j < result.branches.size() && j < system.branches.size(); ++j) {
+        nlohmann::ordered_json section = sectionJson(flows[j], result.branches[j].mainLoss,
+                                                     system.branches[j].main.pipe, result.branches[j].mainSection);
+        section["branch"] = system.branches[j].branch.settings.name;
+        sections.push_back(std::move(section));
+    }
+    return sections;
+}
+
+// A reverse-return branch's return sections, each from its circuit's
+// return on, carrying the flow of the circuits up to it.
+nlohmann::ordered_json returnSectionsJson(const SystemBranch& branch, const BranchResult& result)
+{
+    nlohmann::ordered_json sections = nlohmann::ordered_json::array();
+    float upTo = 0.0f;
+    for (std::size_t i = 0; i < branch.returns.size() && i < result.circuits.size(); ++i) {
+        upTo += result.circuits[i].flow;
+        sections.push_back(
+            sectionJson(upTo, result.circuits[i].returnLoss, branch.returns[i].pipe, result.circuits[i].returnSection));
+    }
+    return sections;
+}
+
 // Numbers under the keys, the texts as shown beside them; each branch with
 // its circuits as the branch command gives them.
 nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& system, const SystemResult& result,
@@ -180,6 +232,7 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
     json["headers"] = nlohmann::ordered_json::array();
     for (const auto& header : texts.headers)
         json["headers"].push_back(utf16ToUtf8(header));
+    json["main_sections"] = mainSectionsJson(system, result);
     json["branches"] = nlohmann::ordered_json::array();
     for (std::size_t j = 0; j < texts.rows.size(); ++j) {
         const SystemBranchResult& branch = result.branches[j];
@@ -187,6 +240,7 @@ nlohmann::ordered_json tableJson(const AppState& state, const HydronicSystem& sy
         row["surplus"] = branch.surplus;
         row["index"] = complete && j == result.indexBranch;
         row["reverse_return"] = !system.branches[j].returns.empty();
+        row["return_sections"] = returnSectionsJson(system.branches[j], branch.branch);
         row["proposal"] = nullptr;
         if (branch.proposal) {
             row["proposal"] = {{"setpoint", branch.proposal->setpoint},

@@ -95,6 +95,30 @@ TEST_F(SystemCommand, GivesTheDutyPointAndEveryFootDeviceInJson)
     ASSERT_FALSE(branches[0]["proposal"].is_null());
     EXPECT_EQ(branches[0]["proposal"]["controller"]["material_number"], "AS-040-01");
     EXPECT_EQ(branches[0]["warning_list"][0], "Controller proposed: Arvelo Statra-A DN 40 AS-040-01 at 16,29 kPa");
+    // The main's sections from the pump: A's carries 0,5 + 0,8 + 0,6 = 1,9
+    // l/s, B's 1,4, C's 0,6, each at its typed loss (C's 20 mbar = 2 kPa).
+    const struct {
+        const char* branch;
+        double flow, loss;
+    } mains[] = {{"A", 1.9, 4.0}, {"B", 1.4, 3.0}, {"C", 0.6, 2.0}};
+    ASSERT_EQ(json["main_sections"].size(), 3u);
+    for (std::size_t j = 0; j < 3; ++j) {
+        const auto& section = json["main_sections"][j];
+        EXPECT_EQ(section["branch"], mains[j].branch);
+        EXPECT_NEAR(section["flow"].get<double>(), mains[j].flow, 1e-6) << j;
+        EXPECT_NEAR(section["loss"].get<double>(), mains[j].loss, 1e-6) << j;
+        EXPECT_TRUE(section["pipe"].is_null()) << "a typed loss";
+    }
+    // C's return from each circuit on carries the circuits up to it.
+    const auto& returns = branches[2]["return_sections"];
+    ASSERT_EQ(returns.size(), 3u);
+    const double returnFlows[] = {0.2, 0.4, 0.6};
+    const double returnLosses[] = {0.5, 0.6, 1.2};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(returns[i]["flow"].get<double>(), returnFlows[i], 1e-6) << i;
+        EXPECT_NEAR(returns[i]["loss"].get<double>(), returnLosses[i], 1e-6) << i;
+    }
+    EXPECT_TRUE(branches[0]["return_sections"].empty()) << "direct return";
     // C's circuits behind the foot valve: S = 3,3, 3,6, 3,6.
     EXPECT_NEAR(branches[2]["circuits"][0]["riser_loss_to_take_off"].get<double>(), 3.3, 1e-5);
     EXPECT_EQ(branches[2]["circuits"][2]["index"], true);
