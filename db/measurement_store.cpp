@@ -118,10 +118,11 @@ std::optional<DbFailure> MeasurementStore::removeAll()
 std::optional<DbFailure> MeasurementStore::removeOrphans()
 {
     // A number as the list's insert stores it (text) or as another program
-    // may (an integer) is the same valve's.
+    // may (an integer) is the same valve's; the list and its readings know
+    // a number by its 16 bits.
     return changeTable(prepare(db_, "DELETE FROM misure WHERE NOT EXISTS (SELECT 1 FROM progetti WHERE "
-                                    "CAST(progetti.posizione AS INTEGER) = misure.posizione AND "
-                                    "progetti.riferimento = misure.riferimento)"));
+                                    "(CAST(progetti.posizione AS INTEGER) & 65535) = (misure.posizione & 65535) "
+                                    "AND progetti.riferimento = misure.riferimento)"));
 }
 
 std::optional<DbFailure> MeasurementStore::changeTable(const SqliteStatement& statement)

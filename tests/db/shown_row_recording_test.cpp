@@ -99,6 +99,21 @@ TEST_F(ShownRowRecordingTest, ReadingsWithoutTheirValveGoWithTheNextChange)
     EXPECT_EQ(stored()[0].riferimento, "V1");
 }
 
+// A number beyond 16 bits shows, and takes its readings, by its 16 bits:
+// its readings are its own, not another valve's left behind.
+TEST_F(ShownRowRecordingTest, AValveNumberedBeyond16BitsKeepsItsReadings)
+{
+    ASSERT_EQ(sqlite3_exec(db.handle(), "INSERT INTO progetti (posizione, riferimento) VALUES (70000, 'W')", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    std::vector<ProjectRow> shown;
+    ASSERT_TRUE(db.loadProjects(shown));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(db.recordShownMeasurement(shown[0], readingOf(shown[0], 30)), ShownRowRecording::Recorded);
+    EXPECT_EQ(db.recordShownMeasurement(shown[0], readingOf(shown[0], 35)), ShownRowRecording::Recorded);
+    EXPECT_EQ(stored().size(), 2u);
+}
+
 // Another program holds the file for longer than the program waits: the
 // readings are "not read", never "none", and nothing is recorded or deleted.
 TEST_F(ShownRowRecordingTest, ALockIsNeverReadAsNoReadings)
