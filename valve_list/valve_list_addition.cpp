@@ -19,8 +19,10 @@ ValveListAddition addToValveList(ProductDb& db, ProjectRow row, std::vector<Proj
     if (!db.loadProjects(current))
         return {ValveListAdd::Failed, db.lastFailure()};
     row.posizione = nextPosition(current);
-    if (const auto failure = MeasurementStore(db.handle()).remove(row.posizione, row.riferimento))
-        return {ValveListAdd::Failed, {*failure}};
+    // Readings left under a number no valve has, the new one's included,
+    // are no reading of the new valve.
+    if (const auto failure = MeasurementStore(db.handle()).removeOrphans())
+        return {ValveListAdd::Failed, *failure};
     if (db.insertProject(row) != 0)
         return {ValveListAdd::Failed, db.lastFailure()};
     std::vector<ProjectRow> reloaded;

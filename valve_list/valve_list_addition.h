@@ -22,9 +22,10 @@ struct ValveListAddition {
 // without the blanks at its ends, numbered after the table's last row. A
 // designation the list holds already is refused, and so is every valve
 // while the designations or the list cannot be read: numbered blind, it
-// could repeat a number or a designation. A reading kept for an earlier
-// valve of the same number and designation goes first, so that the new
-// valve never inherits it; where it cannot go, the valve is not added.
+// could repeat a number or a designation. Readings kept for valves the list
+// no longer has go first, an earlier valve's of the same number and
+// designation among them, so that the new valve never inherits one; where
+// they cannot go, the valve is not added.
 // After an insert, projects holds the list as read again (or as it was, when
 // that read failed).
 ValveListAddition addToValveList(ProductDb& db, ProjectRow row, std::vector<ProjectRow>& projects);
