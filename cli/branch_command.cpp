@@ -36,7 +36,10 @@ Output: an aligned table per circuit (the index circuit marked *), the total flo
 and the pump head, in --language and the units in force; with --out or --csv the
 same as a semicolon-separated table; with --json one JSON object. Exit status 1
 when no valve of its kind carries a circuit's flow: the result is incomplete and
-no pump head is given.)";
+no pump head is given; and, with nothing written, for a figure beyond any
+building's water circuit: a section faster than 5 m/s, a loss or head above 1600
+kPa, a circuit loss above 1000 kPa, a control valve's Kvs below 0,01. --out and
+--svg are written both or neither; a device or pipe named is written into.)";
 
 struct Arguments : BalanceArguments {
     BranchSettingTexts branch;

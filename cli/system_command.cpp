@@ -43,7 +43,9 @@ setting, then the plant loss, the pump's duty point (total flow and pump head)
 and the index branch, then each branch's circuits; with --out or --csv the same
 as semicolon-separated lines; with --json one JSON object. Exit status 1 when a
 branch lacks a foot device or a valve of its kind: the result is incomplete and
-no pump head is given.)";
+no pump head is given; and, with nothing written, for a figure beyond any
+building's water circuit, as arvelo-size branch --help lists them. --out and
+--svg are written both or neither; a device or pipe named is written into.)";
 
 struct Arguments : BalanceArguments {
     BranchSettingTexts branch;
