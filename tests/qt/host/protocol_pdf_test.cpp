@@ -352,6 +352,44 @@ TEST(ProtocolPdf, NothingEnteredIsCut)
     EXPECT_NE(pageText(file, pages).find(utf16ToUtf8(protocol.signatures.back().party)), std::string::npos);
 }
 
+// The sign-off's facts print together, whatever the rows above leave of
+// the page ("Messgerät" stood on one page, "Kalibriert am" on the next);
+// a five-digit flow keeps its unit whole, "(l/h)" never "(l/" and "h)".
+TEST(ProtocolPdf, TheSignOffStaysTogetherAndAUnitWhole)
+{
+    ProtocolSignOff signOff;
+    signOff.engineer = u"Anna Berg";
+    signOff.instrument = u"Fluke 922";
+    // Row counts at which the page broke inside the sign-off before.
+    for (const std::size_t count : {13u, 29u}) {
+        SCOPED_TRACE(count);
+        std::vector<ProjectRow> rows = manyValves();
+        rows.resize(count);
+        for (ProjectRow& row : rows) {
+            row.portata = 12345.0f;
+            row.muQ = "l/h";
+        }
+        const CommissioningProtocol protocol =
+            commissioningProtocol(u"Schule", u"Stadt", 3, rows, {}, u"2026-12-10", signOff);
+        TempFolder folder;
+        const std::filesystem::path file = folder.path() / "protocol.pdf";
+        ASSERT_FALSE(writeFileAtomically(file, QtProtocolPrinter().protocolPdf(protocol).value()));
+        const int pages = pageCount(file);
+        int instrumentPage = 0;
+        int calibrationPage = 0;
+        for (int page = 1; page <= pages; ++page) {
+            const std::string text = pageText(file, page);
+            instrumentPage = text.find("Messgerät:") != std::string::npos ? page : instrumentPage;
+            calibrationPage = text.find("Kalibriert am:") != std::string::npos ? page : calibrationPage;
+            if (page == 1) {
+                EXPECT_EQ(text.find("(l/\n"), std::string::npos) << text;
+            }
+        }
+        EXPECT_NE(instrumentPage, 0);
+        EXPECT_EQ(instrumentPage, calibrationPage);
+    }
+}
+
 // A failing static valve measured twice: its earlier reading in the
 // appendix, its presetting to set on the fitter's page, which is the last.
 TEST(ProtocolPdf, TheEarlierReadingsAndTheFitterSettingsFollowTheTable)
