@@ -1,6 +1,7 @@
 #include "commissioning/valve_facts.h"
 
 #include "db/product_db.h"
+#include "sizing/hydraulic_factors.h"
 #include "sizing/presetting_correction.h"
 
 #include <cctype>
@@ -19,6 +20,43 @@ void readCurve(ProductDb& db, ValveFacts& facts, const std::string& code)
     if (db.queryPreset(curves, code) > 0) {
         facts.curve = curves.front();
         facts.hasCurve = true;
+    }
+}
+
+// What a family's row tells beside the scale: the largest dP (the body's
+// for a static valve, the catalogue's dp_max for a pressure-independent
+// one) and a fixed orifice's Kvs.
+void familyFacts(ValveFacts& valve, const FobvRow& row)
+{
+    valve.kind = MeasuredKind::FixedOrifice;
+    valve.kvs = row.kvs;
+    valve.dpMaximumKpa = staticValveDpMaximumKpa(row.nominalSize);
+}
+void familyFacts(ValveFacts& valve, const VobvRow& row)
+{
+    valve.kind = MeasuredKind::VariableOrifice;
+    valve.dpMaximumKpa = staticValveDpMaximumKpa(row.nominalSize);
+}
+void familyFacts(ValveFacts& valve, const PicvRow& row)
+{
+    valve.kind = MeasuredKind::PressureIndependent;
+    valve.dpMaximumKpa = row.fourthNumber;
+}
+
+// The facts of the listed valves among rows of one family; a code already
+// known from another family keeps its facts.
+template <typename Row>
+void addFacts(ProductDb& db, const std::set<std::string>& listed, const std::vector<Row>& rows,
+              ValveFactsByCode& facts)
+{
+    for (const Row& row : rows) {
+        if (!listed.count(row.technicalCode) || facts.count(row.technicalCode))
+            continue;
+        ValveFacts& valve = facts[row.technicalCode];
+        familyFacts(valve, row);
+        valve.presetStart = row.presetStart;
+        valve.presetStep = row.presetStep;
+        readCurve(db, valve, row.technicalCode);
     }
 }
 
@@ -43,41 +81,13 @@ ValveFactsByCode catalogueFacts(ProductDb& db, const std::vector<ProjectRow>& pr
         return facts;
     std::vector<FobvRow> fixed;
     db.queryFobvAll(fixed);
-    for (const FobvRow& row : fixed) {
-        if (!listed.count(row.technicalCode) || facts.count(row.technicalCode))
-            continue;
-        ValveFacts& valve = facts[row.technicalCode];
-        valve.kind = MeasuredKind::FixedOrifice;
-        valve.kvs = row.kvs;
-        valve.dpMaximumKpa = staticValveDpMaximumKpa(row.nominalSize);
-        valve.presetStart = row.presetStart;
-        valve.presetStep = row.presetStep;
-        readCurve(db, valve, row.technicalCode);
-    }
+    addFacts(db, listed, fixed, facts);
     std::vector<VobvRow> variable;
     db.queryVobvAll(variable);
-    for (const VobvRow& row : variable) {
-        if (!listed.count(row.technicalCode) || facts.count(row.technicalCode))
-            continue;
-        ValveFacts& valve = facts[row.technicalCode];
-        valve.kind = MeasuredKind::VariableOrifice;
-        valve.dpMaximumKpa = staticValveDpMaximumKpa(row.nominalSize);
-        valve.presetStart = row.presetStart;
-        valve.presetStep = row.presetStep;
-        readCurve(db, valve, row.technicalCode);
-    }
+    addFacts(db, listed, variable, facts);
     std::vector<PicvRow> independent;
     db.queryPicvAll(independent);
-    for (const PicvRow& row : independent) {
-        if (!listed.count(row.technicalCode) || facts.count(row.technicalCode))
-            continue;
-        ValveFacts& valve = facts[row.technicalCode];
-        valve.kind = MeasuredKind::PressureIndependent;
-        valve.dpMaximumKpa = row.fourthNumber; // the catalogue's dp_max
-        valve.presetStart = row.presetStart;
-        valve.presetStep = row.presetStep;
-        readCurve(db, valve, row.technicalCode);
-    }
+    addFacts(db, listed, independent, facts);
     return facts;
 }
 
@@ -89,4 +99,16 @@ std::optional<float> variableOrificeFlow(const ValveFacts& facts, float presetti
     if (!kv)
         return std::nullopt;
     return static_cast<float>(double(*kv) * std::sqrt(double(dpKpa) / sg) / 36.0);
+}
+
+std::optional<float> variableOrificeFlowShown(const AppState& state, const ValveFacts& facts, float presetting,
+                                              float dpShown)
+{
+    const std::optional<HydraulicFactors> factors = hydraulicFactors(state);
+    if (!factors)
+        return std::nullopt;
+    const auto flow = variableOrificeFlow(facts, presetting, factors->pressureFactor * dpShown, factors->relativeDensity);
+    if (!flow)
+        return std::nullopt;
+    return *flow / factors->flowFactor;
 }

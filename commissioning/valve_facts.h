@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/app_state.h"
 #include "db/catalogue_rows.h"
 #include "db/project_row.h"
 
@@ -50,6 +51,11 @@ inline bool isStaticKind(MeasuredKind kind)
 // relative density sg: Q = Kv x sqrt(dp / sg) / 36. None off the curve or
 // for a dP below zero.
 std::optional<float> variableOrificeFlow(const ValveFacts& facts, float presetting, float dpKpa, float sg);
+
+// The same with the dP in the pressure unit in force and the flow in the
+// flow unit in force, of the fluid of state.
+std::optional<float> variableOrificeFlowShown(const AppState& state, const ValveFacts& facts, float presetting,
+                                              float dpShown);
 
 // The largest dP across a static balancing valve, which its catalogue rows
 // do not give: about 250 kPa for threaded bodies (up to DN 50) and 350 kPa

@@ -114,6 +114,10 @@ private:
     // the list had not been read before this call.
     bool retryUnreadValveList();
     bool refuseUnreadValveList();
+    // The readings as stored now, another program's too, or, when they could
+    // not be read, the reason told and true: nothing is asked or deleted on a
+    // count that was not read.
+    bool refuseUnreadReadings();
     // A message box with a fault text and the database's reason.
     void tellDatabaseFailure(int textId);
     void showPresettingCurve();

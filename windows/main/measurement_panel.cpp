@@ -8,7 +8,6 @@
 #include "commissioning/valve_facts.h"
 #include "db/measurement_store.h"
 #include "db/product_db.h"
-#include "sizing/hydraulic_factors.h"
 #include "sizing/presetting_correction.h"
 #include "sizing/valve_families.h"
 #include "windows/dialogs/record_measurement_dlg.h"
@@ -164,13 +163,8 @@ void CArveloCalcDlg::pickCandidateOf(const ProjectRow& valve)
 
 float CArveloCalcDlg::flowByPresetting(const ValveFacts& facts, const std::string& presetting) const
 {
-    const std::optional<HydraulicFactors> factors = hydraulicFactors(state_);
-    if (!factors)
-        return NAN;
-    const float dpKpa = factors->pressureFactor * parseCommaDecimal(fields.dpInput);
-    const std::optional<float> flow =
-        variableOrificeFlow(facts, parseCommaDecimal(presetting), dpKpa, factors->relativeDensity);
-    return flow ? *flow / factors->flowFactor : NAN;
+    return variableOrificeFlowShown(state_, facts, parseCommaDecimal(presetting), parseCommaDecimal(fields.dpInput))
+        .value_or(NAN);
 }
 
 std::optional<DbFailure> CArveloCalcDlg::loadMeasurements()

@@ -186,6 +186,14 @@ void CArveloCalcDlg::addToValveList()
     }
 }
 
+bool CArveloCalcDlg::refuseUnreadReadings()
+{
+    const auto failure = loadMeasurements();
+    if (failure)
+        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kReadingsNotRead, *failure));
+    return failure.has_value();
+}
+
 void CArveloCalcDlg::deleteTable()
 {
     if (refuseUnreadValveList())
@@ -194,12 +202,8 @@ void CArveloCalcDlg::deleteTable()
         reloadValveList(); // nothing shown, nothing to delete
         return;
     }
-    // The readings as stored now, another program's too; a count that was
-    // not read asks no question and deletes nothing.
-    if (const auto failure = loadMeasurements()) {
-        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kReadingsNotRead, *failure));
+    if (refuseUnreadReadings())
         return;
-    }
     const std::size_t readings = ValveReadings(measurements_).count(valveKeys(state_.projects));
     if (!services_.messages.askYesNo(
             formatText(text(kAskDeleteTable), {countText(state_.projects.size()), countText(readings)})))
@@ -226,10 +230,8 @@ void CArveloCalcDlg::deleteValve()
         return;
     }
     const auto clicked = static_cast<std::size_t>(valveListIndex);
-    if (const auto failure = loadMeasurements()) {
-        services_.messages.showMessage(databaseFailureText(state_.languageIndex, kReadingsNotRead, *failure));
+    if (refuseUnreadReadings())
         return;
-    }
     if (clicked < state_.projects.size()) {
         const ProjectRow& valve = state_.projects[clicked];
         const std::size_t readings = ValveReadings(measurements_).count(valve.posizione, valve.riferimento);
